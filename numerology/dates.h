@@ -1,0 +1,30 @@
+// Date checks and date texts shared by the readings; free of windowing code.
+#pragma once
+#include <string>
+
+#include "numerology.h"
+
+namespace numerology {
+
+struct DateCheck {
+    bool ok = true;
+    const char* message = nullptr;  // null when the failure has no message of its own
+};
+
+// Day-of-month rule; every year divisible by four counts as a leap year.
+DateCheck DateRule(int month, int day, int year);
+
+// "January " ... "December " (any month outside 1-11 gives "December ").
+const char* MonthName(int month);
+
+// Month name, day, one space, year: "December 25 2000".
+std::string DateText(int month, int day, int year);
+
+// Month, day and year, each followed by one space after a number above 9 and
+// three spaces after a one-digit number; the year has no separator after it.
+std::string DateColumns(const Date& date);
+
+// The four-line block of the full confirmation form.
+std::string BirthdayLines(const Date& own, const Date& mother, const Date& father, const Date& selected);
+
+}  // namespace numerology

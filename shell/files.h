@@ -1,0 +1,33 @@
+// File safety shared by every program: atomic writes, names that stay in their folder,
+// tolerant reading of the suite's line-per-value settings files, HTML escaping.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace shell {
+
+// Writes the whole file through a temporary and a rename; false when that failed
+// (the old file, if any, is then untouched).
+bool writeFileAtomically(const std::string& path, const std::string& content);
+
+// Creates a folder and its parents; failures are left to the write that follows.
+void makeFolder(const std::string& path);
+
+bool fileExists(const std::string& path);
+
+// A typed-in name may become a file name only when it cannot leave its folder:
+// not empty, no '/', '\\' or NUL, and not "." or "..".
+bool isSafeFileName(const std::string& name);
+
+// The lines of a settings file as the suite reads them: at most `maxLines`, each cut
+// at the first line break and to the 98 bytes a 99-byte line buffer holds. A missing
+// file gives no lines; a longer line continues as the next line read, as it always has.
+std::vector<std::string> readSettingsLines(const std::string& path, std::size_t maxLines = 1000);
+
+// The integer a settings line starts with (leading blanks and a sign allowed), or
+// `fallback` when the line holds none or it does not fit.
+int settingsInt(const std::string& line, int fallback);
+
+std::string escapeHtml(const std::string& text);
+
+}  // namespace shell

@@ -1,0 +1,50 @@
+// mystorin-scenario FILE | - | --check FILE.scn
+// Plays a scenario script against one program's real windows, offscreen. With --check,
+// compares what it printed with FILE.out beside the script.
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "runner.h"
+
+int main(int argc, char* argv[])
+{
+    const bool check = argc == 3 && std::strcmp(argv[1], "--check") == 0;
+    if (argc != 2 && !check) {
+        std::cerr << "usage: mystorin-scenario FILE | - | --check FILE.scn\n";
+        return 2;
+    }
+    const std::string scriptName = argv[argc - 1];
+    std::ifstream file;
+    std::istream* script = &std::cin;
+    if (scriptName != "-") {
+        file.open(scriptName);
+        if (!file) {
+            std::cerr << "cannot read " << scriptName << "\n";
+            return 2;
+        }
+        script = &file;
+    }
+    std::string expected;
+    if (check) {
+        std::ifstream golden(scriptName.substr(0, scriptName.size() - 4) + ".out");
+        std::stringstream text;
+        text << golden.rdbuf();
+        expected = text.str();
+    }
+
+    setenv("TZ", "UTC", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Mystorin");
+    QTemporaryDir root;
+    root.setAutoRemove(false);  // the runner removes it as it leaves
+    const QString docs = QCoreApplication::applicationDirPath() + "/../share/mystorin";
+    Runner runner(*script, root.path(), docs, expected, check);
+    runner.run();
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "shell/program.h"
+
+struct RegisteredProgram {
+    std::string name;
+    const shell::Program& (*program)();
+};
+
+const std::vector<RegisteredProgram>& registeredPrograms();

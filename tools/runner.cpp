@@ -1,0 +1,502 @@
+#include "runner.h"
+
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <stdexcept>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+#include "program_registry.h"
+
+using shell::Answer;
+using shell::Buttons;
+using shell::Icon;
+
+namespace {
+
+const char* iconName(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information: return "information";
+    case Icon::Question: return "question";
+    case Icon::Exclamation: return "exclamation";
+    case Icon::Stop: return "stop";
+    case Icon::None: break;
+    }
+    return "none";
+}
+
+const char* buttonsName(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok: return "ok";
+    case Buttons::YesNo: return "yes-no";
+    case Buttons::YesNoCancel: return "yes-no-cancel";
+    case Buttons::OkCancel: break;
+    }
+    return "ok-cancel";
+}
+
+const char* answerName(Answer answer)
+{
+    switch (answer) {
+    case Answer::Ok: return "ok";
+    case Answer::Yes: return "yes";
+    case Answer::No: return "no";
+    case Answer::Cancel: break;
+    }
+    return "cancel";
+}
+
+bool offers(Buttons buttons, Answer answer)
+{
+    switch (buttons) {
+    case Buttons::Ok: return answer == Answer::Ok;
+    case Buttons::YesNo: return answer == Answer::Yes || answer == Answer::No;
+    case Buttons::YesNoCancel: return answer != Answer::Ok;
+    case Buttons::OkCancel: return answer == Answer::Ok || answer == Answer::Cancel;
+    }
+    return false;
+}
+
+std::string jsonArray(const Output& out, const QStringList& items)
+{
+    std::string json = "[";
+    for (int i = 0; i < items.size(); ++i)
+        json += (i ? "," : "") + out.quote(items[i].toStdString());
+    return json + "]";
+}
+
+}  // namespace
+
+Answer ScriptedUi::message(const std::string& caption, const std::string& text, Icon icon, Buttons buttons)
+{
+    const Answer answer = runner_.takeAnswer(buttons);
+    runner_.output().event({{"event", "box"},
+                            {"caption", caption},
+                            {"icon", iconName(icon)},
+                            {"buttons", buttonsName(buttons)},
+                            {"text", text},
+                            {"answer", answerName(answer)}});
+    return answer;
+}
+
+int ScriptedUi::exec(QDialog& dialog)
+{
+    return runner_.runDialog(dialog);
+}
+
+void ScriptedLauncher::handOver(const std::string& program)
+{
+    out_.event({{"event", "exec"},
+                {"program", program},
+                {"args", Output::raw("[" + out_.quote(program) + ",\"execv\"]")}});
+}
+
+void ScriptedOpener::open(const std::string& file)
+{
+    out_.event({{"event", "open"}, {"file", file}});
+}
+
+void ScriptedOpener::help(const std::string& file)
+{
+    out_.event({{"event", "help"}, {"file", file}});
+}
+
+Runner::Runner(std::istream& script, const QString& root, const QString& docsSource, std::string expected, bool check)
+    : script_(script), root_(root), expected_(std::move(expected)), check_(check), paths_(root.toStdString())
+{
+    out_.setRoot({QDir(root).canonicalPath().toStdString(), root.toStdString()});
+    out_.setEcho(!check);
+    for (const char* folder : {"data", "config", "docs"})
+        QDir(root).mkpath(folder);
+    const QDir docs(docsSource);
+    for (const QString& name : docs.entryList(QDir::Files))
+        QFile::copy(docs.filePath(name), root + "/docs/" + name);
+}
+
+void Runner::run()
+{
+    while (step()) {
+    }
+    finish(0);
+}
+
+void Runner::finish(int code)
+{
+    if (code == 0 && !answers_.empty()) {
+        out_.event({{"event", "error"}, {"message", "an answer was left unused"}});
+        code = 2;
+    }
+    if (check_) {
+        const std::string& actual = out_.text();
+        if (actual != expected_) {
+            std::fputs("--- expected\n", stdout);
+            std::fputs(expected_.c_str(), stdout);
+            std::fputs("--- actual\n", stdout);
+            std::fputs(actual.c_str(), stdout);
+            // Point at the first line that differs.
+            std::size_t line = 1, i = 0;
+            while (i < actual.size() && i < expected_.size() && actual[i] == expected_[i])
+                line += actual[i++] == '\n';
+            std::printf("--- first difference on line %zu\n", line);
+            code = 1;
+        } else if (code == 0) {
+            std::puts("scenario passed");
+        }
+    }
+    std::fflush(stdout);
+    QDir(root_).removeRecursively();
+    // Windows may still be open deep inside handlers: leave without unwinding them.
+    std::_Exit(code);
+}
+
+void Runner::fail(const std::string& message)
+{
+    out_.event({{"event", "error"}, {"message", message}});
+    finish(2);
+}
+
+Answer Runner::takeAnswer(Buttons buttons)
+{
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (answers_.empty())
+        fail("a box offering a choice found no answer queued");
+    const Answer answer = answers_.front();
+    answers_.pop_front();
+    if (!offers(buttons, answer))
+        fail(std::string("the queued answer ") + answerName(answer) + " is not offered by a " + buttonsName(buttons) +
+             " box");
+    return answer;
+}
+
+int Runner::runDialog(QDialog& dialog)
+{
+    const std::string title = dialog.windowTitle().toStdString();
+    const bool isMain = dialog.property("mystorinMainWindow").toBool();
+    out_.event({{"event", isMain ? "window" : "dialog"}, {"title", title}});
+    windows_.push_back(&dialog);
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::processEvents();
+    while (dialog.isVisible()) {
+        if (!step())
+            finish(0);
+    }
+    windows_.pop_back();
+    out_.event({{"event", "closed"}, {"title", dialog.windowTitle().toStdString()}});
+    if (!windows_.empty())
+        windows_.back()->activateWindow();
+    return dialog.result();
+}
+
+bool Runner::step()
+{
+    std::optional<Command> command;
+    try {
+        command = script_.next();
+    } catch (const std::exception& e) {
+        fail(e.what());
+    }
+    if (!command)
+        return false;
+    execute(*command);
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return true;
+}
+
+QWidget* Runner::topWindow()
+{
+    if (windows_.empty())
+        fail("no window is open");
+    return windows_.back();
+}
+
+std::string Runner::path(const std::string& rel) const
+{
+    if (rel.empty() || rel[0] == '/' || rel.find("..") != std::string::npos)
+        const_cast<Runner*>(this)->fail("a path must be relative to the root: " + rel);
+    return root_.toStdString() + "/" + rel;
+}
+
+QWidget* Runner::findControl(const std::string& name)
+{
+    QWidget* window = topWindow();
+    const QString wanted = QString::fromStdString(name);
+    bool isId = false;
+    wanted.toInt(&isId);
+    if (isId) {
+        if (auto* widget = window->findChild<QWidget*>(wanted))
+            return widget;
+        fail("no control " + name);
+    }
+    const int slash = wanted.indexOf('/');
+    if (slash > 0) {
+        const QString group = wanted.left(slash), label = wanted.mid(slash + 1);
+        for (auto* box : window->findChildren<QGroupBox*>()) {
+            if (box->title() != group)
+                continue;
+            for (auto* text : box->findChildren<QLabel*>())
+                if (text->text() == label && text->buddy())
+                    return text->buddy();
+        }
+    }
+    for (auto* button : window->findChildren<QAbstractButton*>())
+        if (button->text() == wanted)
+            return button;
+    fail("no control " + name);
+}
+
+void Runner::execute(const Command& c)
+{
+    const std::string& verb = c.words[0];
+    const std::size_t n = c.words.size();
+    auto needs = [&](std::size_t low, std::size_t high) {
+        if (n < low || n > high)
+            fail("line " + std::to_string(c.line) + ": wrong number of words for " + verb);
+    };
+    if (verb == "today") {
+        needs(2, 3);
+        shell::DateTime t;
+        if (std::sscanf(c.words[1].c_str(), "%d-%d-%d", &t.year, &t.month, &t.day) != 3)
+            fail("line " + std::to_string(c.line) + ": a date is YYYY-MM-DD");
+        if (n == 3 && std::sscanf(c.words[2].c_str(), "%d:%d:%d", &t.hour, &t.minute, &t.second) != 3)
+            fail("line " + std::to_string(c.line) + ": a time is HH:MM:SS");
+        clock_.time = t;
+    } else if (verb == "file") {
+        needs(3, 3);
+        cmdFile(c);
+    } else if (verb == "remove") {
+        needs(2, 2);
+        const QString target = QString::fromStdString(path(c.words[1]));
+        if (!QFile::remove(target))
+            QDir(target).removeRecursively();
+    } else if (verb == "touch") {
+        needs(4, 4);
+        cmdTouch(c);
+    } else if (verb == "program") {
+        needs(2, 3);
+        cmdProgram(c);
+    } else if (verb == "set") {
+        needs(3, 3);
+        cmdSet(c);
+    } else if (verb == "press") {
+        needs(2, 2);
+        cmdPress(c);
+    } else if (verb == "close") {
+        needs(1, 1);
+        topWindow()->close();
+    } else if (verb == "key") {
+        needs(2, 2);
+        cmdKey(c);
+    } else if (verb == "rightclick") {
+        needs(1, 1);
+        cmdRightClick();
+    } else if (verb == "answer") {
+        needs(2, 2);
+        const std::string& w = c.words[1];
+        if (w == "yes") answers_.push_back(Answer::Yes);
+        else if (w == "no") answers_.push_back(Answer::No);
+        else if (w == "cancel") answers_.push_back(Answer::Cancel);
+        else if (w == "ok") answers_.push_back(Answer::Ok);
+        else fail("line " + std::to_string(c.line) + ": unknown answer " + w);
+    } else if (verb == "show") {
+        needs(2, 2);
+        cmdShow(c);
+    } else if (verb == "clipboard") {
+        needs(2, 2);
+        QApplication::clipboard()->setText(QString::fromStdString(c.words[1]));
+    } else if (verb == "cat") {
+        needs(2, 2);
+        cmdCat(c);
+    } else if (verb == "ls") {
+        needs(2, 2);
+        cmdLs(c);
+    } else {
+        fail("line " + std::to_string(c.line) + ": unknown command " + verb);
+    }
+}
+
+void Runner::cmdProgram(const Command& c)
+{
+    if (!windows_.empty())
+        fail("a program is still running");
+    const bool withTips = c.words.size() == 3;
+    if (withTips && c.words[2] != "with-tips")
+        fail("line " + std::to_string(c.line) + ": expected with-tips");
+    for (const RegisteredProgram& entry : registeredPrograms()) {
+        if (entry.name == c.words[1]) {
+            shell::runProgram(entry.program(), services_, withTips);
+            return;
+        }
+    }
+    fail("no program " + c.words[1]);
+}
+
+void Runner::cmdSet(const Command& c)
+{
+    QWidget* widget = findControl(c.words[1]);
+    const QString value = QString::fromStdString(c.words[2]);
+    if (!widget->isEnabled()) {
+        out_.event({{"event", "disabled"}, {"control", c.words[1]}});
+        return;
+    }
+    widget->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(value);
+        emit edit->textEdited(edit->text());
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+        text->setPlainText(value);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        const int index = value.isEmpty() ? -1 : combo->findText(value, Qt::MatchExactly);
+        if (index < 0 && !value.isEmpty())
+            fail("no item " + c.words[2] + " in " + c.words[1]);
+        combo->setCurrentIndex(index);
+        if (index >= 0)
+            emit combo->activated(index);
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        const auto found = list->findItems(value, Qt::MatchExactly);
+        if (found.isEmpty())
+            fail("no item " + c.words[2] + " in " + c.words[1]);
+        list->setCurrentItem(found.first());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (c.words[2] != "on" && c.words[2] != "off")
+            fail("a check or radio is set on or off");
+        if (button->isChecked() != (c.words[2] == "on"))
+            button->click();
+    } else {
+        fail("control " + c.words[1] + " cannot be set");
+    }
+}
+
+void Runner::cmdPress(const Command& c)
+{
+    auto* button = qobject_cast<QAbstractButton*>(findControl(c.words[1]));
+    if (!button)
+        fail("control " + c.words[1] + " is not a button");
+    if (!button->isEnabled() || !button->isVisible()) {
+        out_.event({{"event", "disabled"}, {"control", c.words[1]}});
+        return;
+    }
+    button->setFocus();
+    button->click();
+}
+
+void Runner::cmdKey(const Command& c)
+{
+    QWidget* window = topWindow();
+    const QKeySequence sequence = QKeySequence::fromString(QString::fromStdString(c.words[1]));
+    if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown)
+        fail("unknown key " + c.words[1]);
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != window)
+        target = window;
+    QTest::keyClick(target, sequence[0].key(), sequence[0].keyboardModifiers());
+}
+
+void Runner::cmdRightClick()
+{
+    QWidget* window = topWindow();
+    // A context menu would wait for a choice: report its entries and close it.
+    QTimer::singleShot(0, window, [this] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QStringList items;
+            for (QAction* action : menu->actions())
+                if (!action->isSeparator())
+                    items << action->text();
+            out_.event({{"event", "menu"}, {"items", Output::raw(jsonArray(out_, items))}});
+            menu->close();
+        }
+    });
+    const QPoint at(window->width() / 2, 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->mapToGlobal(at));
+    QApplication::sendEvent(window, &event);
+}
+
+void Runner::cmdShow(const Command& c)
+{
+    std::string value;
+    if (c.words[1] == "clipboard") {
+        value = QApplication::clipboard()->text().toStdString();
+    } else {
+        QWidget* widget = findControl(c.words[1]);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            value = edit->text().toStdString();
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+            value = text->toPlainText().toStdString();
+        else if (auto* combo = qobject_cast<QComboBox*>(widget))
+            value = combo->currentIndex() < 0 ? "" : combo->currentText().toStdString();
+        else if (auto* list = qobject_cast<QListWidget*>(widget))
+            value = list->currentItem() ? list->currentItem()->text().toStdString() : "";
+        else if (auto* bar = qobject_cast<QProgressBar*>(widget))
+            value = std::to_string(bar->value());
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            value = label->text().toStdString();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            value = button->isChecked() ? "on" : "off";
+        else
+            fail("control " + c.words[1] + " has no value to show");
+    }
+    out_.event({{"event", "value"}, {"control", c.words[1]}, {"value", value}});
+}
+
+void Runner::cmdFile(const Command& c)
+{
+    const QString target = QString::fromStdString(path(c.words[1]));
+    QDir().mkpath(QFileInfo(target).path());
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        fail("cannot write " + c.words[1]);
+    file.write(c.words[2].data(), qint64(c.words[2].size()));
+}
+
+void Runner::cmdTouch(const Command& c)
+{
+    std::tm when{};
+    if (std::sscanf(c.words[2].c_str(), "%d-%d-%d", &when.tm_year, &when.tm_mon, &when.tm_mday) != 3 ||
+        std::sscanf(c.words[3].c_str(), "%d:%d:%d", &when.tm_hour, &when.tm_min, &when.tm_sec) != 3)
+        fail("line " + std::to_string(c.line) + ": touch REL YYYY-MM-DD HH:MM:SS");
+    when.tm_year -= 1900;
+    when.tm_mon -= 1;
+    const time_t stamp = timegm(&when);
+    const struct utimbuf times{stamp, stamp};
+    if (::utime(path(c.words[1]).c_str(), &times) != 0)
+        fail("cannot touch " + c.words[1]);
+}
+
+void Runner::cmdCat(const Command& c)
+{
+    QFile file(QString::fromStdString(path(c.words[1])));
+    if (!file.open(QIODevice::ReadOnly))
+        fail("no file " + c.words[1]);
+    const QByteArray content = file.readAll();
+    out_.event({{"event", "file"}, {"path", c.words[1]}, {"content", content.toStdString()}});
+}
+
+void Runner::cmdLs(const Command& c)
+{
+    QStringList names = QDir(QString::fromStdString(path(c.words[1]))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    names.sort();
+    out_.event({{"event", "list"}, {"path", c.words[1]}, {"names", Output::raw(jsonArray(out_, names))}});
+}

@@ -1,0 +1,15 @@
+// Buttons whose handlers need the window itself rather than the record alone.
+#include "zendary_window.h"
+
+namespace zendary {
+
+static const WindowButton kButtons[] = {
+    {0, nullptr},
+};
+
+std::span<const WindowButton> windowButtons()
+{
+    return std::span<const WindowButton>(kButtons).subspan(1);
+}
+
+}  // namespace zendary

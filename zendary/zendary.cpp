@@ -1,0 +1,117 @@
+#include "zendary.h"
+
+#include "numerology/dates.h"
+
+namespace zendary {
+
+using numerology::DateRule;
+
+static const char* const kBirthdayError = "BIRTHDAY ERROR";
+static const char* const kPastLivesError = "PAST LIVES ERROR";
+
+PersonalData startValues(const shell::DateTime& today)
+{
+    PersonalData data;
+    data.selected = {today.month, today.day, today.year};
+    return data;
+}
+
+Zendary::Zendary(shell::Services& s) : services(s), ui(s.ui)
+{
+    data = startValues(s.clock.now());
+    rememberedDates = currentDates();
+}
+
+std::array<int, 12> Zendary::currentDates() const
+{
+    const PersonalData& d = data;
+    return {d.own.month,    d.own.day,    d.own.year,    d.mother.month,   d.mother.day,   d.mother.year,
+            d.father.month, d.father.day, d.father.year, d.selected.month, d.selected.day, d.selected.year};
+}
+
+bool Zendary::DatesValid()
+{
+    for (const Date* date : {&data.own, &data.mother, &data.father, &data.selected}) {
+        const auto check = DateRule(date->month, date->day, date->year);
+        if (!check.ok) {
+            if (check.message)
+                ui.stop(kBirthdayError, check.message);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Zendary::ParentsAges()
+{
+    const int y = data.own.year, m = data.mother.year, f = data.father.year;
+    const char* message = nullptr;
+    if (y < m || y < f)
+        message = "You indicated that you are older than at least one of your parents! "
+                  "Please correct it and then try again!";
+    else if (m + 10 > y)
+        message = "You indicated that your mother was younger than 10 years old when you were born! "
+                  "Please correct it and then try again!";
+    else if (f + 10 > y)
+        message = "You indicated that your father was younger than 10 years old when you were born! "
+                  "Please correct it and then try again!";
+    if (!message)
+        return true;
+    ui.stop(kBirthdayError, message);
+    return false;
+}
+
+bool Zendary::PastLifeFields()
+{
+    if (data.pastAge < 0 || data.pastAge > 99)
+        return false;
+    const int year = data.pastYear;
+    if (era == Era::BC)
+        return year >= 0 && year <= 9000;
+    if (year < 0 || year > 2000) {
+        ui.stop(kPastLivesError, "Valid range for AD years is: 0 - 2000!");
+        return false;
+    }
+    if (year >= data.own.year) {
+        ui.stop(kPastLivesError,
+                "You have selected a year after or when you were born! "
+                "To receive your past life reading please select a year before you were born!");
+        return false;
+    }
+    return true;
+}
+
+bool Zendary::ConfirmationBox(const std::string& caption, const std::string& leadIn, ConfirmForm form)
+{
+    const auto current = currentDates();
+    if (current == rememberedDates)
+        return true;
+    rememberedDates = current;
+    std::string text;
+    if (form == ConfirmForm::Full) {
+        text = leadIn + numerology::BirthdayLines(data.own, data.mother, data.father, data.selected);
+    } else {
+        text = "Is this information accurate?          \n\nYour Birthday\t" + std::to_string(data.own.month) +
+               "  " + std::to_string(data.own.day) + "  " + std::to_string(data.own.year);
+    }
+    if (ui.askYesNo(caption, text))
+        return true;
+    ui.warn(caption, "Please correct any mistakes and try again!");
+    return false;
+}
+
+void Zendary::computeNumbers()
+{
+    stars = numerology::ComputeStarNumbers(data.own, data.mother, data.father);
+    dayNumber = numerology::DayNumber(data.selected);
+}
+
+bool Zendary::starsGate(const std::string& caption, const std::string& leadIn)
+{
+    if (!DatesValid() || !PastLifeFields())
+        return false;
+    computeNumbers();
+    return ParentsAges() && ConfirmationBox(caption, leadIn, ConfirmForm::Full);
+}
+
+}  // namespace zendary
