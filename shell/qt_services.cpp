@@ -90,6 +90,7 @@ StandardPaths::StandardPaths()
                 .toStdString();
     docs_ = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/mystorin").toStdString();
     config_ = (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Mystorin").toStdString();
+    applications_ = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation).toStdString();
 }
 
 }  // namespace shell

@@ -40,9 +40,10 @@ public:
     std::string dataDir() const override { return data_; }
     std::string docsDir() const override { return docs_; }
     std::string configDir() const override { return config_; }
+    std::string applicationsDir() const override { return applications_; }
 
 private:
-    std::string data_, docs_, config_;
+    std::string data_, docs_, config_, applications_;
 };
 
 class QtServices {

@@ -63,6 +63,7 @@ public:
     std::string dataDir() const override { return root_ + "/data"; }
     std::string docsDir() const override { return root_ + "/docs"; }
     std::string configDir() const override { return root_ + "/config"; }
+    std::string applicationsDir() const override { return root_ + "/applications"; }
 
 private:
     std::string root_;

@@ -6,6 +6,11 @@ namespace zendary {
 
 static const ReadingButton kButtons[] = {
     {1, StarsReading},
+    // Day readings, soul numbers and fate.
+    // Astrology.
+    // Dreams, superstitions, gems, evil eye, blood type.
+    // Past lives, palm, name-year, love spells, sports.
+    // Soulmate and friends.
 };
 
 std::span<const ReadingButton> readingButtons()

@@ -4,7 +4,9 @@
 namespace zendary {
 
 static const WindowButton kButtons[] = {
-    {0, nullptr},
+    {0, nullptr},  // keeps the table valid while it has no other row
+    // Death reading dialog.
+    // Copy, paste and decode of the message box.
 };
 
 std::span<const WindowButton> windowButtons()
