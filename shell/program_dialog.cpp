@@ -36,7 +36,7 @@ void ProgramDialog::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
         QTimer::singleShot(0, this, [this] {
             setWindowState(windowState() & ~Qt::WindowMaximized);
-            setGeometry(100, 100, 523, 501);
+            setGeometry(maximiseGeometry_);
         });
     }
 }

@@ -2,6 +2,7 @@
 // help request, the program icon, and small builders for controls known by numeric id.
 #pragma once
 #include <QDialog>
+#include <QRect>
 #include <QStringList>
 
 #include "seams.h"
@@ -30,6 +31,9 @@ public:
     Services& services() const { return services_; }
     void showAbout();
 
+    // Where a maximised window goes instead of filling the screen; each program has its own.
+    void setMaximiseGeometry(const QRect& geometry) { maximiseGeometry_ = geometry; }
+
 protected:
     // F1 and the help key land here; the default does nothing.
     virtual void helpRequested() {}
@@ -41,6 +45,7 @@ protected:
 private:
     Services& services_;
     AboutSpec about_;
+    QRect maximiseGeometry_{100, 100, 523, 501};
 };
 
 // Builders: each control gets its numeric id as object name and its tooltip.

@@ -65,7 +65,11 @@ void ExecLauncher::handOver(const std::string& program)
 
 void DesktopOpener::open(const std::string& file)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file)));
+    // A web address (the launcher's updates page) goes to the browser as it is.
+    const QString target = QString::fromStdString(file);
+    const bool web = target.startsWith("https://") || target.startsWith("http://");
+    const QUrl url = web ? QUrl(target) : QUrl::fromLocalFile(target);
+    QDesktopServices::openUrl(url);
 }
 
 void DesktopOpener::help(const std::string& file)

@@ -54,7 +54,8 @@ public:
 class Opener {
 public:
     virtual ~Opener() = default;
-    // Shows a document in the viewer the desktop associates with it; silent on failure.
+    // Shows a document (or an http(s) web address) in the viewer the desktop associates
+    // with it; silent on failure.
     virtual void open(const std::string& file) = 0;
     // Shows a help file in the suite's help window.
     virtual void help(const std::string& file) = 0;
