@@ -1,0 +1,97 @@
+#include "first_run.h"
+
+#include <QFileInfo>
+
+#include "shell/files.h"
+
+namespace bar {
+
+bool IsFirstRun(const shell::Paths& paths)
+{
+    return !QFileInfo::exists(QString::fromStdString(paths.data(kMarkerFile)));
+}
+
+std::string MarkerLine(const shell::DateTime& today)
+{
+    return "160 " + std::to_string(today.month) + " " + std::to_string(today.day) + " " + std::to_string(today.year);
+}
+
+std::string NoticeText(const shell::Paths& paths)
+{
+    return "IMPORTANT - PLEASE READ\n\n"
+           "The Mystorin programs are for entertainment purposes only. Their readings are not advice "
+           "of any kind: please do not base decisions about your health, money or relationships on them.\n\n"
+           "The windows are laid out for the desktop's normal (small) font size on a screen of at least "
+           "800 by 600 pixels.\n\n"
+           "This software is provided \"as is\", without warranty of any kind, express or implied.\n\n"
+           "To uninstall, delete the folder " + paths.dataDir() + " and the menu entry " +
+           paths.applicationsDir() + "/" + kMenuEntryFile + ", then remove the programs the way you installed them.";
+}
+
+// A string value of a menu entry: the escapes every key understands.
+static std::string entryString(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string ExecArgument(const std::string& path)
+{
+    // Inside double quotes the Exec key wants `"`, `` ` ``, `$` and `\` escaped by a
+    // backslash, and `%` doubled; the string escapes of the file apply on top of that.
+    std::string quoted = "\"";
+    for (char c : path) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        if (c == '%')
+            quoted += '%';
+        quoted += c;
+    }
+    return entryString(quoted + "\"");
+}
+
+std::string MenuEntry(const std::string& launcherPath, const std::string& iconPath)
+{
+    const std::string folder = QFileInfo(QString::fromStdString(launcherPath)).path().toStdString();
+    std::string entry =
+        "[Desktop Entry]\n"
+        "Type=Application\n"
+        "Name=Zendary\n"
+        "Comment=Numerology and astrology readings for entertainment\n"
+        "Exec=" + ExecArgument(launcherPath) + "\n"
+        "Path=" + entryString(folder) + "\n";
+    if (!iconPath.empty())
+        entry += "Icon=" + entryString(iconPath) + "\n";
+    entry += "Terminal=false\n"
+             "Categories=Game;Amusement;\n";
+    return entry;
+}
+
+void FirstRunIfNeeded(shell::Services& services, const Installation& installation)
+{
+    const shell::Paths& paths = services.paths;
+    if (!IsFirstRun(paths))
+        return;
+    shell::makeFolder(paths.dataDir());
+    shell::writeFileAtomically(paths.data(kMarkerFile), MarkerLine(services.clock.now()));
+
+    services.ui.warn("ZENDARY", NoticeText(paths));
+
+    std::string iconPath;
+    if (!installation.iconPng.empty() && shell::writeFileAtomically(paths.data(kIconFile), installation.iconPng))
+        iconPath = paths.data(kIconFile);
+    shell::makeFolder(paths.applicationsDir());
+    shell::writeFileAtomically(paths.applicationsDir() + "/" + kMenuEntryFile,
+                               MenuEntry(installation.launcherPath, iconPath));
+}
+
+}  // namespace bar

@@ -1,0 +1,39 @@
+// The launcher's first run: the marker file, the one-time notice and the suite's entry
+// in the desktop's application menu. Plain C++ over the seams.
+#pragma once
+#include <string>
+
+#include "shell/seams.h"
+
+namespace bar {
+
+inline constexpr const char* kMarkerFile = "zdr.ini";        // in the data folder
+inline constexpr const char* kMenuEntryFile = "mystorin-zendary.desktop";  // in the applications folder
+inline constexpr const char* kIconFile = "bar.png";         // in the data folder
+
+// What the menu entry points at.
+struct Installation {
+    std::string launcherPath;  // the bar executable, absolute
+    std::string iconPng;       // the launcher's icon as PNG bytes; empty for none
+};
+
+// A marker of any kind and content means the first run has been done.
+bool IsFirstRun(const shell::Paths& paths);
+
+// "160 M D Y": the marker's one line (no line feed), from today's date.
+std::string MarkerLine(const shell::DateTime& today);
+
+// The notice shown once, naming the real folders to delete when uninstalling.
+std::string NoticeText(const shell::Paths& paths);
+
+// The freedesktop menu entry starting the launcher; `iconPath` empty leaves the icon out.
+std::string MenuEntry(const std::string& launcherPath, const std::string& iconPath);
+
+// Quotes a path as one argument of a menu entry's Exec key.
+std::string ExecArgument(const std::string& path);
+
+// Runs the first-run steps when the marker is missing: data folder, marker, notice,
+// icon and menu entry (replacing an older one). Failures to write are silent.
+void FirstRunIfNeeded(shell::Services& services, const Installation& installation);
+
+}  // namespace bar
