@@ -103,7 +103,7 @@ QWidget* zodiacPictures(QWidget* parent)
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    QFont font("DejaVu Sans", 15);
+    QFont font("DejaVu Sans", 12);
     for (int i = 0; i < 12; ++i) {
         auto* picture = new QLabel(QString(QChar(glyphs[i])), row);
         picture->setObjectName(QString::number(146 + i));
@@ -241,6 +241,7 @@ QGroupBox* messageGroup(QWidget* parent)
     message->setToolTip("enter any message here");
     message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     message->setTabChangesFocus(true);
+    message->setMinimumHeight(40);
     layout->addWidget(message, 1);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(makeButton(group, 1095, "CPY", "copy message to clipboard"));
@@ -254,10 +255,9 @@ QGroupBox* messageGroup(QWidget* parent)
 
 void ZendaryWindow::buildLayout()
 {
-    setStyleSheet("QPushButton { padding: 2px 4px; min-width: 30px; }");
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(4);
+    layout->setContentsMargins(5, 3, 5, 3);
+    layout->setSpacing(1);
     layout->addWidget(datesGroup(this));
     layout->addLayout(buttonRow(this, {{1064, "LOV", "love reading"},
                                        {1065, "BOD", "body reading"},
@@ -297,6 +297,23 @@ void ZendaryWindow::buildLayout()
     bottom->addWidget(sportsGroup(this), 1);
     bottom->addWidget(messageGroup(this), 2);
     layout->addLayout(bottom);
+    compact();
+}
+
+// A crowded window: every row one line high, narrow buttons, tight groups.
+void ZendaryWindow::compact()
+{
+    const int rowHeight = fontMetrics().height() + 4;
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (qobject_cast<QPushButton*>(widget) || qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget))
+            widget->setFixedHeight(rowHeight);
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            button->setMinimumWidth(fontMetrics().horizontalAdvance(button->text()) + 10);
+        if (widget->layout()) {
+            widget->layout()->setContentsMargins(4, 2, 4, 3);
+            widget->layout()->setSpacing(2);
+        }
+    }
 }
 
 }  // namespace zendary

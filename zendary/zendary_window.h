@@ -37,6 +37,7 @@ protected:
 
 private:
     void buildLayout();
+    void compact();
     void onButton(int id);
     void loadBirthdays();
     void saveBirthdays();

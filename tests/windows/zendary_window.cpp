@@ -1,0 +1,97 @@
+// What needs a real Zendary window: controls with their tooltips, groups on screen,
+// the maximise rule and the About box.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "../unit/fake_services.h"
+#include "shell/data_exchange.h"
+#include "zendary/zendary_window.h"
+
+class ZendaryWindowTest : public QObject {
+    Q_OBJECT
+
+    FakeServices fake;
+
+private slots:
+    void initTestCase() { fake.paths.root = QDir::tempPath().toStdString() + "/mystorin_window_test"; }
+
+    void everyControlHasItsTooltip()
+    {
+        zendary::ZendaryWindow window(fake.services);
+        const std::pair<int, const char*> tips[] = {
+            {1024, "your month of birth"}, {1030, "mother's year of birth"}, {1033, "father's year of birth"},
+            {1036, "selected year"}, {1080, "your soul numbers"}, {8, "spirit power"}, {1064, "love reading"},
+            {1084, "symbols and gems reading"}, {1, "prediction for any day"}, {1091, "blood type reading"},
+            {1050, "aquarius"}, {1063, "virgo"}, {1078, "BC years"}, {1075, "past life reading"},
+            {1079, "enter a past life age here"}, {1002, "select a past life occupation here"},
+            {1014, "select a past life clue here"}, {1020, "select a superstition here"},
+            {1071, "enter a dream here"}, {1118, "enter pet's name here"}, {1120, "enter first name here"},
+            {1110, "enter first and last name"}, {1038, "month of birth"}, {1108, "date of birth"},
+            {1114, "soulmate - friends"}, {1093, "palm reading"}, {1115, "soulmate - friends report"},
+            {1125, "death reading"}, {9, "help"}, {1104, "select number here"}, {1007, "select shape here"},
+            {1103, "check mental power"}, {1123, "enter second team here"}, {1124, "sports numerology"},
+            {1094, "enter any message here"}, {1097, "find hidden messages"},
+        };
+        for (auto [id, tip] : tips) {
+            QWidget* widget = shell::control(window, id);
+            QVERIFY2(widget, qPrintable(QString::number(id)));
+            QCOMPARE(widget->toolTip(), QString(tip));
+        }
+        // 61 buttons and radios: 9 + 12 + 12 + 3 in the past lives group + 5 + 2 + 4 + 6 + 1 + 3 + ... .
+        int ids = 0;
+        for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+            ids += !button->objectName().isEmpty();
+        QCOMPARE(ids, 9 + 12 + 12 + 3 + 5 + 2 + 4 + 6 + 1 + 3);
+        auto* help = qobject_cast<QPushButton*>(shell::control(window, 9));
+        QVERIFY(help->isDefault());
+        QCOMPARE(qobject_cast<QComboBox*>(shell::control(window, 1006))->count(), 7);
+        QCOMPARE(qobject_cast<QComboBox*>(shell::control(window, 1006))->currentIndex(), -1);
+    }
+
+    void groupsAreShownInASensibleSize()
+    {
+        zendary::ZendaryWindow window(fake.services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), QString("Zendary 2000"));
+        const QStringList titles = {"Past Lives Interpretations", "Dreams, Names, Spells...",
+                                    "Find your soulmate or check your friends", "Reports",
+                                    "Check your mental powers", "Sports! Check your favorite team's chances",
+                                    "Discover secrets hidden in any text message"};
+        for (const QString& title : titles) {
+            QGroupBox* found = nullptr;
+            for (QGroupBox* box : window.findChildren<QGroupBox*>())
+                if (box->title() == title)
+                    found = box;
+            QVERIFY2(found && found->isVisible(), qPrintable(title));
+            QVERIFY(window.rect().contains(found->geometry()));
+        }
+        QVERIFY2(window.width() <= 760 && window.height() <= 640,
+                 qPrintable(QString("%1 x %2").arg(window.width()).arg(window.height())));
+    }
+
+    void maximisingMovesToAFixedPlace()
+    {
+        zendary::ZendaryWindow window(fake.services);
+        window.show();
+        window.setWindowState(Qt::WindowMaximized);
+        QTRY_COMPARE(window.geometry(), QRect(100, 100, 523, 501));
+        QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+    }
+
+    void aboutShowsTheCopyright()
+    {
+        zendary::ZendaryWindow window(fake.services);
+        fake.ui.boxes.clear();
+        window.showAbout();
+        QCOMPARE(fake.ui.boxes.size(), size_t(1));
+        QCOMPARE(fake.ui.boxes[0].caption, std::string("COPYRIGHT"));
+        QCOMPARE(fake.ui.boxes[0].text.substr(0, 13), std::string("Zendary 2000\n"));
+    }
+};
+
+QTEST_MAIN(ZendaryWindowTest)
+#include "zendary_window.moc"
