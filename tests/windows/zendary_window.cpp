@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -80,6 +82,25 @@ private slots:
         window.setWindowState(Qt::WindowMaximized);
         QTRY_COMPARE(window.geometry(), QRect(100, 100, 523, 501));
         QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+    }
+
+    void textsLongerThanTheirLimitsCannotBeTyped()
+    {
+        zendary::ZendaryWindow window(fake.services);
+        auto* dream = qobject_cast<QLineEdit*>(shell::control(window, 1071));
+        QTest::keyClicks(dream, QString(60, 'x'));
+        QCOMPARE(dream->text().size(), 50);
+        auto* message = qobject_cast<QPlainTextEdit*>(shell::control(window, 1094));
+        message->setPlainText(QString(50010, 'm'));
+        QCOMPARE(message->toPlainText().size(), 50000);
+        // A year field refuses nothing while typing but the reading's transfer prompts.
+        qobject_cast<QLineEdit*>(shell::control(window, 1026))->setText("19x0");
+        fake.ui.boxes.clear();
+        window.readFields();
+        QCOMPARE(fake.ui.boxes.size(), size_t(1));
+        QCOMPARE(fake.ui.boxes[0].text, std::string("Please enter an integer between 1800 and 2099."));
+        QCOMPARE(window.core().data.own.year, 1900);
+        QCOMPARE(window.core().data.dream, std::string());  // fields after the bad one keep their values
     }
 
     void aboutShowsTheCopyright()
