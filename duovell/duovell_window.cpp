@@ -1,9 +1,7 @@
 #include "duovell_window.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QPushButton>
-#include <QTimer>
 
 #include "pair/pair_report.h"
 #include "saved_inputs.h"
@@ -61,6 +59,7 @@ DuovellWindow::DuovellWindow(shell::Services& services)
 
     setWindowTitle("Duovell 2000");
     setWindowIcon(shell::programIcon('D', QColor(170, 30, 90)));
+    setMaximiseGeometry({100, 100, 570, 418});
     buildLayout();
     shell::applyLimits(*this, fields_);
     writeFields();
@@ -140,18 +139,6 @@ bool DuovellWindow::saveInputs()
 void DuovellWindow::helpRequested()
 {
     shell::showHelp(services(), kDuovellHelp);
-}
-
-void DuovellWindow::changeEvent(QEvent* event)
-{
-    // Duovell's own maximise rule: a fixed place and size instead of the whole screen.
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
-        QTimer::singleShot(0, this, [this] {
-            setWindowState(windowState() & ~Qt::WindowMaximized);
-            setGeometry(100, 100, 570, 418);
-        });
-    }
 }
 
 }  // namespace duovell

@@ -26,7 +26,6 @@ public:
 
 protected:
     void helpRequested() override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void buildLayout();

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "duovell/duovell.h"
+#include "duovell/saved_inputs.h"
+
+using namespace duovell;
+using pairing::PairRecord;
+
+namespace {
+
+// Records every box and answers the questions from a queue.
+class RecordingUi : public shell::Ui {
+public:
+    struct Box {
+        std::string caption, text;
+        shell::Icon icon;
+    };
+    std::vector<Box> boxes;
+    std::deque<bool> yes;
+
+    shell::Answer message(const std::string& caption, const std::string& text, shell::Icon icon,
+                          shell::Buttons buttons) override
+    {
+        boxes.push_back({caption, text, icon});
+        if (buttons == shell::Buttons::Ok)
+            return shell::Answer::Ok;
+        const bool answer = !yes.empty() && yes.front();
+        if (!yes.empty())
+            yes.pop_front();
+        return answer ? shell::Answer::Yes : shell::Answer::No;
+    }
+    int exec(QDialog&) override { return 0; }
+};
+
+struct FixedClock : shell::Clock {
+    shell::DateTime now() const override { return {2000, 1, 1}; }
+};
+struct NoLauncher : shell::Launcher {
+    void handOver(const std::string&) override {}
+};
+struct NoOpener : shell::Opener {
+    void open(const std::string&) override {}
+    void help(const std::string&) override {}
+};
+struct NoPacer : shell::Pacer {
+    void pause(int) override {}
+};
+struct TempPaths : shell::Paths {
+    std::string root = std::filesystem::temp_directory_path() / "duovell_test";
+    std::string dataDir() const override { return root; }
+    std::string docsDir() const override { return root; }
+    std::string configDir() const override { return root; }
+    std::string applicationsDir() const override { return root; }
+};
+
+struct Fixture {
+    RecordingUi ui;
+    FixedClock clock;
+    NoLauncher launcher;
+    NoOpener opener;
+    NoPacer pacer;
+    TempPaths paths;
+    shell::Services services{ui, clock, launcher, opener, pacer, paths};
+    Duovell duo{services};
+
+    Fixture()
+    {
+        PairRecord& r = duo.record;
+        r.one = {"John", "Smith", {3, 15, 1970}, "brown", "blue", true, true, false};
+        r.two = {"Mary", "Jones", {7, 4, 1972}, "blond", "green", false, true, true};
+        r.activity = "go dancing with";
+    }
+};
+
+std::string writeTemp(const std::string& content)
+{
+    const std::string path = std::filesystem::temp_directory_path() / "duovell_test_duo.ini";
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+}  // namespace
+
+TEST(DuovellConfirmation, ListsBothPeopleAndTheSelectedDate)
+{
+    Fixture f;
+    f.duo.record.selected = {10, 5, 2000};
+    EXPECT_EQ(ConfirmationText(f.duo.record, true),
+              "Is this information accurate?\n\n"
+              "First Individual's Name:\tJohn Smith\n"
+              "First Individual's Birthday:\t3   15 1970\n"
+              "Other information:\t\tSingle Male\n"
+              "Hair:\t\t\tbrown\nEyes:\t\t\tblue\nPets:\t\t\tNo\n"
+              "\n"
+              "Second Individual's Name:\tMary Jones\n"
+              "Second Individual's Birthday:\t7   4   1972\n"
+              "Other information:\t\tSingle Female\n"
+              "Hair:\t\t\tblond\nEyes:\t\t\tgreen\nPets:\t\t\tYes\n"
+              "\nSelected Date:\t\t10 5   2000\nSelected Activity:\t\tgo dancing with\n");
+}
+
+TEST(DuovellGate, AsksOnceForTheSameNames)
+{
+    Fixture f;
+    f.ui.yes = {false, false};  // not relatives; the details are wrong
+    EXPECT_FALSE(f.duo.PairReadingButton(pairing::PairKind::Love));
+    ASSERT_EQ(f.ui.boxes.size(), 3u);
+    EXPECT_EQ(f.ui.boxes[2].text, "Please correct any mistakes and try again!");
+    EXPECT_EQ(f.ui.boxes[2].icon, shell::Icon::Stop);
+    // Same names again: straight to the reading.
+    f.ui.boxes.clear();
+    EXPECT_TRUE(f.duo.PairReadingButton(pairing::PairKind::Love));
+    ASSERT_EQ(f.ui.boxes.size(), 1u);
+    EXPECT_EQ(f.ui.boxes[0].caption, "DUOVELL - LOVE");
+    EXPECT_EQ(f.ui.boxes[0].text,
+              "This reading is based on:\n\nThe Egyptian Book of Dead and The Cabala.\n\n"
+              "_______________________________________\n\n\nJohn Smith and Mary Jones\n\n"
+              "Perfect for each other, real love.");
+}
+
+TEST(DuovellGate, UnderSeventeenByTheSelectedYear)
+{
+    Fixture f;
+    f.duo.record.activity = "get married";
+    f.duo.record.one.birthday.year = 1984;  // 16 in 2000
+    f.ui.yes = {false, true};
+    EXPECT_FALSE(f.duo.Reading());
+    EXPECT_EQ(f.ui.boxes.back().text,
+              "Since you have indicated that at least on of these individuals is younger than 17 years old, "
+              "you can not select this option.");
+    f.duo.record.one.birthday.year = 1983;  // 17
+    f.ui.boxes.clear();
+    EXPECT_TRUE(f.duo.Reading());
+    EXPECT_EQ(f.ui.boxes.back().caption, "DUOVELL");
+    EXPECT_EQ(f.ui.boxes.back().icon, shell::Icon::Information);
+}
+
+TEST(DuovellGate, DateRuleComesFirstAndCountsEveryFourthYearAsLeap)
+{
+    Fixture f;
+    f.duo.record.one.birthday = {2, 29, 1900};
+    f.duo.record.two.birthday = {2, 29, 1901};
+    EXPECT_FALSE(f.duo.PairGate(Gate::Report));
+    ASSERT_EQ(f.ui.boxes.size(), 1u);
+    EXPECT_EQ(f.ui.boxes[0].caption, "DATE ERROR");
+    EXPECT_EQ(f.ui.boxes[0].text, "There are only 28 days in February!\nPlease correct it and then try again!    ");
+}
+
+TEST(DuovellReport, BaseNameAndForecastLine)
+{
+    Fixture f;
+    EXPECT_EQ(ReportBaseName(f.duo.record), "1-1-2000 John Smith and Mary Jones go dancing with");
+    const std::string text = ReportText(f.duo.record);
+    EXPECT_NE(text.find("\n\ngo dancing with on January 1 2000 - Probability of a good outcome:  10 - 30%\n" +
+                        std::string(72, '_') + "\n\nHow to use"),
+              std::string::npos);
+}
+
+TEST(DuovellSavedInputs, RoundTripKeepsEverythingButDateAndActivity)
+{
+    Fixture f;
+    PairRecord& r = f.duo.record;
+    r.one.firstName = std::string(50, 'a') + "";
+    r.two.lastName = "Виноградова-Кузнецова-Соколова-Михайлова-Новикова-Попова";  // far more than 98 bytes
+    const std::string text = SavedInputsText(r);
+    EXPECT_EQ(text.substr(0, 36), "3\n15\n1970\n7\n4\n1972\n" + std::string(17, 'a'));
+    PairRecord loaded = startValues({2000, 1, 1});
+    LoadSavedInputs(writeTemp(text), loaded);
+    EXPECT_EQ(loaded.one.firstName, r.one.firstName);
+    EXPECT_EQ(loaded.two.lastName, r.two.lastName);
+    EXPECT_EQ(loaded.two.birthday, r.two.birthday);
+    EXPECT_TRUE(loaded.one.male && loaded.one.single && !loaded.one.pets);
+    EXPECT_TRUE(!loaded.two.male && loaded.two.single && loaded.two.pets);
+    EXPECT_EQ(loaded.two.eyes, "green");
+    EXPECT_EQ(SavedInputsText(loaded), text);
+}
+
+TEST(DuovellSavedInputs, ShortOrJunkFilesKeepTheStartValues)
+{
+    PairRecord r = startValues({2000, 1, 1});
+    LoadSavedInputs(writeTemp("12\nxx\n3000\n0\n31\n-5\nAnn\n"), r);
+    EXPECT_EQ(r.one.birthday, (numerology::Date{12, 1, 1900}));
+    EXPECT_EQ(r.two.birthday, (numerology::Date{1, 31, 1900}));
+    EXPECT_EQ(r.one.firstName, "Ann");
+    EXPECT_EQ(r.one.lastName, "last name");
+    EXPECT_FALSE(r.one.male);
+
+    PairRecord binary = startValues({2000, 1, 1});
+    LoadSavedInputs(writeTemp(std::string("\0\xff\x01\n1x\n", 7) + std::string(5000, 'z')), binary);
+    EXPECT_EQ(binary.one.birthday, (numerology::Date{1, 1, 1900}));
+
+    PairRecord missing = startValues({2000, 1, 1});
+    LoadSavedInputs("/nonexistent/duo.ini", missing);
+    EXPECT_EQ(SavedInputsText(missing), SavedInputsText(startValues({2000, 1, 1})));
+}
