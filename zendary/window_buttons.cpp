@@ -1,4 +1,5 @@
 // Buttons whose handlers need the window itself rather than the record alone.
+#include "message_decode.h"
 #include "zendary_window.h"
 
 namespace zendary {
@@ -7,6 +8,9 @@ static const WindowButton kButtons[] = {
     {0, nullptr},  // keeps the table valid while it has no other row
     // Death reading dialog.
     // Copy, paste and decode of the message box.
+    {1095, CopyMessageButton},
+    {1096, PasteMessageButton},
+    {1097, DecodeMessageButton},
 };
 
 std::span<const WindowButton> windowButtons()

@@ -1,0 +1,50 @@
+#include "saved_inputs.h"
+
+#include "shell/files.h"
+
+namespace lexivar {
+
+static const char* const kFile = "lex.ini";
+
+static void takeNumber(const std::string& line, int& field, int low, int high)
+{
+    const int value = shell::settingsInt(line, low - 1);
+    if (value >= low && value <= high)
+        field = value;
+}
+
+void applySavedInputs(const std::vector<std::string>& lines, LexivarData& data)
+{
+    const std::size_t n = lines.size();
+    if (n > 0) takeNumber(lines[0], data.birthday.month, 1, 12);
+    if (n > 1) takeNumber(lines[1], data.birthday.day, 1, 31);
+    if (n > 2) takeNumber(lines[2], data.birthday.year, 1800, 2099);
+    if (n > 3) data.recipientFirst = lines[3];
+    if (n > 4) data.recipientLast = lines[4];
+}
+
+// A name holds no line break in a line-per-value file.
+static std::string oneLine(const std::string& text)
+{
+    return text.substr(0, text.find_first_of("\r\n"));
+}
+
+std::string savedInputsText(const LexivarData& data)
+{
+    return std::to_string(data.birthday.month) + "\n" + std::to_string(data.birthday.day) + "\n" +
+           std::to_string(data.birthday.year) + "\n" + oneLine(data.recipientFirst) + "\n" +
+           oneLine(data.recipientLast) + "\n";
+}
+
+void loadSavedInputs(const shell::Paths& paths, LexivarData& data)
+{
+    applySavedInputs(shell::readSettingsLines(paths.data(kFile), 5), data);
+}
+
+void saveSavedInputs(const shell::Paths& paths, const LexivarData& data)
+{
+    shell::makeFolder(paths.dataDir());
+    shell::writeFileAtomically(paths.data(kFile), savedInputsText(data));
+}
+
+}  // namespace lexivar
