@@ -1,5 +1,6 @@
 // Which plain reading each button of the main window runs. Buttons without a row here
 // are either served by the window itself (window_buttons.cpp) or not built yet.
+#include "past_life.h"
 #include "readings.h"
 
 namespace zendary {
@@ -10,6 +11,7 @@ static const ReadingButton kButtons[] = {
     // Astrology.
     // Dreams, superstitions, gems, evil eye, blood type.
     // Past lives, palm, name-year, love spells, sports.
+    {1075, PastLifeReading},
     // Soulmate and friends.
 };
 
