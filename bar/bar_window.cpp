@@ -37,8 +37,10 @@ void BarWindow::buildLayout()
     for (int i = 0; i < int(table.size()); ++i) {
         const LauncherButton& row = table[i];
         QPushButton* button = shell::makeButton(this, row.id, row.caption, row.tooltip);
+        // As in any dialog, Enter presses the focused button, else the main program's.
+        button->setAutoDefault(true);
         if (row.id == 1)
-            button->setDefault(true);  // Enter starts the main program
+            button->setDefault(true);
         const std::string program = row.program;
         connect(button, &QPushButton::clicked, this, [this, program] { StartProgram(services(), program); });
         columns->addWidget(button, i % perColumn, i < perColumn ? 0 : 2);

@@ -30,8 +30,9 @@ QPainterPath star(QPointF centre, double outer)
 
 SkyPicture::SkyPicture(int seed, bool withMoon, QWidget* parent) : QWidget(parent), seed_(seed), withMoon_(withMoon)
 {
-    setMinimumHeight(26);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The skies give way first when the window is small.
+    setMinimumHeight(8);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
 void SkyPicture::paintEvent(QPaintEvent*)
@@ -70,7 +71,7 @@ void SkyPicture::paintEvent(QPaintEvent*)
 
 CrystalBallPicture::CrystalBallPicture(QWidget* parent) : QWidget(parent)
 {
-    setMinimumSize(60, 70);
+    setMinimumSize(60, 60);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 }
 

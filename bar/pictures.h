@@ -9,7 +9,7 @@ class SkyPicture : public QWidget {
 public:
     // `seed` places the stars, so the two skies differ.
     SkyPicture(int seed, bool withMoon, QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {400, 34}; }
+    QSize sizeHint() const override { return {400, 30}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
