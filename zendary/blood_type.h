@@ -1,0 +1,9 @@
+// A one-line character sketch for the user's blood type, reached through a chain of questions.
+#pragma once
+#include "zendary.h"
+
+namespace zendary {
+
+bool BloodTypeReading(Zendary& z);  // BLR
+
+}  // namespace zendary
