@@ -13,6 +13,8 @@ static const ReadingButton kButtons[] = {
     // Past lives, palm, name-year, love spells, sports.
     {1075, PastLifeReading},
     // Soulmate and friends.
+    {1114, SoulmateCheck},
+    {1115, SoulmateReport},
 };
 
 std::span<const ReadingButton> readingButtons()

@@ -7,6 +7,7 @@
 #include "numerology/numerology.h"
 #include "personal_data.h"
 #include "shell/seams.h"
+#include "soulmate.h"
 
 namespace zendary {
 
@@ -27,6 +28,7 @@ public:
     bool reportMode = false;
     std::array<int, 3> lucky{};
     std::array<int, 3> unlucky{};
+    SoulmateNames soulmateNames;
     numerology::StarNumbers stars;
     int dayNumber = 0;
 
