@@ -1,7 +1,12 @@
 // Which plain reading each button of the main window runs. Buttons without a row here
 // are either served by the window itself (window_buttons.cpp) or not built yet.
+#include "blood_type.h"
+#include "dream.h"
+#include "evil_eye.h"
+#include "gems.h"
 #include "past_life.h"
 #include "readings.h"
+#include "superstition.h"
 
 namespace zendary {
 
@@ -10,6 +15,11 @@ static const ReadingButton kButtons[] = {
     // Day readings, soul numbers and fate.
     // Astrology.
     // Dreams, superstitions, gems, evil eye, blood type.
+    {1072, DreamReading},
+    {1083, SuperstitionReading},
+    {1084, GemsReading},
+    {1085, EvilEyeReading},
+    {1091, BloodTypeReading},
     // Past lives, palm, name-year, love spells, sports.
     {1075, PastLifeReading},
     // Soulmate and friends.
