@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "numerology/hidden_message.h"
 
 using namespace numerology;
@@ -133,4 +135,52 @@ TEST(HiddenMessageKeyTable, EveryLetterInEitherCase)
         EXPECT_STREQ(DecodingKey(std::string(1, char('A' + i))), expected[i]) << char('A' + i);
     }
     EXPECT_STREQ(DecodingKey(""), "no decoding key available");
+}
+
+namespace {
+
+// The first phase exactly as the rule reads: pass after pass over the text itself.
+std::string firstPhaseByPasses(const std::string& message, const DecodingRule& rule)
+{
+    std::string text = SkipExtract(message, rule.firstStart, rule.firstSteps);
+    while (text.size() > rule.shortEnough) {
+        std::string next = SkipExtract(text, rule.firstStart, rule.firstSteps);
+        if (next.size() >= text.size())
+            break;
+        text = next;
+    }
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+TEST(HiddenMessageDecoding, ShortcutOfTheFirstPhaseMatchesPassAfterPass)
+{
+    const std::string alphabet = "AbCdeRrrZ xy.\n1QqwT";
+    unsigned seed = 7;
+    auto next = [&seed](unsigned range) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % range;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::string message(next(700), ' ');
+        for (char& c : message)
+            c = alphabet[next(unsigned(alphabet.size()))];
+        const SkipSteps steps{next(5), next(10), next(10), next(10)};
+        const std::size_t start = next(5);
+        const DecodingRule rule{start, steps, std::size_t(steps[0]) + steps[1] + steps[2] + steps[3], 1, {2, 2, 2, 2}};
+        ASSERT_EQ(HiddenMessage(message, rule), firstPhaseByPasses(message, rule))
+            << "start " << start << " steps " << steps[0] << steps[1] << steps[2] << steps[3] << " length "
+            << message.size();
+    }
+}
+
+TEST(HiddenMessageDecoding, SmallestStepsOnTheLongestMessage)
+{
+    // Steps of 1 from position 3 drop three letters a pass, down to four: the last four
+    // letters of the first pass, which are the last four of the message.
+    const std::string message = std::string(49896, 'B') + "WXYZ";
+    EXPECT_EQ(HiddenMessage(message, {3, {1, 1, 1, 1}, 4, 1, {2, 2, 2, 2}}), "wxyz");
 }
