@@ -3,6 +3,7 @@
 #include "lexivar/lexivar.h"
 #include "lexivar/saved_inputs.h"
 #include "numerology/numerology.h"
+#include "fake_services.h"
 
 using namespace lexivar;
 
@@ -97,4 +98,55 @@ TEST(LexivarSavedInputs, JunkAndMissingLinesKeepTheStartValues)
     EXPECT_EQ(e.birthday, (numerology::Date{1, 1, 1900}));
     applySavedInputs({"-12", "99999999999999", "2100"}, e);
     EXPECT_EQ(e.birthday, (numerology::Date{1, 1, 1900}));
+}
+
+namespace {
+
+struct DecodeRun {
+    FakeServices fake;
+    lexivar::Lexivar core{fake.services};
+    std::vector<int> bar;
+
+    DecodeRun()
+    {
+        core.showProgress = [this](int value) { bar.push_back(value); };
+        LexivarData& d = core.data;
+        d.recipientFirst = "Ann";
+        d.recipientLast = "Lee";
+        d.senderFirst = "Bob";
+        d.senderLast = "Ray";
+        d.clue = "message from a man";
+        d.message = std::string(50, 'A');
+    }
+};
+
+}  // namespace
+
+TEST(LexivarDecode, TheBarWalksToAHundredWithFivePausesAndRestsAtZero)
+{
+    DecodeRun run;
+    run.fake.ui.answers.push_back(shell::Answer::Yes);
+    EXPECT_TRUE(run.core.Decode());
+    EXPECT_EQ(run.bar, (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 0}));
+    EXPECT_EQ(run.fake.pacer.paused, 750);
+    ASSERT_EQ(run.fake.ui.boxes.size(), 2u);
+    EXPECT_EQ(run.fake.ui.boxes[1].icon, shell::Icon::Information);
+}
+
+TEST(LexivarDecode, ARefusalSetsTheBarBackToZero)
+{
+    DecodeRun run;
+    run.core.data.clue.clear();
+    EXPECT_FALSE(run.core.Decode());
+    EXPECT_EQ(run.bar, (std::vector<int>{0, 10, 20, 0}));
+    EXPECT_EQ(run.fake.pacer.paused, 150);
+
+    DecodeRun no;
+    no.fake.ui.answers.push_back(shell::Answer::No);
+    EXPECT_FALSE(no.core.Decode());
+    EXPECT_EQ(no.bar, (std::vector<int>{0, 10, 20, 30, 40, 0}));
+    // The names stay confirmed: the next DECODE asks nothing.
+    EXPECT_TRUE(no.core.Decode());
+    EXPECT_EQ(no.fake.ui.boxes.back().icon, shell::Icon::Information);
+    EXPECT_EQ(no.fake.ui.boxes.size(), 3u);
 }
