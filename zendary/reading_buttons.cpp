@@ -1,11 +1,14 @@
 // Which plain reading each button of the main window runs. Buttons without a row here
 // are either served by the window itself (window_buttons.cpp) or not built yet.
 #include "blood_type.h"
+#include "day_readings.h"
 #include "dream.h"
 #include "evil_eye.h"
+#include "fate_reading.h"
 #include "gems.h"
 #include "past_life.h"
 #include "readings.h"
+#include "soul_numbers.h"
 #include "superstition.h"
 
 namespace zendary {
@@ -13,6 +16,16 @@ namespace zendary {
 static const ReadingButton kButtons[] = {
     {1, StarsReading},
     // Day readings, soul numbers and fate.
+    {3, LuckyNumbers},
+    {4, UnluckyNumbers},
+    {5, LifePower},
+    {6, PersonalLuck},
+    {7, BusinessLuck},
+    {8, SpiritPower},
+    {1080, YourSoulNumbers},
+    {1081, MotherSoulNumber},
+    {1082, FatherSoulNumber},
+    {1089, FateReading},
     // Astrology.
     // Dreams, superstitions, gems, evil eye, blood type.
     {1072, DreamReading},

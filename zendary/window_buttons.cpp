@@ -1,4 +1,5 @@
 // Buttons whose handlers need the window itself rather than the record alone.
+#include "death_dialog.h"
 #include "message_decode.h"
 #include "zendary_window.h"
 
@@ -7,6 +8,7 @@ namespace zendary {
 static const WindowButton kButtons[] = {
     {0, nullptr},  // keeps the table valid while it has no other row
     // Death reading dialog.
+    {1125, OpenDeathReading},
     // Copy, paste and decode of the message box.
     {1095, CopyMessageButton},
     {1096, PasteMessageButton},
