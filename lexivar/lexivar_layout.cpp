@@ -62,12 +62,12 @@ void fillPersonGroup(QGroupBox* group, int firstId, int lastId, const DateIds& d
 // A small picture above each message-info toggle, drawn from a symbol.
 QLabel* picture(QWidget* parent, const QString& symbol, QColor colour)
 {
-    QPixmap pixmap(28, 28);
+    QPixmap pixmap(24, 24);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font("DejaVu Sans");
-    font.setPixelSize(22);
+    font.setPixelSize(19);
     painter.setFont(font);
     painter.setPen(colour);
     painter.drawText(pixmap.rect(), Qt::AlignCenter, symbol);
@@ -82,7 +82,7 @@ QGroupBox* messageInfoGroup(QWidget* parent)
 {
     auto* group = new QGroupBox("Message Info", parent);
     auto* grid = new QGridLayout(group);
-    grid->setSpacing(3);
+    grid->setSpacing(2);
     const struct {
         int id;
         const char* caption;
@@ -114,7 +114,7 @@ QGroupBox* messageInfoGroup(QWidget* parent)
 QLabel* logo(QWidget* parent)
 {
     auto* label = new QLabel(parent);
-    label->setPixmap(shell::programIcon('L', QColor(20, 90, 110)).pixmap(48, 48));
+    label->setPixmap(shell::programIcon('L', QColor(20, 90, 110)).pixmap(36, 36));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -138,10 +138,12 @@ void LexivarWindow::buildLayout()
 
     auto* messageGroup = new QGroupBox("  Message", this);
     auto* messageLayout = new QGridLayout(messageGroup);
+    messageLayout->setContentsMargins(6, 4, 6, 6);
     auto* message = new shell::LimitedTextEdit(messageGroup);
     message->setObjectName(QString::number(kMessageId));
     message->setToolTip("enter message here");
     message->setTabChangesFocus(true);
+    message->setMinimumHeight(60);
     messageLayout->addWidget(message, 0, 0);
     progress_ = new QProgressBar(messageGroup);
     progress_->setObjectName(QString::number(kProgressId));
@@ -151,6 +153,7 @@ void LexivarWindow::buildLayout()
     messageLayout->addWidget(progress_, 1, 0);
 
     auto* side = new QVBoxLayout;
+    side->setSpacing(2);
     side->addWidget(logo(messageGroup));
     side->addWidget(makeButton(messageGroup, kCopyId, "&COPY", "copy message"));
     side->addWidget(makeButton(messageGroup, kPasteId, "&PASTE", "paste message"));
