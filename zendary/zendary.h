@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "love_spell_memory.h"
 #include "numerology/numerology.h"
 #include "personal_data.h"
 #include "shell/seams.h"
@@ -31,6 +32,7 @@ public:
     SoulmateNames soulmateNames;
     numerology::StarNumbers stars;
     int dayNumber = 0;
+    LoveSpellMemory loveSpell;  // the name the love-spell confirmation last showed
 
     // The checks, each showing its own message and returning false on failure.
     bool DatesValid();
