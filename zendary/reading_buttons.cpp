@@ -1,8 +1,6 @@
 // Which plain reading each button of the main window runs. Buttons without a row here
 // are either served by the window itself (window_buttons.cpp) or not built yet.
-#include "astrology.h"
 #include "blood_type.h"
-#include "daily_report.h"
 #include "day_readings.h"
 #include "dream.h"
 #include "evil_eye.h"
@@ -33,26 +31,6 @@ static const ReadingButton kButtons[] = {
     {1082, FatherSoulNumber},
     {1089, FateReading},
     // Astrology.
-    {1050, SignButton<Sign::Aquarius>},
-    {1051, SignButton<Sign::Aries>},
-    {1052, SignButton<Sign::Cancer>},
-    {1054, SignButton<Sign::Capricorn>},
-    {1055, SignButton<Sign::Gemini>},
-    {1056, SignButton<Sign::Libra>},
-    {1057, SignButton<Sign::Sagittarius>},
-    {1058, SignButton<Sign::Leo>},
-    {1059, SignButton<Sign::Pisces>},
-    {1061, SignButton<Sign::Scorpio>},
-    {1062, SignButton<Sign::Taurus>},
-    {1063, SignButton<Sign::Virgo>},
-    {1064, AstrologyButton<AstroTable::Love>},
-    {1065, AstrologyButton<AstroTable::Body>},
-    {1066, AstrologyButton<AstroTable::Wealth>},
-    {1067, AstrologyButton<AstroTable::Links>},
-    {1068, AstrologyButton<AstroTable::Traits>},
-    {1069, AstrologyButton<AstroTable::Couples>},
-    {1070, AstrologyButton<AstroTable::Careers>},
-    {1092, DailyReport},
     // Dreams, superstitions, gems, evil eye, blood type.
     {1072, DreamReading},
     {1083, SuperstitionReading},
