@@ -23,10 +23,19 @@ void applySavedInputs(const std::vector<std::string>& lines, LexivarData& data)
     if (n > 4) data.recipientLast = lines[4];
 }
 
-// A name holds no line break in a line-per-value file.
+// A name is stored as one line that the 99-byte line buffer reads back whole: no line
+// break, and at most 98 bytes, cut between characters. (Fifty letters that take two
+// bytes each would otherwise run into the next line and spoil the last name.)
 static std::string oneLine(const std::string& text)
 {
-    return text.substr(0, text.find_first_of("\r\n"));
+    std::string line = text.substr(0, text.find_first_of("\r\n"));
+    if (line.size() > 98) {
+        std::size_t end = 98;
+        while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
+            --end;
+        line.resize(end);
+    }
+    return line;
 }
 
 std::string savedInputsText(const LexivarData& data)

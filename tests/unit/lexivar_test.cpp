@@ -84,6 +84,21 @@ TEST(LexivarSavedInputs, FiveLinesRoundTrip)
     EXPECT_EQ(back.recipientLast, "Lee");
 }
 
+TEST(LexivarSavedInputs, NamesStayOnTheirOwnLine)
+{
+    LexivarData d;
+    d.recipientFirst = "Ann\nMarie";
+    const std::string e = "\xC3\xA9";  // two bytes
+    std::string longName;
+    for (int i = 0; i < 50; ++i)
+        longName += e;
+    d.recipientLast = longName;
+    // 49 whole characters (98 bytes); the line reads back unbroken.
+    EXPECT_EQ(savedInputsText(d), "1\n1\n1900\nAnn\n" + longName.substr(0, 98) + "\n");
+    d.recipientLast = "x" + longName;  // 101 bytes: the cut falls inside a character
+    EXPECT_EQ(savedInputsText(d), "1\n1\n1900\nAnn\nx" + longName.substr(0, 96) + "\n");
+}
+
 TEST(LexivarSavedInputs, JunkAndMissingLinesKeepTheStartValues)
 {
     LexivarData d;
