@@ -104,7 +104,9 @@ QGroupBox* optionsGroup(QWidget* parent)
     const int dates[] = {1000, 1001, 1002};
     const char* const tips[] = {"choose month here", "choose day here", "choose year here"};
     dateRow(group, grid, 1, dates, tips);
-    grid->addWidget(makeDropDown(group, 1025, "choose any activity here", items(activities(), false)), 2, 0, 1, 2);
+    QComboBox* activity = makeDropDown(group, 1025, "choose any activity here", items(activities(), false));
+    activity->setPlaceholderText("activity");
+    grid->addWidget(activity, 2, 0, 1, 2);
     const struct {
         int id;
         const char* caption;
