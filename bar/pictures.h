@@ -1,6 +1,8 @@
 // The launcher's pictures, painted rather than loaded so that they stay sharp at any
 // size: a night sky above and below the buttons, a crystal ball between the columns.
 #pragma once
+#include <string>
+
 #include <QWidget>
 
 namespace bar {
