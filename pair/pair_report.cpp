@@ -1,5 +1,6 @@
 #include "pair_report.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "shell/files.h"

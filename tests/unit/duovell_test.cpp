@@ -123,23 +123,6 @@ TEST(DuovellGate, AsksOnceForTheSameNames)
               "Perfect for each other, real love.");
 }
 
-TEST(DuovellGate, UnderSeventeenByTheSelectedYear)
-{
-    Fixture f;
-    f.duo.record.activity = "get married";
-    f.duo.record.one.birthday.year = 1984;  // 16 in 2000
-    f.ui.yes = {false, true};
-    EXPECT_FALSE(f.duo.Reading());
-    EXPECT_EQ(f.ui.boxes.back().text,
-              "Since you have indicated that at least on of these individuals is younger than 17 years old, "
-              "you can not select this option.");
-    f.duo.record.one.birthday.year = 1983;  // 17
-    f.ui.boxes.clear();
-    EXPECT_TRUE(f.duo.Reading());
-    EXPECT_EQ(f.ui.boxes.back().caption, "DUOVELL");
-    EXPECT_EQ(f.ui.boxes.back().icon, shell::Icon::Information);
-}
-
 TEST(DuovellGate, DateRuleComesFirstAndCountsEveryFourthYearAsLeap)
 {
     Fixture f;
