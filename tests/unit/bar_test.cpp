@@ -120,12 +120,3 @@ TEST_F(BarFirstRun, ReplacesAnOlderEntry)
     bar::FirstRunIfNeeded(services, installation);
     EXPECT_EQ(read(entryPath()).find("/old/bar"), std::string::npos);
 }
-
-TEST_F(BarFirstRun, AnUnwritableDataFolderStillGivesNoticeAndEntry)
-{
-    ASSERT_TRUE(shell::writeFileAtomically(paths.root + "/data", "a file, not a folder"));
-    bar::FirstRunIfNeeded(services, installation);
-    EXPECT_EQ(ui.captions.size(), 1u);
-    EXPECT_EQ(read(entryPath()), bar::MenuEntry("/opt/mystorin/bin/bar", ""));
-    EXPECT_TRUE(bar::IsFirstRun(paths));  // nothing marked: the next start tries again
-}
