@@ -1,0 +1,62 @@
+// What needs the real death reading dialog: tooltips, list items, limits, the Enter
+// key's default button and the read-only result field.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "../unit/fake_services.h"
+#include "shell/data_exchange.h"
+#include "zendary/death_dialog.h"
+
+class DeathDialogTest : public QObject {
+    Q_OBJECT
+
+    FakeServices fake;
+
+    static QStringList items(QWidget* widget)
+    {
+        QStringList out;
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        for (int i = 0; combo && i < combo->count(); ++i)
+            out << combo->itemText(i);
+        return out;
+    }
+
+private slots:
+    void controls()
+    {
+        zendary::Zendary z(fake.services);
+        z.data.own.year = 1975;
+        zendary::DeathDialog dialog(z);
+        QCOMPARE(dialog.windowTitle(), QString("Numerology & Astrology Death Reading"));
+        const std::pair<int, const char*> tips[] = {
+            {1094, "your name"},          {1024, "your birth year"},
+            {1025, "your mother's name"}, {1026, "your mother's birth year"},
+            {1027, "your father's name"}, {1029, "your father's birth year"},
+            {1002, "select your gender"}, {1020, "select your favorite color"},
+            {1014, "select your favorite number"}, {1, "calculate death reading"},
+        };
+        for (auto [id, tip] : tips) {
+            QWidget* widget = shell::control(dialog, id);
+            QVERIFY2(widget, tip);
+            QCOMPARE(widget->toolTip(), QString(tip));
+        }
+        QCOMPARE(items(shell::control(dialog, 1002)), QStringList({"female", "male"}));
+        QCOMPARE(items(shell::control(dialog, 1020)),
+                 QStringList({"white", "yellow", "green", "brown", "red", "blue", "black"}));
+        QCOMPARE(items(shell::control(dialog, 1014)), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        QCOMPARE(qobject_cast<QComboBox*>(shell::control(dialog, 1014))->currentIndex(), -1);
+
+        QCOMPARE(qobject_cast<QLineEdit*>(shell::control(dialog, 1094))->maxLength(), 150);
+        QCOMPARE(qobject_cast<QLineEdit*>(shell::control(dialog, 1024))->text(), QString("1975"));
+        auto* result = qobject_cast<QLineEdit*>(shell::control(dialog, 1030));
+        QVERIFY(result->isReadOnly());
+        QCOMPARE(result->text(), QString());
+        QVERIFY(qobject_cast<QPushButton*>(shell::control(dialog, 1))->isDefault());
+        QCOMPARE(qobject_cast<QPushButton*>(shell::control(dialog, 2))->text(), QString("&EXIT"));
+    }
+};
+
+QTEST_MAIN(DeathDialogTest)
+#include "death_dialog.moc"
