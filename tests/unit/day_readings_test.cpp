@@ -115,17 +115,6 @@ TEST_F(DayReadings, ReportModeOnlyStores)
     EXPECT_EQ(fake.ui.boxes[0].caption, "BIRTHDAY ERROR");
 }
 
-TEST_F(DayReadings, PercentageText)
-{
-    fake.ui.answers = {Answer::Yes};
-    ASSERT_TRUE(zendary::LifePower(z));
-    EXPECT_EQ(fake.ui.boxes[0].caption, "LIFE POWER");
-    EXPECT_EQ(lastText(), "January 9 2000\n\nYour Life Power is 70% of optimal.     \n");
-    ASSERT_TRUE(zendary::SpiritPower(z));
-    EXPECT_EQ(fake.ui.boxes.back().caption, "SPIRIT POWER");
-    EXPECT_EQ(lastText(), "January 9 2000\n\nYour Spirit Power is 70% of optimal.     \n");
-}
-
 TEST(FateRules, FourOutcomes)
 {
     const std::string better = "FATE READING\n\nDecisions you make today can change your fate for the better!    \n\n"
