@@ -78,7 +78,8 @@ TEST_F(DayReadings, UnluckyNumbersBeforeAndAfterALuckyReading)
     fake.ui.answers = {Answer::Yes};
     ASSERT_TRUE(zendary::UnluckyNumbers(z));
     ASSERT_EQ(fake.ui.boxes.size(), 2u);
-    EXPECT_PRED2(startsWith, fake.ui.boxes[0].text, "Unlucky Numbers Reading predicts three unlucky numbers for any day in any year! ");
+    EXPECT_PRED2(startsWith, fake.ui.boxes[0].text,
+                 "Unlucky Numbers Reading predicts three unlucky numbers for any day in any year! ");
     EXPECT_EQ(fake.ui.boxes[1].caption, "UNLUCKY NUMBERS");
     EXPECT_EQ(fake.ui.boxes[1].icon, Icon::Information);
     EXPECT_EQ(lastText(), "January 9 2000\n\nYour unlucky numbers are: 8   12   6.     \n");
