@@ -61,8 +61,15 @@ ZendaryWindow::ZendaryWindow(shell::Services& services)
         if (isId && !qobject_cast<QRadioButton*>(button))
             connect(button, &QAbstractButton::clicked, this, [this, id] { onButton(id); });
     }
-    connect(qobject_cast<QRadioButton*>(shell::control(*this, 1077)), &QRadioButton::toggled, this,
-            [this](bool on) { core_.era = on ? Era::AD : Era::BC; });
+    // Choosing an era reads the fields, sets the era and writes the fields back.
+    for (const auto& [id, era] : {std::pair{1077, Era::AD}, std::pair{1078, Era::BC}}) {
+        connect(qobject_cast<QRadioButton*>(shell::control(*this, id)), &QRadioButton::clicked, this,
+                [this, era = era] {
+                    readFields();
+                    core_.era = era;
+                    writeFields();
+                });
+    }
 }
 
 void ZendaryWindow::readFields()
