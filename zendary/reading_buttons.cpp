@@ -2,6 +2,7 @@
 // are either served by the window itself (window_buttons.cpp) or not built yet.
 #include "astrology.h"
 #include "blood_type.h"
+#include "daily_report.h"
 #include "day_readings.h"
 #include "dream.h"
 #include "evil_eye.h"
@@ -51,6 +52,7 @@ static const ReadingButton kButtons[] = {
     {1068, AstrologyButton<AstroTable::Traits>},
     {1069, AstrologyButton<AstroTable::Couples>},
     {1070, AstrologyButton<AstroTable::Careers>},
+    {1092, DailyReport},
     // Dreams, superstitions, gems, evil eye, blood type.
     {1072, DreamReading},
     {1083, SuperstitionReading},
