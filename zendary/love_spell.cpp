@@ -61,7 +61,7 @@ std::string PaperPicture(const std::string& name, int n)
 }
 
 // Asked unless both the dates and the name are the ones last shown.
-static bool confirm(Zendary& z)
+static bool confirmSpell(Zendary& z)
 {
     const std::string& name = z.data.spellName;
     const auto dates = z.currentDates();
@@ -73,10 +73,7 @@ static bool confirm(Zendary& z)
     const std::string text = "Is this information accurate?          \n\n" +
                              numerology::BirthdayLines(d.own, d.mother, d.father, d.selected) +
                              "\nThe person's name\t\t" + name;
-    if (z.ui.askYesNo(kConfirmCaption, text))
-        return true;
-    z.ui.warn(kConfirmCaption, "Please correct any mistakes and try again!");
-    return false;
+    return z.confirm(kConfirmCaption, text);
 }
 
 bool LoveSpells(Zendary& z)
@@ -93,7 +90,7 @@ bool LoveSpells(Zendary& z)
         return false;
     }
     const numerology::StarNumbers stars = numerology::ComputeStarNumbers(z.data.own, z.data.mother, z.data.father);
-    if (!z.ParentsAges() || !confirm(z))
+    if (!z.ParentsAges() || !confirmSpell(z))
         return false;
     const int n = SpellNumber(name, z.data.selected);
 

@@ -55,10 +55,8 @@ bool PastLifeReading(Zendary& z)
                                 (z.era == Era::AD ? "  AD\n" : "  BC\n") + "AGE\t\t  " +
                                 std::to_string(d.pastAge) + "\nOCCUPATION\t  " + d.occupation +
                                 "\nCLUE\t\t  " + d.clue;
-    if (!z.ui.askYesNo(kCaption, summary)) {
-        z.ui.warn(kCaption, "Please correct any mistakes and try again!");
+    if (!z.confirm(kCaption, summary))
         return false;
-    }
     const shell::Answer knows = z.ui.message(
         kCaption,
         "Before we begin I have to ask you a few questions. Do you know what a past life reading is and how it "

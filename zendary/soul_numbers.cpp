@@ -32,27 +32,13 @@ void showSoul(Zendary& z, const char* caption, const std::string& lead, int numb
         z.ui.info(caption, text);
 }
 
-// The parents' readings show one birthday only, so they ask their own question; like
-// every confirmation it is asked only when a date changed since the last one.
-bool confirmParent(Zendary& z, const std::string& block)
-{
-    const auto current = z.currentDates();
-    if (current == z.rememberedDates)
-        return true;
-    z.rememberedDates = current;
-    if (z.ui.askYesNo(kFamilyCaption, kQuestion + block))
-        return true;
-    z.ui.warn(kFamilyCaption, "Please correct any mistakes and try again!");
-    return false;
-}
-
 bool parentSoulNumber(Zendary& z, const Date& date, const char* label, const char* caption, const char* lead)
 {
     if (!z.DatesValid())
         return false;
     const std::string block = std::string(label) + std::to_string(date.month) + " " + std::to_string(date.day) +
                               " " + std::to_string(date.year);
-    if (!z.ParentsAges() || !confirmParent(z, block))
+    if (!z.ParentsAges() || !z.confirmDateChanges(kFamilyCaption, kQuestion + block))
         return false;
     showSoul(z, caption, lead, BirthdayDigit(date.month, date.day, date.year));
     return true;

@@ -37,10 +37,8 @@ bool SportsNumerology(Zendary& z)
     const std::string text = "Is this information accurate?          \n\nFirst Team:\t" + d.team1 +
                              "\nSecond Team:\t" + d.team2 + "\nGame Date:\t" + std::to_string(d.selected.month) +
                              "  " + std::to_string(d.selected.day) + "  " + std::to_string(d.selected.year);
-    if (!z.ui.askYesNo(kCaption, text)) {
-        z.ui.warn(kCaption, "Please correct any mistakes and try again!");
+    if (!z.confirm(kCaption, text))
         return false;
-    }
     z.ui.info(kCaption, SportsVerdict(d.team1, d.team2, d.selected));
     return true;
 }

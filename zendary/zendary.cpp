@@ -81,12 +81,25 @@ bool Zendary::PastLifeFields()
     return true;
 }
 
-bool Zendary::ConfirmationBox(const std::string& caption, const std::string& leadIn, ConfirmForm form)
+bool Zendary::confirm(const std::string& caption, const std::string& question)
+{
+    if (ui.askYesNo(caption, question))
+        return true;
+    ui.warn(caption, "Please correct any mistakes and try again!");
+    return false;
+}
+
+bool Zendary::confirmDateChanges(const std::string& caption, const std::string& question)
 {
     const auto current = currentDates();
     if (current == rememberedDates)
         return true;
     rememberedDates = current;
+    return confirm(caption, question);
+}
+
+bool Zendary::ConfirmationBox(const std::string& caption, const std::string& leadIn, ConfirmForm form)
+{
     std::string text;
     if (form == ConfirmForm::Full) {
         text = leadIn + numerology::BirthdayLines(data.own, data.mother, data.father, data.selected);
@@ -94,10 +107,7 @@ bool Zendary::ConfirmationBox(const std::string& caption, const std::string& lea
         text = "Is this information accurate?          \n\nYour Birthday\t" + std::to_string(data.own.month) +
                "  " + std::to_string(data.own.day) + "  " + std::to_string(data.own.year);
     }
-    if (ui.askYesNo(caption, text))
-        return true;
-    ui.warn(caption, "Please correct any mistakes and try again!");
-    return false;
+    return confirmDateChanges(caption, text);
 }
 
 void Zendary::computeNumbers()

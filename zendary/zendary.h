@@ -39,6 +39,10 @@ public:
     bool ParentsAges();
     bool PastLifeFields();
     bool ConfirmationBox(const std::string& caption, const std::string& leadIn, ConfirmForm form);
+    // Asks only when a date changed since the last confirmation, remembering the dates first.
+    bool confirmDateChanges(const std::string& caption, const std::string& question);
+    // A Yes/No question; No shows the correction note under the same caption.
+    bool confirm(const std::string& caption, const std::string& question);
 
     // StarNumbers and DayNumber from the current record.
     void computeNumbers();
