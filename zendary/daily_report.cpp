@@ -56,14 +56,12 @@ bool DailyReport(Zendary& z)
     // Asked every time, whether or not the dates changed.
     z.rememberedDates = z.currentDates();
     const auto& d = z.data;
-    if (!z.ui.askYesNo(kCaption,
-                       "Daily Report feature provides you with an ability to create reports for any day in any "
-                       "year. Just enter your and your parents' birthdays and then select a date. Your Report will "
-                       "be created for you.\n\nIs this information accurate?\n\n" +
-                           numerology::BirthdayLines(d.own, d.mother, d.father, d.selected))) {
-        z.ui.warn(kCaption, "Please correct any mistakes and try again!");
+    if (!z.confirm(kCaption,
+                   "Daily Report feature provides you with an ability to create reports for any day in any "
+                   "year. Just enter your and your parents' birthdays and then select a date. Your Report will "
+                   "be created for you.\n\nIs this information accurate?\n\n" +
+                       numerology::BirthdayLines(d.own, d.mother, d.father, d.selected)))
         return false;
-    }
 
     const ReportMode reportMode(z);
     if (!LuckyNumbers(z) || !UnluckyNumbers(z))
