@@ -1,3 +1,4 @@
+#include "shell/date_checks.h"
 #include "duovell.h"
 
 #include <algorithm>
@@ -47,15 +48,7 @@ Duovell::Duovell(shell::Services& s) : services(s), ui(s.ui), record(startValues
 
 bool Duovell::DatesValid()
 {
-    for (const numerology::Date* date : {&record.one.birthday, &record.two.birthday, &record.selected}) {
-        const auto check = numerology::DateRule(date->month, date->day, date->year);
-        if (!check.ok) {
-            if (check.message)
-                ui.stop("DATE ERROR", check.message);
-            return false;
-        }
-    }
-    return true;
+    return shell::datesValid(ui, "DATE ERROR", {&record.one.birthday, &record.two.birthday, &record.selected});
 }
 
 bool Duovell::HairAndEyesChosen()

@@ -1,3 +1,4 @@
+#include "shell/date_checks.h"
 #include "lexivar.h"
 
 #include "numerology/dates.h"
@@ -100,15 +101,7 @@ Lexivar::Lexivar(shell::Services& s) : services(s), ui(s.ui), data(startValues(s
 
 bool Lexivar::DatesValid()
 {
-    for (const Date* date : {&data.birthday, &data.selected}) {
-        const numerology::DateCheck check = numerology::DateRule(date->month, date->day, date->year);
-        if (!check.ok) {
-            if (check.message)
-                ui.stop("DATE ERROR", check.message);
-            return false;
-        }
-    }
-    return true;
+    return shell::datesValid(ui, "DATE ERROR", {&data.birthday, &data.selected});
 }
 
 bool Lexivar::refuse(const std::string& text)

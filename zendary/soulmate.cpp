@@ -1,3 +1,4 @@
+#include "shell/date_checks.h"
 #include "soulmate.h"
 
 #include "numerology/dates.h"
@@ -18,14 +19,8 @@ bool soulmateGate(Zendary& z)
         z.ui.stop(kCaption, "Please enter first and last names for both individuals!");
         return false;
     }
-    for (const Date* date : {&d.first, &d.second}) {
-        const auto check = numerology::DateRule(date->month, date->day, date->year);
-        if (!check.ok) {
-            if (check.message)
-                z.ui.stop("BIRTHDAY ERROR", check.message);
-            return false;
-        }
-    }
+    if (!shell::datesValid(z.ui, "BIRTHDAY ERROR", {&d.first, &d.second}))
+        return false;
     SoulmateNames& asked = z.soulmateNames;
     if (d.firstName == asked.first && d.secondName == asked.second)
         return true;

@@ -1,10 +1,10 @@
+#include "shell/date_checks.h"
 #include "zendary.h"
 
 #include "numerology/dates.h"
 
 namespace zendary {
 
-using numerology::DateRule;
 
 static const char* const kBirthdayError = "BIRTHDAY ERROR";
 static const char* const kPastLivesError = "PAST LIVES ERROR";
@@ -31,15 +31,7 @@ std::array<int, 12> Zendary::currentDates() const
 
 bool Zendary::DatesValid()
 {
-    for (const Date* date : {&data.own, &data.mother, &data.father, &data.selected}) {
-        const auto check = DateRule(date->month, date->day, date->year);
-        if (!check.ok) {
-            if (check.message)
-                ui.stop(kBirthdayError, check.message);
-            return false;
-        }
-    }
-    return true;
+    return shell::datesValid(ui, kBirthdayError, {&data.own, &data.mother, &data.father, &data.selected});
 }
 
 bool Zendary::ParentsAges()
