@@ -1,4 +1,3 @@
-#include "shell/date_checks.h"
 #include "duovell.h"
 
 #include <algorithm>
@@ -6,6 +5,7 @@
 #include "numerology/dates.h"
 #include "pair/pair_report.h"
 #include "pair/pair_rules.h"
+#include "shell/date_checks.h"
 
 namespace duovell {
 

@@ -1,7 +1,7 @@
-#include "shell/date_checks.h"
 #include "lexivar.h"
 
 #include "numerology/dates.h"
+#include "shell/date_checks.h"
 
 namespace lexivar {
 

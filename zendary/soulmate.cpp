@@ -1,10 +1,10 @@
-#include "shell/date_checks.h"
 #include "soulmate.h"
 
 #include "numerology/dates.h"
 #include "pair/pair_reading.h"
 #include "pair/pair_report.h"
 #include "zendary.h"
+#include "shell/date_checks.h"
 
 namespace zendary {
 

@@ -1,7 +1,7 @@
-#include "shell/date_checks.h"
 #include "zendary.h"
 
 #include "numerology/dates.h"
+#include "shell/date_checks.h"
 
 namespace zendary {
 
