@@ -6,40 +6,10 @@
 #include <QTemporaryDir>
 
 #include "bar/first_run.h"
+#include "fake_services.h"
 #include "shell/files.h"
 
 namespace {
-
-struct CountingUi : shell::Ui {
-    std::vector<std::string> captions;
-    shell::Answer message(const std::string& caption, const std::string&, shell::Icon icon, shell::Buttons) override
-    {
-        EXPECT_EQ(icon, shell::Icon::Exclamation);
-        captions.push_back(caption);
-        return shell::Answer::Ok;
-    }
-    int exec(QDialog&) override { return 0; }
-};
-struct FixedClock : shell::Clock {
-    shell::DateTime now() const override { return {2026, 12, 6, 9, 30, 0}; }
-};
-struct NoLauncher : shell::Launcher {
-    void handOver(const std::string&) override {}
-};
-struct NoOpener : shell::Opener {
-    void open(const std::string&) override {}
-    void help(const std::string&) override {}
-};
-struct NoPacer : shell::Pacer {
-    void pause(int) override {}
-};
-struct RootPaths : shell::Paths {
-    std::string root;
-    std::string dataDir() const override { return root + "/data"; }
-    std::string docsDir() const override { return root + "/docs"; }
-    std::string configDir() const override { return root + "/config"; }
-    std::string applicationsDir() const override { return root + "/applications"; }
-};
 
 std::string read(const std::string& path)
 {
@@ -47,19 +17,22 @@ std::string read(const std::string& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
 }
 
-class BarFirstRun : public ::testing::Test {
+class BarFirstRun : public ::testing::Test, public FakeServices {
 protected:
-    void SetUp() override { paths.root = dir.path().toStdString(); }
+    void SetUp() override
+    {
+        paths.root = dir.path().toStdString();
+        clock.time = {2026, 12, 6, 9, 30, 0};
+    }
+    // The first run's only box is a notice with the exclamation icon.
+    void TearDown() override
+    {
+        for (const RecordedBox& box : ui.boxes)
+            EXPECT_EQ(box.icon, shell::Icon::Exclamation);
+    }
     std::string entryPath() const { return paths.applicationsDir() + "/mystorin-zendary.desktop"; }
 
     QTemporaryDir dir;
-    CountingUi ui;
-    FixedClock clock;
-    NoLauncher launcher;
-    NoOpener opener;
-    NoPacer pacer;
-    RootPaths paths;
-    shell::Services services{ui, clock, launcher, opener, pacer, paths};
     const bar::Installation installation{"/opt/mystorin/bin/bar", "PNG-BYTES"};
 };
 
@@ -105,11 +78,11 @@ TEST_F(BarFirstRun, WritesMarkerIconAndEntryOnceAndShowsTheNoticeOnce)
     EXPECT_EQ(read(paths.data("zdr.ini")), "160 12 6 2026");
     EXPECT_EQ(read(paths.data("bar.png")), "PNG-BYTES");
     EXPECT_EQ(read(entryPath()), bar::MenuEntry("/opt/mystorin/bin/bar", paths.data("bar.png")));
-    EXPECT_EQ(ui.captions, std::vector<std::string>{"ZENDARY"});
+    EXPECT_EQ(ui.captions(), std::vector<std::string>{"ZENDARY"});
 
     QFile::remove(QString::fromStdString(entryPath()));
     bar::FirstRunIfNeeded(services, installation);
-    EXPECT_EQ(ui.captions.size(), 1u);
+    EXPECT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(read(entryPath()), "<missing>");
 }
 

@@ -1,71 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 
 #include "duovell/duovell.h"
 #include "duovell/saved_inputs.h"
+#include "fake_services.h"
 
 using namespace duovell;
 using pairing::PairRecord;
 
 namespace {
 
-// Records every box and answers the questions from a queue.
-class RecordingUi : public shell::Ui {
-public:
-    struct Box {
-        std::string caption, text;
-        shell::Icon icon;
-    };
-    std::vector<Box> boxes;
-    std::deque<bool> yes;
-
-    shell::Answer message(const std::string& caption, const std::string& text, shell::Icon icon,
-                          shell::Buttons buttons) override
-    {
-        boxes.push_back({caption, text, icon});
-        if (buttons == shell::Buttons::Ok)
-            return shell::Answer::Ok;
-        const bool answer = !yes.empty() && yes.front();
-        if (!yes.empty())
-            yes.pop_front();
-        return answer ? shell::Answer::Yes : shell::Answer::No;
-    }
-    int exec(QDialog&) override { return 0; }
-};
-
-struct FixedClock : shell::Clock {
-    shell::DateTime now() const override { return {2000, 1, 1}; }
-};
-struct NoLauncher : shell::Launcher {
-    void handOver(const std::string&) override {}
-};
-struct NoOpener : shell::Opener {
-    void open(const std::string&) override {}
-    void help(const std::string&) override {}
-};
-struct NoPacer : shell::Pacer {
-    void pause(int) override {}
-};
-struct TempPaths : shell::Paths {
-    std::string root = std::filesystem::temp_directory_path() / "duovell_test";
-    std::string dataDir() const override { return root; }
-    std::string docsDir() const override { return root; }
-    std::string configDir() const override { return root; }
-    std::string applicationsDir() const override { return root; }
-};
-
-struct Fixture {
-    RecordingUi ui;
-    FixedClock clock;
-    NoLauncher launcher;
-    NoOpener opener;
-    NoPacer pacer;
-    TempPaths paths;
-    shell::Services services{ui, clock, launcher, opener, pacer, paths};
+struct Fixture : FakeServices {
     Duovell duo{services};
 
     Fixture()
@@ -107,7 +55,7 @@ TEST(DuovellConfirmation, ListsBothPeopleAndTheSelectedDate)
 TEST(DuovellGate, AsksOnceForTheSameNames)
 {
     Fixture f;
-    f.ui.yes = {false, false};  // not relatives; the details are wrong
+    f.ui.answers = {shell::Answer::No, shell::Answer::No};  // not relatives; the details are wrong
     EXPECT_FALSE(f.duo.PairReadingButton(pairing::PairKind::Love));
     ASSERT_EQ(f.ui.boxes.size(), 3u);
     EXPECT_EQ(f.ui.boxes[2].text, "Please correct any mistakes and try again!");

@@ -26,6 +26,14 @@ public:
     }
     int exec(QDialog&) override { return 0; }
 
+    std::vector<std::string> captions() const
+    {
+        std::vector<std::string> out;
+        for (const RecordedBox& box : boxes)
+            out.push_back(box.caption);
+        return out;
+    }
+
     std::vector<RecordedBox> boxes;
     std::deque<shell::Answer> answers;
 };

@@ -4,40 +4,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "../unit/fake_services.h"
 #include "bar/bar_window.h"
 #include "bar/launcher_table.h"
 
 namespace {
-
-struct RecordingUi : shell::Ui {
-    std::vector<std::string> captions;
-    shell::Answer message(const std::string& caption, const std::string&, shell::Icon, shell::Buttons) override
-    {
-        captions.push_back(caption);
-        return shell::Answer::No;
-    }
-    int exec(QDialog& dialog) override { return dialog.exec(); }
-};
-struct NoClock : shell::Clock {
-    shell::DateTime now() const override { return {}; }
-};
-struct RecordingLauncher : shell::Launcher {
-    std::vector<std::string> started;
-    void handOver(const std::string& program) override { started.push_back(program); }
-};
-struct NoOpener : shell::Opener {
-    void open(const std::string&) override {}
-    void help(const std::string&) override {}
-};
-struct NoPacer : shell::Pacer {
-    void pause(int) override {}
-};
-struct TempPaths : shell::Paths {
-    std::string dataDir() const override { return "/nonexistent/data"; }
-    std::string docsDir() const override { return "/nonexistent/docs"; }
-    std::string configDir() const override { return "/nonexistent/config"; }
-    std::string applicationsDir() const override { return "/nonexistent/applications"; }
-};
 
 QPushButton* button(QWidget& window, int id)
 {
@@ -52,24 +23,18 @@ QPushButton* button(QWidget& window, int id)
 class BarWindowTest : public QObject {
     Q_OBJECT
 
-    RecordingUi ui;
-    NoClock clock;
-    RecordingLauncher launcher;
-    NoOpener opener;
-    NoPacer pacer;
-    TempPaths paths;
-    shell::Services services{ui, clock, launcher, opener, pacer, paths};
+    FakeServices fake;
 
 private slots:
     void init()
     {
-        ui.captions.clear();
-        launcher.started.clear();
+        fake.ui.boxes.clear();
+        fake.launcher.started.clear();
     }
 
     void programButtonsStandInTwoColumnsWithTheirTooltips()
     {
-        bar::BarWindow window(services);
+        bar::BarWindow window(fake.services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const auto table = bar::LauncherButtonTable();
@@ -95,7 +60,7 @@ private slots:
 
     void everyButtonHasAMnemonicOfItsOwn()
     {
-        bar::BarWindow window(services);
+        bar::BarWindow window(fake.services);
         QSet<QChar> letters;
         const auto buttons = window.findChildren<QPushButton*>();
         QCOMPARE(buttons.size(), 12);
@@ -109,18 +74,18 @@ private slots:
 
     void enterStartsTheMainProgramAndTheLauncherStays()
     {
-        bar::BarWindow window(services);
+        bar::BarWindow window(fake.services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(button(window, 1)->isDefault());
         QTest::keyClick(&window, Qt::Key_Return);
-        QCOMPARE(launcher.started, (std::vector<std::string>{"zendary"}));
+        QCOMPARE(fake.launcher.started, (std::vector<std::string>{"zendary"}));
         QVERIFY(window.isVisible());  // the hand-over came back: the launcher stays
     }
 
     void maximisingMovesTheWindowInstead()
     {
-        bar::BarWindow window(services);
+        bar::BarWindow window(fake.services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.setWindowState(Qt::WindowMaximized);
@@ -132,19 +97,19 @@ private slots:
 
     void rightClickAsksOnTheSurfaceOnly()
     {
-        bar::BarWindow window(services);
+        bar::BarWindow window(fake.services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QPushButton* zendary = button(window, 1);
         const QPoint onButton = zendary->geometry().center();
         QContextMenuEvent overButton(QContextMenuEvent::Mouse, onButton, window.mapToGlobal(onButton));
         QApplication::sendEvent(zendary, &overButton);
-        QVERIFY(ui.captions.empty());
+        QVERIFY(fake.ui.boxes.empty());
 
         const QPoint onPicture(window.width() / 2, 2);
         QContextMenuEvent overPicture(QContextMenuEvent::Mouse, onPicture, window.mapToGlobal(onPicture));
         QApplication::sendEvent(&window, &overPicture);
-        QCOMPARE(ui.captions, (std::vector<std::string>{"ZENDARY"}));
+        QCOMPARE(fake.ui.captions(), (std::vector<std::string>{"ZENDARY"}));
     }
 };
 

@@ -6,38 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "../unit/fake_services.h"
 #include "duovell/duovell_window.h"
 
 namespace {
-
-struct CountingUi : shell::Ui {
-    std::vector<std::string> captions;
-    shell::Answer message(const std::string& caption, const std::string&, shell::Icon, shell::Buttons) override
-    {
-        captions.push_back(caption);
-        return shell::Answer::No;
-    }
-    int exec(QDialog& dialog) override { return dialog.exec(); }
-};
-struct FixedClock : shell::Clock {
-    shell::DateTime now() const override { return {2000, 1, 1}; }
-};
-struct NoLauncher : shell::Launcher {
-    void handOver(const std::string&) override {}
-};
-struct NoOpener : shell::Opener {
-    void open(const std::string&) override {}
-    void help(const std::string&) override {}
-};
-struct NoPacer : shell::Pacer {
-    void pause(int) override {}
-};
-struct NowherePaths : shell::Paths {
-    std::string dataDir() const override { return "/nonexistent/data"; }
-    std::string docsDir() const override { return "/nonexistent/docs"; }
-    std::string configDir() const override { return "/nonexistent/config"; }
-    std::string applicationsDir() const override { return "/nonexistent/applications"; }
-};
 
 QStringList itemsOf(QWidget& window, int id)
 {
@@ -53,18 +25,12 @@ QStringList itemsOf(QWidget& window, int id)
 class DuovellWindowTest : public QObject {
     Q_OBJECT
 
-    CountingUi ui;
-    FixedClock clock;
-    NoLauncher launcher;
-    NoOpener opener;
-    NoPacer pacer;
-    NowherePaths paths;
-    shell::Services services{ui, clock, launcher, opener, pacer, paths};
+    FakeServices fake;
 
 private slots:
     void everyControlHasItsIdAndTooltip()
     {
-        duovell::DuovellWindow window(services);
+        duovell::DuovellWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
             {1005, "enter first name here"},   {1015, "enter first name here"},   {1006, "enter last name here"},
             {1016, "enter last name here"},    {1007, "enter birthday month here"}, {1017, "enter birthday month here"},
@@ -91,7 +57,7 @@ private slots:
 
     void listsHoldTheirItems()
     {
-        duovell::DuovellWindow window(services);
+        duovell::DuovellWindow window(fake.services);
         const QStringList hair{"bald", "black", "blond", "brown", "brunet", "brunette", "red", "white"};
         const QStringList eyes{"blue", "brown", "green", "hazel"};
         QCOMPARE(itemsOf(window, 1013), hair);
@@ -112,7 +78,7 @@ private slots:
 
     void editsRefuseTextBeyondTheirLimits()
     {
-        duovell::DuovellWindow window(services);
+        duovell::DuovellWindow window(fake.services);
         const std::pair<int, int> limits[] = {{1005, 50}, {1015, 50}, {1006, 75}, {1016, 75}};
         for (auto [id, limit] : limits)
             QCOMPARE(window.findChild<QLineEdit*>(QString::number(id))->maxLength(), limit);
@@ -120,20 +86,20 @@ private slots:
 
     void enterRunsTheReading()
     {
-        duovell::DuovellWindow window(services);
+        duovell::DuovellWindow window(fake.services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(window.findChild<QPushButton*>("1")->isDefault());
-        ui.captions.clear();
+        fake.ui.boxes.clear();
         QTest::keyClick(window.findChild<QLineEdit*>("1005"), Qt::Key_Return);
         // The start values have no hair or eyes chosen: the Reading's first refusal.
-        QCOMPARE(ui.captions, std::vector<std::string>{"DUOVELL"});
+        QCOMPARE(fake.ui.captions(), std::vector<std::string>{"DUOVELL"});
         QVERIFY(window.isVisible());
     }
 
     void maximisingMovesTheWindowInstead()
     {
-        duovell::DuovellWindow window(services);
+        duovell::DuovellWindow window(fake.services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.setWindowState(Qt::WindowMaximized);
