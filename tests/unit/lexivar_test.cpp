@@ -7,6 +7,19 @@
 
 using namespace lexivar;
 
+namespace {
+
+// The message the number tests and the decode runs share: Bob Ray writes to Ann Lee.
+void fromBobRayToAnnLee(LexivarData& d)
+{
+    d.senderFirst = "Bob";
+    d.senderLast = "Ray";
+    d.recipientFirst = "Ann";
+    d.recipientLast = "Lee";
+}
+
+}  // namespace
+
 TEST(LexivarNumbers, ClueNumberAddsTheTicksToTheLetterSum)
 {
     // message 69 + from 52 + mother 79 = 200: NumberDigit gives the last two digits, 0.
@@ -31,10 +44,7 @@ TEST(LexivarNumbers, NamesNumber)
 {
     LexivarData d;
     // Bob 19 + Ray 44 = 63 -> 1; Ann 29 + Lee 22 = 51 -> 7; 1 + 7 = 8 -> 9.
-    d.senderFirst = "Bob";
-    d.senderLast = "Ray";
-    d.recipientFirst = "Ann";
-    d.recipientLast = "Lee";
+    fromBobRayToAnnLee(d);
     EXPECT_EQ(NamesNumber(d), 9);
     // 50 + 80 letters "z": 3380 -> 1 here (the shared rule would give 0); Ann Lee 7; 8 -> 9.
     d.senderFirst = std::string(50, 'z');
@@ -56,10 +66,7 @@ TEST(LexivarNumbers, BirthAndDateNumbers)
 TEST(LexivarNumbers, DecodingRuleTakesTheFourNumbersAndTheirSum)
 {
     LexivarData d;
-    d.recipientFirst = "Ann";
-    d.recipientLast = "Lee";
-    d.senderFirst = "Bob";
-    d.senderLast = "Ray";
+    fromBobRayToAnnLee(d);
     d.clue = "message from a man";
     d.selected = {1, 1, 2000};
     d.flags[Letter] = d.flags[Personal] = d.flags[Friend] = d.flags[Coworker] = true;
@@ -126,10 +133,7 @@ struct DecodeRun {
     {
         core.showProgress = [this](int value) { bar.push_back(value); };
         LexivarData& d = core.data;
-        d.recipientFirst = "Ann";
-        d.recipientLast = "Lee";
-        d.senderFirst = "Bob";
-        d.senderLast = "Ray";
+        fromBobRayToAnnLee(d);
         d.clue = "message from a man";
         d.message = std::string(50, 'A');
     }

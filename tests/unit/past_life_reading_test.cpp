@@ -81,8 +81,9 @@ TEST(PastLifeReading, EveryInputEndsInAResultOrADocumentedMessage)
                             const Ending ending = endingOf(s.ui.boxes);
                             EXPECT_EQ(ended, ending == Ending::Result);
                             results += ending == Ending::Result;
-                            if (age == 0 || (era == Era::AD && year >= 1970))
+                            if (age == 0 || (era == Era::AD && year >= 1970)) {
                                 EXPECT_EQ(ending, Ending::Refused) << age << " " << year;
+                            }
                         }
     EXPECT_GT(results, 1000);
 }

@@ -7,6 +7,7 @@
 #include "../unit/fake_services.h"
 #include "bar/bar_window.h"
 #include "bar/launcher_table.h"
+#include "window_checks.h"
 
 namespace {
 
@@ -86,13 +87,7 @@ private slots:
     void maximisingMovesTheWindowInstead()
     {
         bar::BarWindow window(fake.services);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.setWindowState(Qt::WindowMaximized);
-        QTRY_COMPARE(window.geometry(), QRect(150, 150, 422, 202));
-        if (qEnvironmentVariableIsSet("BAR_WINDOW_PICTURE"))
-            window.grab().save(qEnvironmentVariable("BAR_WINDOW_PICTURE"));
-        QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+        checkMaximisingMovesTo(window, QRect(150, 150, 422, 202), "BAR_WINDOW_PICTURE");
     }
 
     void rightClickAsksOnTheSurfaceOnly()

@@ -8,6 +8,7 @@
 
 #include "../unit/fake_services.h"
 #include "duovell/duovell_window.h"
+#include "window_checks.h"
 
 namespace {
 
@@ -100,13 +101,7 @@ private slots:
     void maximisingMovesTheWindowInstead()
     {
         duovell::DuovellWindow window(fake.services);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.setWindowState(Qt::WindowMaximized);
-        QTRY_COMPARE(window.geometry(), QRect(100, 100, 570, 418));
-        if (qEnvironmentVariableIsSet("DUOVELL_WINDOW_PICTURE"))
-            window.grab().save(qEnvironmentVariable("DUOVELL_WINDOW_PICTURE"));
-        QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+        checkMaximisingMovesTo(window, QRect(100, 100, 570, 418), "DUOVELL_WINDOW_PICTURE");
     }
 };
 
