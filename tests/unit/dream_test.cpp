@@ -193,8 +193,9 @@ TEST(DreamLookup, AnyFiftyBytesAreSafeAndLeaveTheTableAlone)
         while (int(dream.size()) < std::max<int>(length, prefix.size()))
             dream += alphabet[random() % alphabet.size()];
         dream.resize(std::min<size_t>(dream.size(), 50));
-        if (const auto meaning = InterpretDream(dream))
+        if (const auto meaning = InterpretDream(dream)) {
             EXPECT_NE(std::find(DreamTexts().begin(), DreamTexts().end(), meaning->data()), DreamTexts().end());
+        }
     }
     std::string bytes(50, '\0');
     for (int b = 0; b < 256; ++b) {

@@ -168,8 +168,9 @@ TEST(PastLifeRules, AnInputJustOffARowFallsThroughToALaterOne)
             // One distance further.
             EXPECT_GT(PastLifeRuleNumber(row.highest + 1, clue, flagsOf(letters)), row.number);
             // Another clue.
-            if (!row.clues.empty())
+            if (!row.clues.empty()) {
                 EXPECT_GT(PastLifeRuleNumber(row.lowest, "none", flagsOf(letters)), row.number);
+            }
             // One flag missing.
             for (size_t i = 0; i < letters.size(); ++i) {
                 const std::string fewer = letters.substr(0, i) + letters.substr(i + 1);
