@@ -110,3 +110,40 @@ TEST(PastLifeReading, ValidationMessagesComeWithTheHelpBox)
     EXPECT_EQ(s.ui.boxes[0].text, s.ui.boxes[2].text);
     EXPECT_NE(s.ui.boxes[2].text, s.ui.boxes[4].text);
 }
+
+namespace {
+
+// Runs the whole reading with every question answered the same way; returns the result box.
+std::string resultWhenAllAnswered(Answer answer, int age, int year, const char* job, const char* clue)
+{
+    FakeServices s;
+    Zendary z(s.services);
+    z.data.own.year = 1970;
+    z.data.selected.year = 2000;
+    z.data.pastAge = age;
+    z.data.pastYear = year;
+    z.data.occupation = job;
+    z.data.clue = clue;
+    s.ui.answers = {Answer::Yes, Answer::Yes};  // the confirmation and the opening question
+    for (int n = 0; n < 40; ++n)
+        s.ui.answers.push_back(answer);
+    EXPECT_TRUE(PastLifeReading(z));
+    return s.ui.boxes.size() < 2 ? std::string() : s.ui.boxes[s.ui.boxes.size() - 2].text;
+}
+
+}  // namespace
+
+TEST(PastLifeReading, FarFromTheYearOrAGodNothingHelps)
+{
+    const std::string nothing = "There is a 0% probability that you have experienced a past life event!";
+    // Age 25 steps by 8: 1970 falls to 1794, six below 1800.
+    EXPECT_EQ(resultWhenAllAnswered(Answer::Yes, 25, 1800, "soldier", "death"), nothing);
+    EXPECT_EQ(resultWhenAllAnswered(Answer::No, 25, 1800, "soldier", "death"), nothing);
+    // Age 1 always lands on the year, yet a god or a devil is never plausible.
+    EXPECT_EQ(resultWhenAllAnswered(Answer::Yes, 1, 1800, "none", "god"), nothing);
+    EXPECT_EQ(resultWhenAllAnswered(Answer::Yes, 1, 1800, "none", "devil"), nothing);
+    // The same age and year with a plain clue: all Yes is a deja vu with everything recognised
+    // and named, and the loss of a parent (Recognised, DejaVu, Named, Repeated, Loss).
+    EXPECT_EQ(resultWhenAllAnswered(Answer::Yes, 1, 1800, "none", "none"),
+              "There is a 89% probability that you have experienced a past life event!");
+}
