@@ -307,8 +307,11 @@ void ZendaryWindow::compact()
     for (QWidget* widget : findChildren<QWidget*>()) {
         if (qobject_cast<QPushButton*>(widget) || qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget))
             widget->setFixedHeight(rowHeight);
-        if (auto* button = qobject_cast<QPushButton*>(widget))
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
             button->setMinimumWidth(fontMetrics().horizontalAdvance(button->text()) + 10);
+            // Enter presses the focused button; elsewhere it presses the default HLP.
+            button->setAutoDefault(true);
+        }
         if (widget->layout()) {
             widget->layout()->setContentsMargins(4, 2, 4, 3);
             widget->layout()->setSpacing(2);

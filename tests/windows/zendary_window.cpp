@@ -103,6 +103,27 @@ private slots:
         QCOMPARE(window.core().data.dream, std::string());  // fields after the bad one keep their values
     }
 
+    void enterPressesTheFocusedButtonElseHelp()
+    {
+        zendary::ZendaryWindow window(fake.services);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        qobject_cast<QLineEdit*>(shell::control(window, 1026))->setText("1920");
+        fake.ui.boxes.clear();
+        fake.ui.answers = {shell::Answer::Yes};
+        QWidget* stars = shell::control(window, 1);
+        stars->setFocus();
+        QTest::keyClick(stars, Qt::Key_Return);
+        QCOMPARE(fake.ui.captions(), (std::vector<std::string>{"STARS READING", "STARS READING"}));
+        QWidget* month = shell::control(window, 1024);
+        month->setFocus();
+        QTest::keyClick(month, Qt::Key_Return);
+        // No help file in the test's folder: the help routine asks where it is.
+        QCOMPARE(fake.ui.boxes.size(), size_t(4));
+        QCOMPARE(fake.ui.boxes[2].caption, std::string("ZENDARY HELP"));
+    }
+
     void aboutShowsTheCopyright()
     {
         zendary::ZendaryWindow window(fake.services);
