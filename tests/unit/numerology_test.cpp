@@ -86,6 +86,16 @@ TEST(StarNumbers, NinesOfParentsAreMovedAside)
     EXPECT_EQ(s, (StarNumbers{9, 8, 7, 8, 2}));
 }
 
+TEST(StarNumbers, FatherEqualToTheSumIsDoubled)
+{
+    // 1/1/1908 gives 2, 5/1/1907 gives 5, 7/1/1907 gives 7: no equal pair; s3 = 7;
+    // s4 = 5 equals s1, so DateDigit(10) = 1; s2 = 7 equals s3, so DateDigit(14) = 5.
+    const StarNumbers s = ComputeStarNumbers({1, 1, 1908}, {5, 1, 1907}, {7, 1, 1907});
+    EXPECT_EQ(s, (StarNumbers{2, 5, 5, 7, 1}));
+    EXPECT_EQ(DayRating(5, s), Rating::Good);  // the good test comes first
+    EXPECT_EQ(DayRating(1, s), Rating::Bad);
+}
+
 TEST(DayNumber, FoldsTheSelectedDate)
 {
     EXPECT_EQ(DayNumber({1, 5, 1999}), 7);     // 1 + 5 + 1
