@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "keyword_groups.h"
 #include "zendary/dream.h"
 
 using namespace zendary;
@@ -49,6 +50,58 @@ TEST(DreamTable, HasEveryEntryAndText)
             ++next;
     }
     EXPECT_EQ(next, 367);
+}
+
+TEST(DreamTable, EntriesKindsAndSynonymsAreAsDocumented)
+{
+    // Test order, as documented: synonyms share a text, a bracketed keyword must match whole.
+    const auto documented = ReadKeywordGroups(
+    "airplane / plane; ancestor; angel; ant; apple; argument / quarrel; bab / kid; baggage / luggage; "
+    "balloon; ball; [bar]; bell; bird; blood; boat / [ship]; bridge; buffalo; [car] / [cars]; cave; "
+    "child; cat; circus; cit; climb; coat; color / white / black / red / blue; [cloth]; [clothes]; "
+    "cloud; corpse; criminal / burglar; crown; coffin; cow; crab; cry / tear; danc; death; deer; "
+    "debt; devil / satan; doctor / nurse; doll; dog; door; dragon; drink; eat / food; farm; fight / "
+    "struggl; firework; fish; face; fall; fence; [fire]; flood; flower / plant; fog; foliage; gate; "
+    "gift / present; god; helicopter; hid; ghost; grave; [hair]; hill / mountain; horse; house / "
+    "home; ill / sick; [ice]; jewelry; island; jail / prison; journey / trip; key; king; kiss; "
+    "letter; [light]; lock; kill; kitchen; kni; [lights]; [lightening]; lion; machine; map; marriage; "
+    "mask; maze; meadow; monster; mirrow; money; moon; mud; [music] / song / sing; viola / guitar; "
+    "nudity; nun; night; number / digit; ocean; orgasm; pack; party / celebrate; passenger / "
+    "companion; path; penis; people; penny; pen; pig; priest / monk / rabbi; [rain]; [rainbow]; rat / "
+    "mouse / [mise]; read; rice / field; rock / stone; rope; boss / supervisor / manager; friend; "
+    "spouse / boyfriend / girlfriend; strange; love; postman; queen; fly; rape; relative; restaurant; "
+    "right; river / lake; road; run; university / school / college; scissor; seed; self / yourself; "
+    "sex; skeleton; soap; stai; store; suicide; swim; shrimp; sky; snake; snow; soldier; star; sweat; "
+    "teeth / tooth; temple; thie; thunder; tree; toilet; town; umbrel; tele / phone; tunnel; vagin; "
+    "vampire; [wall] / [walls]; wallet; weapon; wheel; window; witch; wash; water; well; wife; wind; "
+    "wom; zip; abroad; abuse; accus; acrobat; adulter; advertise; afraid / fear; age; air; alarm; "
+    "album; alley; alligator / crocodile; altar; anchor; anger; ape; apparel; architect / build; arm "
+    "/ [hand]; arrow; ashe; attic; attorney / lawyer; auction / sale / [shopping]; ax; bake / baking; "
+    "balcony; bank; baptism; [barber] / hairdr; barn; barometer; baseball / football / basketball; "
+    "bath; bat; bean; [bear]; beard; bed; [bee] / [bees]; beetle; behead; belt; bible; bicycle / "
+    "bike; blind; book; boot; box / chest; bracelet; bride / groom; brush / hairbrush; butterfly; "
+    "cake / cookie / pastry; calendar; camel; camera; cancer; candle; cand; [cards] / gambl; carrot; "
+    "cavalry; cemet; chain; cheese; chess; chocolate; clay; clock / watch; coffee; coin; comet / "
+    "meteo; compass; crow; dead; desert; diamond; disease; dwarf; eagle / hawk; earri; eclipse; egg; "
+    "elevator; family; fireman; flea; flour; fork / spoon; fruit; garlic; gas; gold; grape; hail; "
+    "gyps; handcuff; hat; heaven; hell; helmet; hiss; honey; ice cream; ivory; [labyrinth]; [lace] / "
+    "lingere; lamp; lemon; locust; mad; medal / reward; measle; milk; nail; napkin; neighbor; nut; "
+    "obelisk / monument; obituary; oil; onion; owl; paradi; perfume / colon; piano; [pipe] / cigar; "
+    "pistol / gun / rifle; pray; pyramid; roof; rose; shampoo; shark; shipwreck / disaster; skull; "
+    "talisman / symbol; tea; train / locomoti; turtle; veil; vermin / bacteria; vine / vodka / alco; "
+    "voice; volcano / lava; whale; wasp; whip; wolf; drill; fountain; gym; [mother-in-law] / [mother "
+    "in law] / [motherinlaw]; poppy; postcard / [card]; pregnancy; razor; stove; urn; internet / www "
+    "/ online; refrig; compute / pc / mac; radio; table / desk; carpet / rug; space / cosmos; "
+    "picture; sugar; salt; button; smoke; worm; [shoe] / [shoes] / [sandals]; [poster]; [sofa] / "
+    "[couch]; [beach]; [celebrity] / [celebrities]; [ring]; [paper]; [sword]; [walk] / [walking]; "
+    "[sun]");
+    const auto table = DreamTable();
+    ASSERT_EQ(documented.size(), table.size());
+    for (size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(table[i].keyword, documented[i].keyword) << i;
+        EXPECT_EQ(table[i].match == Match::Whole, documented[i].whole) << documented[i].keyword;
+        EXPECT_EQ(table[i].text, documented[i].group) << documented[i].keyword;
+    }
 }
 
 TEST(DreamTable, KeywordsAreUniqueAndWellFormed)
