@@ -152,8 +152,8 @@ void DeathDialog::onDeath()
 
 bool OpenDeathReading(ZendaryWindow& w)
 {
-    // The years come from what the main window shows now.
-    w.readFields();
+    // The years are those of the main window's last transfer: nothing is read or
+    // checked before the dialog opens, so no prompt of the main window can come first.
     DeathDialog dialog(w.core(), &w);
     w.core().ui.exec(dialog);
     return true;
