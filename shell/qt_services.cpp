@@ -2,14 +2,22 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QThread>
 #include <QUrl>
 
@@ -46,6 +54,30 @@ Answer QtUi::message(const std::string& caption, const std::string& text, Icon i
 int QtUi::exec(QDialog& dialog)
 {
     return dialog.exec();
+}
+
+void QtUi::infoWithBar(const std::string& caption, const std::string& text, int percent)
+{
+    QDialog box;
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setWindowModality(Qt::ApplicationModal);
+    auto* icon = new QLabel(&box);
+    const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    icon->setPixmap(box.style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, &box).pixmap(size, size));
+    auto* label = new QLabel(QString::fromStdString(text), &box);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* bar = new QProgressBar(&box);
+    bar->setRange(0, 100);
+    bar->setValue(std::clamp(percent, 0, 100));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    auto* grid = new QGridLayout(&box);
+    grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(label, 0, 1);
+    grid->addWidget(bar, 1, 1);
+    grid->addWidget(buttons, 2, 0, 1, 2);
+    box.exec();
 }
 
 DateTime SystemClock::now() const

@@ -9,6 +9,7 @@ class QtUi : public Ui {
 public:
     Answer message(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) override;
     int exec(QDialog& dialog) override;
+    void infoWithBar(const std::string& caption, const std::string& text, int percent) override;
 };
 
 class SystemClock : public Clock {

@@ -30,6 +30,13 @@ public:
     {
         return message(caption, text, Icon::Question, Buttons::YesNo) == Answer::Yes;
     }
+    // A result in an information box with a bar filled to `percent` of 100 under its
+    // text ("longer bar is better"). Where nothing can be drawn it is the plain box.
+    virtual void infoWithBar(const std::string& caption, const std::string& text, int percent)
+    {
+        (void)percent;
+        info(caption, text);
+    }
 };
 
 struct DateTime {

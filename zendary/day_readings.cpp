@@ -52,8 +52,10 @@ bool showPercentage(Zendary& z, const PercentageReading& r)
     if (!z.starsGate(r.caption, leadIn(r.first, r.last)))
         return false;
     const int percent = PercentageFor(r.kind, z.stars, z.dayNumber, z.data.selected.day);
-    z.ui.info(r.caption, selectedDateText(z) + "\n\nYour " + r.name + " is " + std::to_string(percent) +
-                             "% of optimal.     \n");
+    z.ui.infoWithBar(r.caption,
+                     selectedDateText(z) + "\n\nYour " + r.name + " is " + std::to_string(percent) +
+                         "% of optimal.     \n",
+                     percent);
     return true;
 }
 
