@@ -142,6 +142,26 @@ TEST(AstrologyCouples, EntriesListMostThenLeastCompatibleSigns)
               "Capricorn least compatible signs\n\nARIES\nGEMINI\nLEO\nLIBRA\nSAGITTARIUS");
 }
 
+TEST(AstrologyCouples, TheOtherSignsFollowTheFixedTable)
+{
+    const std::pair<Sign, const char*> lists[] = {
+        {Sign::Taurus, "TAURUS\nCANCER\nVIRGO\nCAPRICORN\nPISCES|ARIES\nGEMINI\nLEO\nSAGITTARIUS\nAQUARIUS"},
+        {Sign::Gemini, "ARIES\nGEMINI\nLEO\nLIBRA\nAQUARIUS|TAURUS\nCANCER\nSCORPIO\nCAPRICORN\nPISCES"},
+        {Sign::Cancer, "TAURUS\nCANCER\nVIRGO\nSCORPIO\nPISCES|ARIES\nGEMINI\nLIBRA\nSAGITTARIUS\nAQUARIUS"},
+        {Sign::Leo, "ARIES\nGEMINI\nLEO\nLIBRA\nSAGITTARIUS|TAURUS\nVIRGO\nSCORPIO\nCAPRICORN\nPISCES"},
+        {Sign::Virgo, "TAURUS\nCANCER\nVIRGO\nSCORPIO\nCAPRICORN|ARIES\nLEO\nLIBRA\nSAGITTARIUS\nAQUARIUS"},
+        {Sign::Scorpio, "CANCER\nVIRGO\nSCORPIO\nCAPRICORN\nPISCES|GEMINI\nLEO\nLIBRA\nSAGITTARIUS\nAQUARIUS"},
+        {Sign::Aquarius, "ARIES\nGEMINI\nLIBRA\nSAGITTARIUS\nAQUARIUS|TAURUS\nCANCER\nVIRGO\nSCORPIO\nPISCES"},
+    };
+    for (auto [sign, both] : lists) {
+        const std::string name = numerology::SignName(sign), pair = both;
+        const std::size_t bar = pair.find('|');
+        EXPECT_EQ(couplesEntry(sign), upper(name) + "\n\n" + name + " most compatible signs\n\n" +
+                                          pair.substr(0, bar) + "\n\n" + name + " least compatible signs\n\n" +
+                                          pair.substr(bar + 1));
+    }
+}
+
 TEST(AstrologyCouples, PiscesHasASingleBreakBeforeItsSecondHeading)
 {
     EXPECT_EQ(couplesEntry(Sign::Pisces),

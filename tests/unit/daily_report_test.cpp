@@ -107,6 +107,16 @@ TEST_F(DailyReportFixture, TextReportOfTheSunSignAndTheStoredNumbers)
     z.data.own.day = 20;
     fake.ui.answers = {shell::Answer::Yes, shell::Answer::No, shell::Answer::No};
     ASSERT_TRUE(DailyReport(z));
+    // Star numbers 2, 4, 8, 6, 3 and day number 3 = s4: a bad day under the Evil Eye;
+    // lucky 6, 12, 18, so the unlucky 24, 9, 18 turn into 24, 9, 21.
+    const std::string opening =
+        "NUMEROLOGICAL REPORT\n\nSTARS READING\n\nMarch 12 2005 Bad Day! \n\n\n"
+        "EVIL EYE READING\n\nSomeone put the Evil Eye on you.\n\n\n"
+        "FATE READING\n\nDecisions you make today can have catastrophic effect on your fate.  \n\n\n"
+        "DEATH READING\n\nPlease be extremely careful today.\n\n\n"
+        "LUCKY NUMBERS\n\n6    12    18\n\n\nUNLUCKY NUMBERS\n\n24    9    21\n\n"
+        "ASTROLOGICAL REPORT\n\nCAPRICORN\n\n22 December -- 20 January\n\n";
+    EXPECT_EQ(read("3-12-2005.txt").substr(0, opening.size()), opening);
     EXPECT_NE(read("3-12-2005.txt").find(signTexts(Sign::Capricorn).profile), std::string::npos);
     EXPECT_EQ(read("3-12-2005.txt").find(signTexts(Sign::Aquarius).profile), std::string::npos);
 }
