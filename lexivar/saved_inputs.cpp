@@ -24,13 +24,14 @@ void applySavedInputs(const std::vector<std::string>& lines, LexivarData& data)
 }
 
 // A name is stored as one line that the 99-byte line buffer reads back whole: no line
-// break, and at most 98 bytes, cut between characters. (Fifty letters that take two
-// bytes each would otherwise run into the next line and spoil the last name.)
+// break, and at most 97 bytes, cut between characters, so that the buffer also takes
+// the line feed. (A longer line leaves its end, or at 98 bytes just its line feed, for
+// the next read, and the last name comes back spoilt or empty.)
 static std::string oneLine(const std::string& text)
 {
     std::string line = text.substr(0, text.find_first_of("\r\n"));
-    if (line.size() > 98) {
-        std::size_t end = 98;
+    if (line.size() > 97) {
+        std::size_t end = 97;
         while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
             --end;
         line.resize(end);

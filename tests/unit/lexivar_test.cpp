@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "lexivar/lexivar.h"
 #include "lexivar/saved_inputs.h"
 #include "numerology/numerology.h"
@@ -100,10 +102,31 @@ TEST(LexivarSavedInputs, NamesStayOnTheirOwnLine)
     for (int i = 0; i < 50; ++i)
         longName += e;
     d.recipientLast = longName;
-    // 49 whole characters (98 bytes); the line reads back unbroken.
-    EXPECT_EQ(savedInputsText(d), "1\n1\n1900\nAnn\n" + longName.substr(0, 98) + "\n");
-    d.recipientLast = "x" + longName;  // 101 bytes: the cut falls inside a character
+    // 100 bytes: 97 would cut a character, so 48 whole characters (96 bytes) stay.
+    EXPECT_EQ(savedInputsText(d), "1\n1\n1900\nAnn\n" + longName.substr(0, 96) + "\n");
+    d.recipientLast = "x" + longName;  // 101 bytes: 97 end between characters
     EXPECT_EQ(savedInputsText(d), "1\n1\n1900\nAnn\nx" + longName.substr(0, 96) + "\n");
+}
+
+TEST(LexivarSavedInputs, ALongFirstNameLeavesTheLastNameIntact)
+{
+    const std::string root = std::filesystem::temp_directory_path() / "mystorin_lexivar_test";
+    std::filesystem::remove_all(root);
+    FakePaths paths(root);
+    LexivarData d;
+    d.birthday = {7, 4, 1975};
+    // 49 characters of two bytes: 98 bytes fill the line buffer and would leave the
+    // line feed to be read as an empty last name.
+    for (int i = 0; i < 49; ++i)
+        d.recipientFirst += "\xC3\xA9";
+    d.recipientLast = "Lee";
+    saveSavedInputs(paths, d);
+    LexivarData back;
+    loadSavedInputs(paths, back);
+    EXPECT_EQ(back.birthday, d.birthday);
+    EXPECT_EQ(back.recipientFirst, d.recipientFirst.substr(0, 96));
+    EXPECT_EQ(back.recipientLast, "Lee");
+    std::filesystem::remove_all(root);
 }
 
 TEST(LexivarSavedInputs, JunkAndMissingLinesKeepTheStartValues)
