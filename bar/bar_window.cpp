@@ -54,6 +54,9 @@ void BarWindow::buildLayout()
     below->setContentsMargins(8, 0, 8, 0);
     QPushButton* updates = shell::makeButton(this, kUpdatesButton, "&Updates", "check our web site for updates");
     QPushButton* support = shell::makeButton(this, kSupportButton, "&Support", "software support");
+    // Enter on a focused Updates or Support presses it, not the main program's button.
+    updates->setAutoDefault(true);
+    support->setAutoDefault(true);
     connect(updates, &QPushButton::clicked, this, [this] { Updates(services()); });
     connect(support, &QPushButton::clicked, this, [this] { Support(services()); });
     below->addWidget(updates);
