@@ -14,7 +14,8 @@
 set -u
 bin=$(realpath "$1")
 driver=$(realpath "$2")
-work=$(mktemp -d)
+# Under the current (build) folder rather than /tmp, which may forbid running programs.
+work=$(mktemp -d "$PWD/handover.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 failures=0
 bar_title="  Discover all the secrets to your past, present and future today..."
@@ -35,6 +36,7 @@ run_case() {
     (
         cd "$work/case/bin" &&
         env -i PATH="/usr/bin:/bin" HOME="$work/case" XDG_CONFIG_HOME="$work/case/config" \
+            ${LD_LIBRARY_PATH:+LD_LIBRARY_PATH="$LD_LIBRARY_PATH"} ${QT_PLUGIN_PATH:+QT_PLUGIN_PATH="$QT_PLUGIN_PATH"} \
             XDG_DATA_HOME="$work/case/share" XDG_RUNTIME_DIR="$work/case/runtime" \
             MYSTORIN_HOME="$work/case/data" QT_QPA_PLATFORM=offscreen \
             MYSTORIN_DRIVE="$steps" MYSTORIN_DRIVE_LOG="$log" \
