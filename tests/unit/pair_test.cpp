@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "pair/pair_reading.h"
 #include "pair/pair_report.h"
 #include "pair/pair_rules.h"
@@ -77,13 +79,23 @@ TEST(PairCountdown, StopsOnADigitOrBelowOne)
     // 0 is below 1, but with equal birthday digits it is the difference itself.
     EXPECT_EQ(PairCountdown(0, {3, 3, 6, 0}), 0);
     EXPECT_EQ(PairCountdown(0, d), 0);
-    // Large starts take whole rounds at once and land where single steps would.
-    for (int start = 10; start < 400; ++start) {
-        int n = start, step = 0;
-        const int rotation[] = {2, 8, 3, 5};
-        while (n >= 1 && n != 8 && n != 3 && n != 2 && n != 5)
-            n -= rotation[step++ % 4];
-        EXPECT_EQ(PairCountdown(start, d), n) << start;
+}
+
+TEST(PairCountdown, LargeStartsLandWhereSingleStepsWould)
+{
+    // Every pair of birthday digits, equal ones (difference 0) included.
+    for (int first = 1; first <= 9; ++first) {
+        for (int second = 1; second <= 9; ++second) {
+            const int sum = first + second > 9 ? first + second - 9 : first + second;
+            const PairDigits d{first, second, sum, std::abs(first - second)};
+            const int rotation[] = {d.sum, d.first, d.second, d.difference};
+            for (int start = 1; start < 300; ++start) {
+                int n = start, step = 0;
+                while (n >= 1 && n != d.first && n != d.second && n != d.sum && n != d.difference)
+                    n -= rotation[step++ % 4];
+                EXPECT_EQ(PairCountdown(start, d), n) << first << " " << second << " from " << start;
+            }
+        }
     }
 }
 
