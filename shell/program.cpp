@@ -6,11 +6,11 @@
 
 namespace shell {
 
-int runProgram(const Program& program, Services& services, bool interactiveStart)
+int runProgram(const Program& program, Services& services, bool interactiveStart, bool showTips)
 {
     if (interactiveStart && program.tips) {
         TipDialog tip(*program.tips, services.paths, program.name);
-        if (tip.showAtStartUp())
+        if (showTips && tip.showAtStartUp())
             services.ui.exec(tip);
     }
     {

@@ -29,6 +29,8 @@ struct Program {
 
 // Start-up of a program: tip of the day (when an interactive start allows it and the
 // profile asks for it), the main window run modally, then the hand-over to the launcher.
-int runProgram(const Program& program, Services& services, bool interactiveStart);
+// `showTips` false starts as if the profile had the tips switched off: the tip dialog is
+// still built, and so moves on by one tip, but not shown.
+int runProgram(const Program& program, Services& services, bool interactiveStart, bool showTips = true);
 
 }  // namespace shell

@@ -347,7 +347,7 @@ void Runner::cmdProgram(const Command& c)
         fail("line " + std::to_string(c.line) + ": expected with-tips");
     for (const RegisteredProgram& entry : registeredPrograms()) {
         if (entry.name == c.words[1]) {
-            shell::runProgram(entry.program(), services_, withTips);
+            shell::runProgram(entry.program(), services_, true, withTips);
             return;
         }
     }
