@@ -192,3 +192,17 @@ TEST(LexivarDecode, ARefusalSetsTheBarBackToZero)
     EXPECT_EQ(no.fake.ui.boxes.back().icon, shell::Icon::Information);
     EXPECT_EQ(no.fake.ui.boxes.size(), 3u);
 }
+
+TEST(LexivarDecode, TheDatesAreCheckedBeforeTheMessage)
+{
+    DecodeRun run;
+    run.core.data.message.clear();
+    run.core.data.senderLast.clear();
+    run.core.data.selected = {6, 31, 2000};
+    EXPECT_FALSE(run.core.Decode());
+    ASSERT_EQ(run.fake.ui.boxes.size(), 1u);
+    EXPECT_EQ(run.fake.ui.boxes[0].caption, "DATE ERROR");
+    EXPECT_EQ(run.fake.ui.boxes[0].text,
+              "There are only 30 days in April, June, September, and November!\nPlease correct it and then try again!");
+    EXPECT_EQ(run.bar, (std::vector<int>{0, 0}));
+}
