@@ -60,6 +60,16 @@ TEST(DailyReportSign, SevenReportTextsInOrder)
     EXPECT_EQ(signReport(Sign::Aries), expected);
     // Several colours take the plural label.
     EXPECT_NE(signReport(Sign::Leo).find("\nColors: \tGold, orange\n"), std::string::npos);
+    // Every sign has all seven texts, its associations and its couples at the end.
+    for (int i = 0; i < numerology::kSignCount; ++i) {
+        const Sign sign = static_cast<Sign>(i);
+        const std::string report = signReport(sign), name = numerology::SignName(sign);
+        EXPECT_NE(report.find("\n\nAssociations\n\nBody area: \t"), std::string::npos) << name;
+        EXPECT_NE(report.find("\nCountries: \t"), std::string::npos) << name;
+        EXPECT_NE(report.find("\n\nPositive "), std::string::npos) << name;
+        const std::string couples = "\n" + name + " most compatible signs\n\n";
+        EXPECT_NE(report.find(couples), std::string::npos) << name;
+    }
 }
 
 namespace {
