@@ -1,0 +1,115 @@
+// Lexivar's window: every control's id and tooltip, the groups, the clue list, the edit
+// limits, the toggles, Enter on DECODE and the maximise rule.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "../unit/fake_services.h"
+#include "lexivar/lexivar_window.h"
+#include "shell/limited_text_edit.h"
+#include "window_checks.h"
+
+class LexivarWindowTest : public QObject {
+    Q_OBJECT
+
+    FakeServices fake;
+
+private slots:
+    void everyControlHasItsIdAndTooltip()
+    {
+        lexivar::LexivarWindow window(fake.services);
+        const std::pair<int, const char*> tips[] = {
+            {1000, "enter birth month here"},  {1001, "enter birth day here"},     {1002, "enter birth year here"},
+            {1003, "select month here"},       {1004, "select day here"},          {1005, "select year here"},
+            {1007, "enter first name here"},   {1018, "enter first name here"},    {1008, "enter last name here"},
+            {1019, "enter last name here"},    {1016, "enter message here"},       {1023, "select a clue here"},
+            {1006, "select if letter"},        {1009, "select if personal"},       {1010, "select if business"},
+            {1020, "select if from a friend"}, {1021, "select if from a foe"},     {1022, "select if from a coworker"},
+        };
+        for (auto [id, tip] : tips) {
+            QWidget* control = window.findChild<QWidget*>(QString::number(id));
+            QVERIFY2(control, qPrintable(QString::number(id)));
+            QCOMPARE(control->toolTip(), QString(tip));
+        }
+        const std::pair<const char*, const char*> buttons[] = {
+            {"&DECODE", "decode message"}, {"&HELP", "help"}, {"&PASTE", "paste message"},
+            {"&COPY", "copy message"},     {"&EXIT", ""},
+        };
+        for (auto [caption, tip] : buttons) {
+            QPushButton* found = nullptr;
+            for (QPushButton* button : window.findChildren<QPushButton*>())
+                if (button->text() == caption)
+                    found = button;
+            QVERIFY2(found, caption);
+            QCOMPARE(found->toolTip(), QString(tip));
+        }
+        QStringList groups;
+        for (QGroupBox* group : window.findChildren<QGroupBox*>())
+            groups << group->title();
+        groups.sort();
+        QCOMPARE(groups, (QStringList{"  Message", "  Message From", "  Personal Info", "Message Info"}));
+        QCOMPARE(window.windowTitle(), QString("Lexivar 2000"));
+    }
+
+    void theClueListHoldsTwentyCluesAndNoneIsChosen()
+    {
+        lexivar::LexivarWindow window(fake.services);
+        auto* combo = window.findChild<QComboBox*>("1023");
+        QVERIFY(!combo->isEditable());
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(combo->count(), 20);
+        QCOMPARE(combo->itemText(0), QString("message from a man"));
+        QCOMPARE(combo->itemText(3), QString("message from mother"));
+        QCOMPARE(combo->itemText(8), QString("message from a relative"));
+        QCOMPARE(combo->itemText(17), QString("message from a subordinate"));
+        QCOMPARE(combo->itemText(19), QString("message of unknown origin"));
+    }
+
+    void editsRefuseTextBeyondTheirLimits()
+    {
+        lexivar::LexivarWindow window(fake.services);
+        const std::pair<int, int> limits[] = {{1007, 50}, {1018, 50}, {1008, 80}, {1019, 80}};
+        for (auto [id, limit] : limits)
+            QCOMPARE(window.findChild<QLineEdit*>(QString::number(id))->maxLength(), limit);
+        QCOMPARE(window.findChild<shell::LimitedTextEdit*>("1016")->maxLength(), 50000);
+        auto* bar = window.findChild<QProgressBar*>("1015");
+        QCOMPARE(bar->minimum(), 0);
+        QCOMPARE(bar->maximum(), 100);
+        QCOMPARE(bar->value(), 0);
+    }
+
+    void aClickFlipsAToggle()
+    {
+        lexivar::LexivarWindow window(fake.services);
+        auto* foe = window.findChild<QPushButton*>("1021");
+        QVERIFY(foe->isCheckable());
+        foe->click();
+        QVERIFY(window.core().data.flags[lexivar::Foe]);
+        foe->click();
+        QVERIFY(!window.core().data.flags[lexivar::Foe]);
+    }
+
+    void enterRunsDecode()
+    {
+        lexivar::LexivarWindow window(fake.services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        fake.ui.boxes.clear();
+        QTest::keyClick(window.findChild<QLineEdit*>("1007"), Qt::Key_Return);
+        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
+        QCOMPARE(fake.ui.boxes[0].text, std::string("No message to decode! Please enter a message first!    "));
+        QVERIFY(window.isVisible());
+    }
+
+    void maximisingMovesTheWindowInstead()
+    {
+        lexivar::LexivarWindow window(fake.services);
+        checkMaximisingMovesTo(window, QRect(100, 100, 525, 465), "LEXIVAR_WINDOW_PICTURE");
+    }
+};
+
+QTEST_MAIN(LexivarWindowTest)
+#include "lexivar_window.moc"
