@@ -99,6 +99,7 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     QPushButton* next = makeButton(this, 1002, "&Next Tip", QString::fromStdString(spec.nextTip));
     QPushButton* launch = makeButton(this, 1, "&Launch", QString::fromStdString(spec.launch));
     launch->setDefault(true);
+    next->setAutoDefault(true);  // Enter on a focused "&Next Tip" shows the next tip
     next->setEnabled(file_ != nullptr);
     connect(next, &QPushButton::clicked, this, &TipDialog::nextTip);
     connect(launch, &QPushButton::clicked, this, &TipDialog::accept);
