@@ -12,6 +12,7 @@
 #include "name_year.h"
 #include "palm_reading.h"
 #include "past_life.h"
+#include "pets.h"
 #include "readings.h"
 #include "soul_numbers.h"
 #include "sports.h"
@@ -68,6 +69,8 @@ static const ReadingButton kButtons[] = {
     // Soulmate and friends.
     {1114, SoulmateCheck},
     {1115, SoulmateReport},
+    // Pets.
+    {1119, PetsReading},
 };
 
 std::span<const ReadingButton> readingButtons()

@@ -1,0 +1,65 @@
+#include "saved_inputs.h"
+
+#include <algorithm>
+
+#include "shell/files.h"
+
+namespace furrowen {
+
+static const char* const kFile = "furrowen.ini";
+
+// The settings reader hands out a line in pieces of at most 98 bytes. A pet name may be
+// longer (100 characters, more bytes beyond ASCII), so a full piece is joined with the
+// piece after it instead of pushing the age and the flag down a line.
+static constexpr std::size_t kPieceBytes = 98;
+static constexpr std::size_t kMostPieces = 3 * 8;
+
+static std::vector<std::string> wholeLines(const std::vector<std::string>& pieces)
+{
+    std::vector<std::string> lines;
+    bool continues = false;
+    for (const std::string& piece : pieces) {
+        if (continues)
+            lines.back() += piece;
+        else
+            lines.push_back(piece);
+        continues = piece.size() == kPieceBytes;
+    }
+    return lines;
+}
+
+void applySavedInputs(const std::vector<std::string>& lines, PetData& data)
+{
+    if (lines.size() > 0)
+        data.name = lines[0];
+    // Only an age of the list can be chosen; anything else leaves none chosen.
+    if (lines.size() > 1) {
+        const auto& ages = AgeList();
+        data.age = std::find(ages.begin(), ages.end(), lines[1]) != ages.end() ? lines[1] : std::string();
+    }
+    if (lines.size() > 2)
+        data.dog = shell::settingsInt(lines[2], 0) != 0 ? 1 : 0;
+}
+
+static std::string oneLine(const std::string& text)
+{
+    return text.substr(0, text.find_first_of("\r\n"));
+}
+
+std::string savedInputsText(const PetData& data)
+{
+    return oneLine(data.name) + "\n" + oneLine(data.age) + "\n" + (data.dog != 0 ? "1" : "0") + "\n";
+}
+
+void loadSavedInputs(const shell::Paths& paths, PetData& data)
+{
+    applySavedInputs(wholeLines(shell::readSettingsLines(paths.data(kFile), kMostPieces)), data);
+}
+
+void saveSavedInputs(const shell::Paths& paths, const PetData& data)
+{
+    shell::makeFolder(paths.dataDir());
+    shell::writeFileAtomically(paths.data(kFile), savedInputsText(data));
+}
+
+}  // namespace furrowen
