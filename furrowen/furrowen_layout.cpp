@@ -69,6 +69,7 @@ QGroupBox* petGroup(QWidget* parent)
         ages << QString::fromStdString(age);
     QComboBox* age = shell::makeDropDown(group, 1008, "select pet age here", ages);
     age->setMaxVisibleItems(12);
+    age->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     grid->addWidget(labelFor(group, "Age", age), 1, 0);
     grid->addWidget(age, 1, 1, 1, 2);
     grid->addWidget(kindButton(group, 1001, "Dog", "select if a dog"), 1, 3);

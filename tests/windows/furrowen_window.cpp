@@ -1,0 +1,132 @@
+// Furrowen's window: ids, tooltips, frames, the age list, limits, the Dog and Cat
+// buttons, Enter on READING, the About box and the maximise rule.
+#include <filesystem>
+#include <fstream>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "../unit/fake_services.h"
+#include "furrowen/furrowen_window.h"
+#include "window_checks.h"
+
+class FurrowenWindowTest : public QObject {
+    Q_OBJECT
+
+    FakeServices fake;
+
+    QPushButton* buttonCaptioned(QWidget& window, const QString& caption)
+    {
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->text() == caption)
+                return button;
+        return nullptr;
+    }
+
+private slots:
+    void everyControlHasItsIdAndTooltip()
+    {
+        furrowen::FurrowenWindow window(fake.services);
+        const std::pair<int, const char*> tips[] = {
+            {1003, "enter pet name here"},       {1005, "choose desired month here"},
+            {1006, "choose desired day here"},   {1007, "choose desired year here"},
+            {1008, "select pet age here"},       {1001, "select if a dog"},
+            {1002, "select if a cat"},
+        };
+        for (auto [id, tip] : tips) {
+            QWidget* control = window.findChild<QWidget*>(QString::number(id));
+            QVERIFY2(control, qPrintable(QString::number(id)));
+            QCOMPARE(control->toolTip(), QString(tip));
+        }
+        const std::pair<const char*, const char*> buttons[] = {
+            {"&READING", "reading"}, {"&HELP", "help"}, {"&EXIT", ""}, {"Dog", "select if a dog"}, {"Cat", "select if a cat"}};
+        for (auto [caption, tip] : buttons) {
+            QPushButton* button = buttonCaptioned(window, caption);
+            QVERIFY2(button, caption);
+            QCOMPARE(button->toolTip(), QString(tip));
+        }
+        QVERIFY(buttonCaptioned(window, "&READING")->isDefault());
+        QStringList groups;
+        for (QGroupBox* group : window.findChildren<QGroupBox*>())
+            groups << group->title();
+        groups.sort();
+        QCOMPARE(groups, (QStringList{"Enter Pet Data and Select Date", "Options"}));
+        QCOMPARE(window.windowTitle(), QString("Furrowen 2000"));
+        QCOMPARE(window.findChild<QLineEdit*>("1003")->maxLength(), 100);
+    }
+
+    void theAgeListHoldsMonthsThenYearsAndNoneIsChosen()
+    {
+        furrowen::FurrowenWindow window(fake.services);
+        auto* ages = window.findChild<QComboBox*>("1008");
+        QVERIFY(!ages->isEditable());
+        QCOMPARE(ages->currentIndex(), -1);
+        QCOMPARE(ages->count(), 42);
+        QCOMPARE(ages->itemText(0), QString("1 month"));
+        QCOMPARE(ages->itemText(11), QString("12 months"));
+        QCOMPARE(ages->itemText(12), QString("1 year"));
+        QCOMPARE(ages->itemText(41), QString("30 years"));
+    }
+
+    void dogAndCatStartReleasedEvenForASavedDogAndExcludeEachOther()
+    {
+        namespace fs = std::filesystem;
+        const fs::path root = fs::temp_directory_path() / "furrowen_window_test";
+        fs::create_directories(root / "data");
+        std::ofstream(root / "data" / "furrowen.ini") << "Rex\n3 years\n1\n";
+        FakeServices saved;
+        saved.paths.root = root.string();
+        furrowen::FurrowenWindow window(saved.services);
+        fs::remove_all(root);
+        auto* dog = window.findChild<QPushButton*>("1001");
+        auto* cat = window.findChild<QPushButton*>("1002");
+        QVERIFY(dog->isCheckable() && cat->isCheckable());
+        QVERIFY(!dog->isChecked() && !cat->isChecked());
+        QCOMPARE(window.core().data.dog, 1);
+        QCOMPARE(window.findChild<QComboBox*>("1008")->currentText(), QString("3 years"));
+        cat->click();
+        QVERIFY(cat->isChecked() && !dog->isChecked());
+        QCOMPARE(window.core().data.dog, 0);
+        QCOMPARE(window.core().data.cat, 1);
+        dog->click();
+        dog->click();  // pressing it again keeps it pressed
+        QVERIFY(dog->isChecked() && !cat->isChecked());
+        QCOMPARE(window.core().data.dog, 1);
+        QCOMPARE(window.core().data.cat, 0);
+    }
+
+    void enterRunsReading()
+    {
+        furrowen::FurrowenWindow window(fake.services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        fake.ui.boxes.clear();
+        QTest::keyClick(window.findChild<QLineEdit*>("1006"), Qt::Key_Return);
+        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
+        QCOMPARE(fake.ui.boxes[0].text, std::string("Please enter your pet's name!    "));
+        QVERIFY(window.isVisible());
+    }
+
+    void aboutNamesTheProgram()
+    {
+        furrowen::FurrowenWindow window(fake.services);
+        fake.ui.boxes.clear();
+        window.showAbout();
+        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
+        QCOMPARE(fake.ui.boxes[0].caption, std::string("FURROWEN"));
+        QVERIFY(fake.ui.boxes[0].text.starts_with("Furrowen 2000\n"));
+        QCOMPARE(fake.ui.boxes[0].icon, shell::Icon::Information);
+    }
+
+    void maximisingMovesTheWindowInstead()
+    {
+        furrowen::FurrowenWindow window(fake.services);
+        checkMaximisingMovesTo(window, QRect(150, 150, 412, 320), "FURROWEN_WINDOW_PICTURE");
+    }
+};
+
+QTEST_MAIN(FurrowenWindowTest)
+#include "furrowen_window.moc"
