@@ -1,0 +1,54 @@
+#include "portfolio_list.h"
+
+#include <QString>
+
+#include "portfolio_item.h"
+#include "text_lines.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::size_t kMostNames = 10000;
+
+template <typename Match>
+std::optional<std::size_t> findFirst(const PortfolioNames& names, Match match)
+{
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (match(QString::fromStdString(names[i])))
+            return i;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::size_t> FindByPrefix(const PortfolioNames& names, const std::string& name)
+{
+    const QString wanted = QString::fromStdString(name);
+    return findFirst(names, [&](const QString& entry) { return entry.startsWith(wanted, Qt::CaseInsensitive); });
+}
+
+std::optional<std::size_t> FindExactly(const PortfolioNames& names, const std::string& name)
+{
+    const QString wanted = QString::fromStdString(name);
+    return findFirst(names, [&](const QString& entry) { return entry.compare(wanted, Qt::CaseInsensitive) == 0; });
+}
+
+PortfolioNames LoadPortfolioNames(const std::string& path)
+{
+    PortfolioNames names;
+    for (const std::string& line : ReadTextLines(path, kMostNames).value_or(PortfolioNames{}))
+        if (!line.empty())
+            names.push_back(CutToCharacters(line, kNameLength));
+    return names;
+}
+
+std::string PortfolioFileText(const PortfolioNames& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += name + "\n";
+    return text;
+}
+
+}  // namespace quorvex

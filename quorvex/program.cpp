@@ -1,0 +1,15 @@
+#include "quorvex_window.h"
+#include "shell/program.h"
+
+const shell::Program& mystorin_program_quorvex()
+{
+    static const shell::Program program{
+        "quorvex",
+        shell::TipSpec{"quotips.txt", "Quorvex Tip of the Day", "Get Quorvex Tip", "Launch Quorvex"},
+        true,
+        [](shell::Services& services) -> std::unique_ptr<QDialog> {
+            return std::make_unique<quorvex::QuorvexWindow>(services);
+        },
+    };
+    return program;
+}

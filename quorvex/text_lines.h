@@ -1,0 +1,18 @@
+// Whole lines of a small text file, read without trusting it.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+// At most `maxLines` lines, each cut at its line break (a carriage return before it
+// dropped) and at a NUL byte, and kept to at most `maxBytes` bytes. Nothing when the file
+// cannot be opened.
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, std::size_t maxLines,
+                                                      std::size_t maxBytes = 1024);
+
+// The text cut to at most `characters` characters of UTF-8, never inside a character.
+std::string CutToCharacters(const std::string& text, std::size_t characters);
+
+}  // namespace quorvex
