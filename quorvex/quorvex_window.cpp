@@ -35,7 +35,13 @@ QuorvexWindow::QuorvexWindow(shell::Services& services)
 
     list_ = qobject_cast<QListWidget*>(shell::control(*this, kListId));
     list_->installEventFilter(this);
-    connect(list_, &QListWidget::currentRowChanged, this, &QuorvexWindow::openEntry);
+    // A choice of the user's is a change of selection: moving to the list only makes its
+    // first entry current, which opens nothing.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = list_->selectedItems();
+        if (!chosen.isEmpty())
+            openEntry(list_->row(chosen.first()));
+    });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { openEntry(list_->row(item)); });
     showNames();
     for (int id : {kHelpId, kAddId, kDeleteId, kSaveId, kOddsId, kClearId}) {
