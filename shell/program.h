@@ -18,6 +18,7 @@ struct TipSpec {
     std::string nextTip;   // tooltip of "&Next Tip"
     std::string launch;    // tooltip of "&Launch"
     std::string missing = "Tips file does not exist in the default directory";
+    std::string heading = "Did you know...";  // beside the light bulb
 };
 
 struct Program {

@@ -77,7 +77,7 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
     frame->setPalette(white);
-    auto* heading = new QLabel("Did you know...", frame);
+    auto* heading = new QLabel(QString::fromStdString(spec.heading), frame);
     QFont headingFont("Liberation Sans", 12);
     headingFont.setBold(true);
     heading->setFont(headingFont);

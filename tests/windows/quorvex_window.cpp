@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,9 +13,13 @@
 
 #include "../unit/fake_services.h"
 #include "quorvex/quorvex_window.h"
+#include "shell/program.h"
+#include "shell/tip_dialog.h"
 #include "window_checks.h"
 
 namespace fs = std::filesystem;
+
+const shell::Program& mystorin_program_quorvex();
 
 class QuorvexWindowTest : public QObject {
     Q_OBJECT
@@ -143,6 +148,22 @@ private slots:
         QCOMPARE(fake.ui.boxes[0].caption, std::string("QUORVEX"));
         QVERIFY(fake.ui.boxes[0].text.starts_with("Enter the security"));
         QVERIFY(window.isVisible());
+    }
+
+    void theTipOfTheDayAsksDidYouKnowThat()
+    {
+        const fs::path root = fs::temp_directory_path() / "quorvex_window_tips";
+        fs::remove_all(root);
+        FakeServices tips;
+        tips.paths.root = root.string();
+        shell::TipDialog dialog(*mystorin_program_quorvex().tips, tips.paths, "quorvex");
+        QCOMPARE(dialog.windowTitle(), QString("Quorvex Tip of the Day"));
+        QStringList labels;
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            labels << label->text();
+        QVERIFY(labels.contains("Did you know that..."));
+        QCOMPARE(dialog.tipText(), QString("Tips file does not exist in the default directory"));
+        fs::remove_all(root);
     }
 
     void maximisingMovesTheWindowInstead()
