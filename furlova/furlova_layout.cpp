@@ -101,8 +101,11 @@ void FurlovaWindow::buildLayout()
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(odds);
-    buttons->addWidget(shell::makeButton(this, kHelpId, "&Help", "help"));
-    buttons->addWidget(shell::makeButton(this, kExitId, "&Exit", ""));
+    for (QPushButton* button :
+         {shell::makeButton(this, kHelpId, "&Help", "help"), shell::makeButton(this, kExitId, "&Exit", "")}) {
+        button->setAutoDefault(true);  // Enter on a focused button presses that button
+        buttons->addWidget(button);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
