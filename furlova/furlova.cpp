@@ -11,9 +11,9 @@ const char* const kHelpText =
 const std::vector<std::string>& DistanceList()
 {
     static const std::vector<std::string> list = {
-        "4.5 furlongs", "5 furlongs",      "5.5 furlongs", "6 furlongs",   "6.5 furlongs",
-        "7 furlongs",   "1 mile",          "1 mile 70 yards", "1 1/16 miles", "1 1/8 miles",
-        "1 1/4 miles",  "1 1/2 miles",     "1 3/4 miles",  "2 miles"};
+        "4.5 furlongs", "5 furlongs",  "5.5 furlongs", "6 furlongs",      "6.5 furlongs",
+        "7 furlongs",   "1 mile",      "1 mile 70 yards", "1 1/16 miles", "1 1/8 miles",
+        "1 1/4 miles",  "1 1/2 miles", "1 3/4 miles",  "2 miles"};
     return list;
 }
 

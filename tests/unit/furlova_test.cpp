@@ -62,7 +62,8 @@ TEST(FurlovaOdds, SilverWindOnNewYear2000IsTwentyToForty)
     EXPECT_EQ(OddsTotal(silverWind()), 2463);
     EXPECT_EQ(BandDigit(2463), 5);
     EXPECT_EQ(ResultText(silverWind(), 5),
-              "This reading is based on the Pythagorean Numerology    \n\nProbability of Silver Wind winning is: 20 - 40%");
+              "This reading is based on the Pythagorean Numerology    \n\n"
+              "Probability of Silver Wind winning is: 20 - 40%");
 }
 
 TEST(FurlovaOdds, EveryEntryCounts)

@@ -65,7 +65,8 @@ private slots:
             int id;
             const char* caption;
             const char* tip;
-        } buttons[] = {{kOddsId, "&Odds", "calculate odds of winning"}, {kHelpId, "&Help", "help"}, {kExitId, "&Exit", ""}};
+        } buttons[] = {
+            {kOddsId, "&Odds", "calculate odds of winning"}, {kHelpId, "&Help", "help"}, {kExitId, "&Exit", ""}};
         for (const auto& b : buttons) {
             auto* button = window.findChild<QPushButton*>(QString::number(b.id));
             QVERIFY2(button, b.caption);
