@@ -9,6 +9,7 @@
 #include "fate_reading.h"
 #include "gems.h"
 #include "love_spell.h"
+#include "mental_power.h"
 #include "name_year.h"
 #include "palm_reading.h"
 #include "past_life.h"
@@ -71,6 +72,13 @@ static const ReadingButton kButtons[] = {
     {1115, SoulmateReport},
     // Pets.
     {1119, PetsReading},
+    // Mental powers.
+    {1098, NumbersExercise},
+    {1099, ColorsExercise},
+    {1100, ShapesExercise},
+    {1101, DevelopAdvice},
+    {1102, FineTuneAdvice},
+    {1103, IntuitionPower},
 };
 
 std::span<const ReadingButton> readingButtons()
