@@ -1,0 +1,79 @@
+#include "saved_inputs.h"
+
+#include "shell/files.h"
+
+namespace ballora {
+
+static const char* const kFile = "ballora.ini";
+
+// The settings reader hands out a line in pieces of at most 98 bytes, but a last name may
+// have 100 characters (and a name beyond ASCII more bytes than characters). A full piece
+// is therefore joined with the piece after it, so that a long name comes back whole
+// instead of pushing its end into the max number line.
+static constexpr std::size_t kPieceBytes = 98;
+static constexpr std::size_t kMostPieces = 7 * 8;
+
+static std::vector<std::string> wholeLines(const std::vector<std::string>& pieces)
+{
+    std::vector<std::string> lines;
+    bool continues = false;
+    for (const std::string& piece : pieces) {
+        if (continues)
+            lines.back() += piece;
+        else
+            lines.push_back(piece);
+        continues = piece.size() == kPieceBytes;
+    }
+    return lines;
+}
+
+static void takeNumber(const std::vector<std::string>& lines, std::size_t index, int& field, int low, int high)
+{
+    if (index >= lines.size())
+        return;
+    const int value = shell::settingsInt(lines[index], low - 1);
+    if (value >= low && value <= high)
+        field = value;
+}
+
+static void takeText(const std::vector<std::string>& lines, std::size_t index, std::string& field)
+{
+    if (index < lines.size())
+        field = lines[index];
+}
+
+void applySavedInputs(const std::vector<std::string>& lines, BalloraData& data)
+{
+    takeNumber(lines, 0, data.birthday.month, 1, 12);
+    takeNumber(lines, 1, data.birthday.day, 1, 31);
+    takeNumber(lines, 2, data.birthday.year, 1900, 2099);
+    takeText(lines, 3, data.first);
+    takeText(lines, 4, data.middle);
+    takeText(lines, 5, data.last);
+    takeText(lines, 6, data.maxText);
+}
+
+static std::string oneLine(const std::string& text)
+{
+    return text.substr(0, text.find_first_of("\r\n"));
+}
+
+std::string savedInputsText(const BalloraData& d)
+{
+    return std::to_string(d.birthday.month) + "\n" + std::to_string(d.birthday.day) + "\n" +
+           std::to_string(d.birthday.year) + "\n" + oneLine(d.first) + "\n" + oneLine(d.middle) + "\n" +
+           oneLine(d.last) + "\n" + oneLine(d.maxText) + "\n";
+}
+
+void loadSavedInputs(const shell::Paths& paths, BalloraData& data)
+{
+    applySavedInputs(wholeLines(shell::readSettingsLines(paths.data(kFile), kMostPieces)), data);
+}
+
+void saveSavedInputs(const shell::Paths& paths, const BalloraData& data)
+{
+    shell::makeFolder(paths.dataDir());
+    shell::writeFileAtomically(paths.data(kFile), savedInputsText(data));
+}
+
+}  // namespace ballora
