@@ -73,7 +73,7 @@ QGroupBox* choiceGroup(QWidget* parent)
 {
     auto* group = new QGroupBox("Choices", parent);
     auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(4);
     const struct {
         const char* label;
         int id;
@@ -103,10 +103,11 @@ QGroupBox* choiceGroup(QWidget* parent)
 void PsyvaneWindow::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->setSpacing(6);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
 
     auto* frames = new QHBoxLayout;
+    frames->setSpacing(4);
     frames->addWidget(dateGroup(this));
     frames->addWidget(choiceGroup(this), 1);
     layout->addLayout(frames);

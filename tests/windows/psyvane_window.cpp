@@ -1,0 +1,123 @@
+// Psyvane's window: ids, tooltips, frames, the lists and their start values, the progress
+// bar, Enter on Check Intuition, the right click and the maximise rule.
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "../unit/fake_services.h"
+#include "psyvane/psyvane_window.h"
+#include "window_checks.h"
+
+class PsyvaneWindowTest : public QObject {
+    Q_OBJECT
+
+    FakeServices fake;
+
+    QPushButton* buttonCaptioned(QWidget& window, const QString& caption)
+    {
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->text() == caption)
+                return button;
+        return nullptr;
+    }
+
+    QStringList itemsOf(QWidget& window, int id)
+    {
+        auto* list = window.findChild<QComboBox*>(QString::number(id));
+        QStringList items;
+        for (int i = 0; list && i < list->count(); ++i)
+            items << list->itemText(i);
+        return items;
+    }
+
+private slots:
+    void everyControlHasItsIdAndTooltip()
+    {
+        psyvane::PsyvaneWindow window(fake.services);
+        const std::pair<int, const char*> tips[] = {
+            {1001, "right click on any of the pictures"}, {1016, "current month"}, {1017, "current date"},
+            {1018, "current year"},  {1009, "select number"}, {1010, "select color"},
+            {1012, "select shape"},  {1013, "select sign"},   {1014, "select type"},
+        };
+        for (auto [id, tip] : tips) {
+            QWidget* control = window.findChild<QWidget*>(QString::number(id));
+            QVERIFY2(control, qPrintable(QString::number(id)));
+            QCOMPARE(control->toolTip(), QString(tip));
+        }
+        const std::pair<const char*, const char*> buttons[] = {
+            {"&Numbers Exercise", "sharpen your intuition with numbers exercise"},
+            {"&Colors Exercise", "sharpen your intuition with colors exercise"},
+            {"&Shapes Exercise", "sharpen your intuition with shapes exercise"},
+            {"Signs &Exercise", "sharpen your intuition with signs exercise"},
+            {"Check &Intuition", "check your intuition power level"},
+            {"&Develop", "develop your intuition step by step strategy"},
+            {"&Fine Tune", "fine tune your intuition step by step strategy"},
+            {"Detailed &Help", "detailed help and much more"},
+        };
+        for (auto [caption, tip] : buttons) {
+            QPushButton* button = buttonCaptioned(window, caption);
+            QVERIFY2(button, caption);
+            QCOMPARE(button->toolTip(), QString(tip));
+        }
+        QVERIFY(buttonCaptioned(window, "Check &Intuition")->isDefault());
+        QCOMPARE(window.windowTitle(), QString("Psyvane 2000"));
+        auto* bar = window.findChild<QProgressBar*>("1001");
+        QCOMPARE(bar->minimum(), 0);
+        QCOMPARE(bar->maximum(), 100);
+        QCOMPARE(bar->value(), 0);
+    }
+
+    void listsHoldTheirItemsAndOnlyTheTypeStartsChosen()
+    {
+        fake.clock.time = {2026, 12, 8, 9, 5, 7};
+        psyvane::PsyvaneWindow window(fake.services);
+        QCOMPARE(itemsOf(window, 1014), (QStringList{"personal", "family", "business"}));
+        QCOMPARE(itemsOf(window, 1009), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        QCOMPARE(itemsOf(window, 1010), (QStringList{"white", "yellow", "green", "red", "blue", "brown", "black"}));
+        QCOMPARE(itemsOf(window, 1012), (QStringList{"triangle", "square", "circle"}));
+        QCOMPARE(itemsOf(window, 1013), (QStringList{"earth", "fire", "wind", "water"}));
+        for (int id : {1014, 1009, 1010, 1012, 1013})
+            QVERIFY(!window.findChild<QComboBox*>(QString::number(id))->isEditable());
+        QCOMPARE(window.findChild<QComboBox*>("1014")->currentText(), QString("personal"));
+        for (int id : {1009, 1010, 1012, 1013})
+            QCOMPARE(window.findChild<QComboBox*>(QString::number(id))->currentIndex(), -1);
+        QCOMPARE(window.findChild<QLineEdit*>("1016")->text(), QString("12"));
+        QCOMPARE(window.findChild<QLineEdit*>("1017")->text(), QString("8"));
+        QCOMPARE(window.findChild<QLineEdit*>("1018")->text(), QString("2026"));
+    }
+
+    void enterChecksIntuition()
+    {
+        psyvane::PsyvaneWindow window(fake.services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        fake.ui.boxes.clear();
+        QTest::keyClick(window.findChild<QLineEdit*>("1017"), Qt::Key_Return);
+        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
+        QCOMPARE(fake.ui.boxes[0].text, std::string("Please select number.    "));
+        QVERIFY(window.isVisible());
+    }
+
+    void aRightClickAsksForTheSecretInsteadOfAnAboutMenu()
+    {
+        psyvane::PsyvaneWindow window(fake.services);
+        fake.ui.boxes.clear();
+        fake.ui.answers = {shell::Answer::No};
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5));
+        QApplication::sendEvent(&window, &event);
+        QCOMPARE(fake.ui.captions(), (std::vector<std::string>{"TOP SECRET"}));
+    }
+
+    void maximisingMovesTheWindowInstead()
+    {
+        psyvane::PsyvaneWindow window(fake.services);
+        checkMaximisingMovesTo(window, QRect(100, 100, 494, 295), "PSYVANE_WINDOW_PICTURE");
+    }
+};
+
+QTEST_MAIN(PsyvaneWindowTest)
+#include "psyvane_window.moc"
