@@ -55,7 +55,7 @@ QGroupBox* group(QWidget* parent, const QString& title, std::initializer_list<En
 // The band between the inputs and the results: a row of lottery balls.
 QLabel* band(QWidget* parent)
 {
-    QPixmap pixmap(330, 34);
+    QPixmap pixmap(330, 30);
     pixmap.fill(QColor(20, 70, 35));
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -66,7 +66,7 @@ QLabel* band(QWidget* parent)
                               QColor(240, 240, 240), QColor(120, 40, 160), QColor(240, 120, 20)};
     const int shown[] = {7, 14, 21, 28, 35, 42};
     for (int i = 0; i < 6; ++i) {
-        const QRectF ball(16 + i * 52, 4, 26, 26);
+        const QRectF ball(16 + i * 52, 3, 24, 24);
         QRadialGradient shine(ball.center() - QPointF(5, 5), 16);
         shine.setColorAt(0, Qt::white);
         shine.setColorAt(1, colours[i]);

@@ -1,0 +1,112 @@
+// Ballora's window: ids, tooltips, groups and labels, the max number list, limits, the
+// read-only number boxes, Enter on Calculate and the maximise rule.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "../unit/fake_services.h"
+#include "ballora/ballora_window.h"
+#include "window_checks.h"
+
+class BalloraWindowTest : public QObject {
+    Q_OBJECT
+
+    FakeServices fake;
+
+    QPushButton* buttonCaptioned(QWidget& window, const QString& caption)
+    {
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->text() == caption)
+                return button;
+        return nullptr;
+    }
+
+private slots:
+    void everyControlHasItsTooltipAndLabel()
+    {
+        ballora::BalloraWindow window(fake.services);
+        const struct {
+            int id;
+            const char* group;
+            const char* label;
+            const char* tip;
+        } controls[] = {
+            {1000, " Birthday Info", "M", "enter birth month"},   {1001, " Birthday Info", "D", "enter birth date"},
+            {1002, " Birthday Info", "Y", "enter birth year"},    {1003, "   Personal Info", "F", "enter first name"},
+            {1004, "   Personal Info", "M", "enter middle name"}, {1005, "   Personal Info", "L", "enter last name"},
+            {1006, " Select Date", "M", "select month"},          {1007, " Select Date", "D", "select date"},
+            {1008, " Select Date", "Y", "select year"},
+        };
+        for (const auto& c : controls) {
+            QWidget* control = window.findChild<QWidget*>(QString::number(c.id));
+            QVERIFY2(control, qPrintable(QString::number(c.id)));
+            QCOMPARE(control->toolTip(), QString(c.tip));
+            auto* group = qobject_cast<QGroupBox*>(control->parentWidget());
+            QVERIFY(group);
+            QCOMPARE(group->title(), QString(c.group));
+            bool labelled = false;
+            for (QLabel* label : group->findChildren<QLabel*>())
+                labelled |= label->buddy() == control && label->text() == c.label;
+            QVERIFY2(labelled, c.tip);
+        }
+        const std::pair<const char*, const char*> buttons[] = {{"&Calculate", "calculate lottery numbers"},
+                                                               {"&Report", "create lottery report"},
+                                                               {"&Help", "help"},
+                                                               {"&Exit", ""}};
+        for (auto [caption, tip] : buttons) {
+            QPushButton* button = buttonCaptioned(window, caption);
+            QVERIFY2(button, caption);
+            QCOMPARE(button->toolTip(), QString(tip));
+        }
+        QVERIFY(buttonCaptioned(window, "&Calculate")->isDefault());
+        QCOMPARE(window.windowTitle(), QString("Ballora 2000"));
+    }
+
+    void maxNumberListAndLimits()
+    {
+        ballora::BalloraWindow window(fake.services);
+        auto* max = window.findChild<QComboBox*>("1009");
+        QVERIFY(max);
+        QVERIFY(!max->isEditable());
+        QCOMPARE(max->toolTip(), QString("select max lottery number"));
+        QStringList items;
+        for (int i = 0; i < max->count(); ++i)
+            items << max->itemText(i);
+        QCOMPARE(items, (QStringList{"50", "40", "30", "20", "10"}));
+        QCOMPARE(max->currentText(), QString("50"));
+        const std::pair<int, int> limits[] = {{1003, 50}, {1004, 50}, {1005, 100}};
+        for (auto [id, limit] : limits)
+            QCOMPARE(window.findChild<QLineEdit*>(QString::number(id))->maxLength(), limit);
+        for (int id = 1010; id <= 1015; ++id) {
+            auto* number = window.findChild<QLineEdit*>(QString::number(id));
+            QVERIFY(number);
+            QVERIFY(number->isReadOnly());
+            QCOMPARE(number->text(), QString("1"));
+            QCOMPARE(number->toolTip(), QString("lottery number"));
+        }
+    }
+
+    void enterCalculates()
+    {
+        ballora::BalloraWindow window(fake.services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        fake.ui.boxes.clear();
+        QTest::keyClick(window.findChild<QLineEdit*>("1005"), Qt::Key_Return);
+        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
+        QCOMPARE(fake.ui.boxes[0].text, std::string("Please enter first name!    "));
+        QVERIFY(window.isVisible());
+    }
+
+    void maximisingMovesTheWindowInstead()
+    {
+        ballora::BalloraWindow window(fake.services);
+        checkMaximisingMovesTo(window, QRect(100, 100, 348, 330), "BALLORA_WINDOW_PICTURE");
+    }
+};
+
+QTEST_MAIN(BalloraWindowTest)
+#include "ballora_window.moc"
