@@ -1,0 +1,102 @@
+#include "date_book.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
+#include "kismora_files.h"
+#include "shell/files.h"
+
+namespace kismora {
+
+namespace {
+#include "resources/kismora/help_texts.inc"
+}
+
+std::vector<std::string> LoadDateNames(const std::string& path)
+{
+    std::vector<std::string> names;
+    std::ifstream file(path, std::ios::binary);
+    std::string line;
+    while (names.size() < 100000 && std::getline(file, line)) {
+        if (const auto nul = line.find('\0'); nul != std::string::npos)
+            line.resize(nul);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            names.push_back(line);
+    }
+    return names;
+}
+
+std::string DateNamesFileText(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += name + "\n";
+    return text;
+}
+
+DateBook::DateBook(shell::Services& services) : services(services)
+{
+    Reload();
+}
+
+void DateBook::Reload()
+{
+    names = LoadDateNames(IndexPath(services.paths));
+}
+
+bool DateBook::DateChosen()
+{
+    if (names.empty()) {
+        services.ui.stop(kCaption, "Your date book is empty.    ");
+        return false;
+    }
+    if (selected.empty() || std::find(names.begin(), names.end(), selected) == names.end()) {
+        services.ui.stop(kCaption, "Please select a date first.   ");
+        return false;
+    }
+    return true;
+}
+
+void DateBook::AddDates(const std::vector<std::string>& saved)
+{
+    if (saved.empty())
+        return;
+    names.insert(names.end(), saved.begin(), saved.end());
+    writeIndex();
+}
+
+bool DateBook::Delete(int row)
+{
+    if (!DateChosen())
+        return false;
+    if (!services.ui.askYesNo(kCaption, "Are you sure you want to delete " + selected + "?    "))
+        return false;
+    if (row < 0 || row >= int(names.size()) || names[row] != selected)
+        return false;
+    const std::string name = selected;
+    names.erase(names.begin() + row);
+    services.ui.info(kCaption, name + " was successfully deleted.    ");
+    writeIndex();
+    // Another entry of the same name shares the file; it goes with the one deleted.
+    if (const auto path = DatePath(services.paths, name))
+        std::remove(path->c_str());
+    selected.clear();
+    Reload();
+    return true;
+}
+
+void DateBook::Help()
+{
+    services.ui.info(kHelpCaption, std::string(kDateBookHelp) + kCopyright);
+}
+
+void DateBook::writeIndex()
+{
+    shell::makeFolder(KismoraFolder(services.paths));
+    shell::writeFileAtomically(IndexPath(services.paths), DateNamesFileText(names));
+}
+
+}  // namespace kismora

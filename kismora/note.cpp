@@ -1,0 +1,70 @@
+#include "note.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "kismora_files.h"
+#include "shell/files.h"
+
+namespace kismora {
+
+namespace {
+
+std::size_t characterCount(const std::string& text)
+{
+    std::size_t count = 0;
+    for (char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+}  // namespace
+
+Note::Note(shell::Services& services, const std::string& dateName)
+    : services(services), path_(NotePath(services.paths, dateName).value_or(""))
+{
+    if (path_.empty())
+        return;
+    std::ifstream file(path_, std::ios::binary);
+    // A note is short; a file grown by hand is read no further than the editor holds.
+    std::string content(4096, '\0');
+    file.read(content.data(), std::streamsize(content.size()));
+    content.resize(std::size_t(file.gcount()));
+    if (const auto nul = content.find('\0'); nul != std::string::npos)
+        content.resize(nul);
+    text = content;
+}
+
+bool Note::Save()
+{
+    shell::Ui& ui = services.ui;
+    if (text.empty()) {
+        ui.stop(kCaption, "Please enter your note first.    ");
+        return false;
+    }
+    if (characterCount(text) > std::size_t(kLongestNote)) {
+        ui.stop(kCaption, "Your Note is too long. Please make it shorter.    ");
+        return false;
+    }
+    shell::makeFolder(KismoraFolder(services.paths) + "Notes");
+    if (path_.empty() || !shell::writeFileAtomically(path_, text)) {
+        ui.stop(kCaption, "Can not save. Please free some space on you hard drive first.    ");
+        return false;
+    }
+    ui.info(kCaption, "Your note was saved successfully.    ");
+    return true;
+}
+
+bool Note::Delete()
+{
+    shell::Ui& ui = services.ui;
+    if (text.empty() || path_.empty() || !shell::fileExists(path_) || std::remove(path_.c_str()) != 0) {
+        ui.stop(kCaption, "There is no note to delete.    ");
+        return false;
+    }
+    text.clear();
+    ui.info(kCaption, "Note was successfully deleted.    ");
+    return true;
+}
+
+}  // namespace kismora
