@@ -1,0 +1,65 @@
+#include "saved_inputs.h"
+
+#include "shell/files.h"
+
+namespace pulsara {
+
+static const char* const kFile = "pulsara.ini";
+
+// The settings reader hands out a line in pieces of at most 98 bytes. A full name may be
+// longer (120 characters, more bytes beyond ASCII), so a full piece is joined with the
+// piece after it instead of pushing the birthday down a line.
+static constexpr std::size_t kPieceBytes = 98;
+static constexpr std::size_t kMostPieces = 4 * 8;
+
+static std::vector<std::string> wholeLines(const std::vector<std::string>& pieces)
+{
+    std::vector<std::string> lines;
+    bool continues = false;
+    for (const std::string& piece : pieces) {
+        if (continues)
+            lines.back() += piece;
+        else
+            lines.push_back(piece);
+        continues = piece.size() == kPieceBytes;
+    }
+    return lines;
+}
+
+static void takeNumber(const std::vector<std::string>& lines, std::size_t index, int& value, int low, int high)
+{
+    if (index >= lines.size())
+        return;
+    const int n = shell::settingsInt(lines[index], value);
+    if (n >= low && n <= high)
+        value = n;
+}
+
+void applySavedInputs(const std::vector<std::string>& lines, PulsaraData& data)
+{
+    if (!lines.empty())
+        data.name = lines[0];
+    takeNumber(lines, 1, data.birth.month, 1, 12);
+    takeNumber(lines, 2, data.birth.day, 1, 31);
+    takeNumber(lines, 3, data.birth.year, 1800, 2099);
+}
+
+std::string savedInputsText(const PulsaraData& data)
+{
+    const std::string name = data.name.substr(0, data.name.find_first_of("\r\n"));
+    return name + "\n" + std::to_string(data.birth.month) + "\n" + std::to_string(data.birth.day) + "\n" +
+           std::to_string(data.birth.year);
+}
+
+void loadSavedInputs(const shell::Paths& paths, PulsaraData& data)
+{
+    applySavedInputs(wholeLines(shell::readSettingsLines(paths.data(kFile), kMostPieces)), data);
+}
+
+void saveSavedInputs(const shell::Paths& paths, const PulsaraData& data)
+{
+    shell::makeFolder(paths.dataDir());
+    shell::writeFileAtomically(paths.data(kFile), savedInputsText(data));
+}
+
+}  // namespace pulsara

@@ -1,0 +1,138 @@
+// Pulsara's window: ids, tooltips, frames, the number and colour lists, limits, the
+// meters, Enter on NA, the About box and the maximise rule.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "../unit/fake_services.h"
+#include "pulsara/pulsara_window.h"
+#include "window_checks.h"
+
+class PulsaraWindowTest : public QObject {
+    Q_OBJECT
+
+    FakeServices fake;
+
+    QPushButton* buttonCaptioned(QWidget& window, const QString& caption)
+    {
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->text() == caption)
+                return button;
+        return nullptr;
+    }
+
+private slots:
+    void everyControlHasItsIdAndTooltip()
+    {
+        pulsara::PulsaraWindow window(fake.services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const std::pair<int, const char*> tips[] = {
+            {1001, "enter full name here"},  {1002, "select month"},
+            {1003, "select date"},           {1004, "select year"},
+            {1011, "birth month"},           {1012, "birth date"},
+            {1013, "birth year"},            {1007, "select number"},
+            {1008, "select color"},          {1005, "emotional biorhythm scale"},
+            {1014, "physical biorhythm scale"}, {1015, "intellectual biorhythm scale"},
+        };
+        for (auto [id, tip] : tips) {
+            QWidget* control = window.findChild<QWidget*>(QString::number(id));
+            QVERIFY2(control, qPrintable(QString::number(id)));
+            QCOMPARE(control->toolTip(), QString(tip));
+        }
+        const std::pair<const char*, const char*> buttons[] = {
+            {"&NA", "measure biorhythms via numerology and astrology"},
+            {"&TM", "measure biorhythms via traditional method"},
+            {"&BE", "biorhythms explained"},
+            {"&HP", "help wizard"},
+            {"&EX", "exit"}};
+        int left = -1;
+        for (auto [caption, tip] : buttons) {
+            QPushButton* button = buttonCaptioned(window, caption);
+            QVERIFY2(button, caption);
+            QCOMPARE(button->toolTip(), QString(tip));
+            const int x = button->mapTo(&window, QPoint(0, 0)).x();
+            QVERIFY2(x > left, caption);  // left to right
+            left = x;
+        }
+        QVERIFY(buttonCaptioned(window, "&NA")->isDefault());
+        QStringList groups;
+        for (QGroupBox* group : window.findChildren<QGroupBox*>())
+            groups << group->title();
+        groups.sort();
+        QCOMPARE(groups, (QStringList{" Biorhythm Scales ", " Personal Information ", "Enter Birthday",
+                                      "Select Meters"}));
+        QCOMPARE(window.windowTitle(), QString(" Pulsara 2000"));
+        QCOMPARE(window.findChild<QLineEdit*>("1001")->maxLength(), 120);
+    }
+
+    void theListsStartWithNothingChosen()
+    {
+        pulsara::PulsaraWindow window(fake.services);
+        auto* numbers = window.findChild<QComboBox*>("1007");
+        auto* colours = window.findChild<QComboBox*>("1008");
+        for (QComboBox* list : {numbers, colours}) {
+            QVERIFY(!list->isEditable());
+            QCOMPARE(list->currentIndex(), -1);
+        }
+        QStringList numberItems, colourItems;
+        for (int i = 0; i < numbers->count(); ++i)
+            numberItems << numbers->itemText(i);
+        for (int i = 0; i < colours->count(); ++i)
+            colourItems << colours->itemText(i);
+        QCOMPARE(numberItems, (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        QCOMPARE(colourItems, (QStringList{"white", "yellow", "green", "red", "blue", "black"}));
+    }
+
+    void metersRunFromZeroToAHundredWithTheirScales()
+    {
+        pulsara::PulsaraWindow window(fake.services);
+        for (int id : {1014, 1005, 1015}) {
+            auto* meter = window.findChild<QProgressBar*>(QString::number(id));
+            QVERIFY(meter);
+            QCOMPARE(meter->minimum(), 0);
+            QCOMPARE(meter->maximum(), 100);
+            QCOMPARE(meter->value(), 0);
+        }
+        QStringList texts;
+        for (QLabel* label : window.findChildren<QLabel*>())
+            texts << label->text();
+        QCOMPARE(texts.count("0     10     20     30     40     50     60     70     80     90     100"), 3);
+        QVERIFY(texts.contains("--------- Passive -------------- Intellectual -------------- Acitve ----------------"));
+    }
+
+    void enterRunsNumerology()
+    {
+        pulsara::PulsaraWindow window(fake.services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        fake.ui.boxes.clear();
+        QTest::keyClick(window.findChild<QLineEdit*>("1003"), Qt::Key_Return);
+        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
+        QCOMPARE(fake.ui.boxes[0].text, std::string("Please enter full name.   "));
+        QVERIFY(window.isVisible());
+    }
+
+    void aboutNamesTheProgram()
+    {
+        pulsara::PulsaraWindow window(fake.services);
+        fake.ui.boxes.clear();
+        window.showAbout();
+        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
+        QCOMPARE(fake.ui.boxes[0].caption, std::string("Pulsara 2000"));
+        QVERIFY(fake.ui.boxes[0].text.starts_with("Pulsara 2000\n"));
+    }
+
+    void maximisingMovesTheWindowInstead()
+    {
+        pulsara::PulsaraWindow window(fake.services);
+        checkMaximisingMovesTo(window, QRect(100, 100, 520, 540), "PULSARA_WINDOW_PICTURE");
+    }
+};
+
+QTEST_MAIN(PulsaraWindowTest)
+#include "pulsara_window.moc"
