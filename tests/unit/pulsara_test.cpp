@@ -167,49 +167,6 @@ TEST_F(PulsaraConversation, ChecksRunInOrder)
     expectRefusal(Method::Numerology, "PULSARA", "Please select color.   ");
 }
 
-TEST_F(PulsaraConversation, AnswerNoKeepsTheMeters)
-{
-    fake.ui.answers = {shell::Answer::No};
-    EXPECT_FALSE(pulsara.Measure(Method::Numerology));
-    ASSERT_EQ(fake.ui.boxes.size(), 2u);
-    EXPECT_EQ(fake.ui.boxes[0].caption, "PULSARA");
-    EXPECT_EQ(fake.ui.boxes[0].icon, shell::Icon::Question);
-    EXPECT_EQ(fake.ui.boxes[0].buttons, shell::Buttons::YesNo);
-    EXPECT_EQ(fake.ui.boxes[0].text,
-              "Is this information accurate?    \n\n"
-              "Full Name:\tAnna Lee     \n"
-              "Birthday Info:\t7   4   1985\n"
-              "Selected Date:\t3   10 2026\n"
-              "Selected Number:\t9\n"
-              "Selected Color:\tblue\n");
-    EXPECT_EQ(fake.ui.boxes[1].text, "Please correct any mistakes and try again!    ");
-    EXPECT_EQ(fake.ui.boxes[1].icon, shell::Icon::Stop);
-    EXPECT_EQ(pulsara.data.meters, (Meters{1, 2, 3}));
-}
-
-TEST_F(PulsaraConversation, YesFillsTheMeters)
-{
-    fake.ui.answers = {shell::Answer::Yes};
-    EXPECT_TRUE(pulsara.Measure(Method::Numerology));
-    EXPECT_EQ(pulsara.data.meters, (Meters{100, 90, 80}));
-    EXPECT_EQ(fake.ui.boxes.size(), 1u);  // the meters are the answer
-
-    // TM needs neither number nor colour and does not ask for them.
-    pulsara.data.number.clear();
-    pulsara.data.colour.clear();
-    pulsara.data.birth = {12, 25, 2026};
-    pulsara.data.selected = {12, 25, 2026};
-    fake.ui.boxes.clear();
-    fake.ui.answers = {shell::Answer::Yes};
-    EXPECT_TRUE(pulsara.Measure(Method::Traditional));
-    EXPECT_EQ(fake.ui.boxes[0].text,
-              "Is this information accurate?    \n\n"
-              "Full Name:\tAnna Lee     \n"
-              "Birthday Info:\t12 25 2026\n"
-              "Selected Date:\t12 25 2026\n");
-    EXPECT_EQ(pulsara.data.meters, kMiddle);
-}
-
 TEST_F(PulsaraConversation, ExplanationAndHelpAreInformationBoxes)
 {
     pulsara.Explain();
@@ -222,16 +179,6 @@ TEST_F(PulsaraConversation, ExplanationAndHelpAreInformationBoxes)
         EXPECT_NE(fake.ui.boxes[0].text.find(theme), std::string::npos) << theme;
     for (const char* theme : {"TM", "NA", "12 hours", "mood", "shorter or a longer form"})
         EXPECT_NE(fake.ui.boxes[1].text.find(theme), std::string::npos) << theme;
-}
-
-TEST(PulsaraSavedInputs, NameAndBirthdayWithoutAFinalLineEnd)
-{
-    PulsaraData d;
-    d.name = "Anna Lee";
-    d.birth = {7, 4, 1985};
-    d.selected = {3, 10, 2026};
-    d.number = "9";
-    EXPECT_EQ(savedInputsText(d), "Anna Lee\n7\n4\n1985");
 }
 
 TEST(PulsaraSavedInputs, MissingOrJunkLinesKeepTheStartValues)

@@ -1,5 +1,5 @@
 // Pulsara's window: ids, tooltips, frames, the number and colour lists, limits, the
-// meters, Enter on NA, the About box and the maximise rule.
+// meters, the About box and the maximise rule.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -103,18 +103,6 @@ private slots:
             texts << label->text();
         QCOMPARE(texts.count("0     10     20     30     40     50     60     70     80     90     100"), 3);
         QVERIFY(texts.contains("--------- Passive -------------- Intellectual -------------- Acitve ----------------"));
-    }
-
-    void enterRunsNumerology()
-    {
-        pulsara::PulsaraWindow window(fake.services);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        fake.ui.boxes.clear();
-        QTest::keyClick(window.findChild<QLineEdit*>("1003"), Qt::Key_Return);
-        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
-        QCOMPARE(fake.ui.boxes[0].text, std::string("Please enter full name.   "));
-        QVERIFY(window.isVisible());
     }
 
     void aboutNamesTheProgram()
