@@ -93,10 +93,11 @@ int MeterValue(Cycle cycle, int hours)
 
 Meters TraditionalMeters(const Date& birth, const Date& selected)
 {
-    // Early in the year the count can fall below zero for a date just after the birthday
-    // (31 January to 1 February counts -2); such a date is read as the day of birth.
+    // The count gives the birthday itself one day in a year divisible by four, and early in
+    // the year it can fall below zero for a date just after the birthday (31 January to
+    // 1 February counts -2): both are read as the day of birth.
     const int days = DayCount(birth, selected);
-    if (days <= 0)
+    if (days <= 0 || selected == birth)
         return {50, 50, 50};
     const int hours = 24 * days;
     return {MeterValue(Cycle::Physical, hours), MeterValue(Cycle::Emotional, hours),

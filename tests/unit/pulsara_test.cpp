@@ -110,6 +110,8 @@ TEST(PulsaraTraditional, TheDaysSinceBirthOnTheThreeCycles)
     EXPECT_EQ(TraditionalMeters({1, 1, 2000}, {3, 1, 2000}), (Meters{30, 71, 12}));
     EXPECT_EQ(TraditionalMeters({1, 1, 2001}, {1, 2, 2001}), (Meters{60, 57, 56}));
     EXPECT_EQ(TraditionalMeters({5, 5, 1999}, {5, 5, 1999}), kMiddle);
+    EXPECT_EQ(TraditionalMeters({1, 1, 2000}, {1, 1, 2000}), kMiddle);  // counts 1
+    EXPECT_EQ(TraditionalMeters({1, 1, 2000}, {1, 2, 2000}), (Meters{70, 64, 62}));  // counts 2
     // 31 January to 1 February counts -2 days: read as the day of birth.
     EXPECT_EQ(TraditionalMeters({1, 31, 2001}, {2, 1, 2001}), kMiddle);
     EXPECT_EQ(TraditionalMeters({1, 29, 2001}, {2, 1, 2001}), kMiddle);  // counts 0
