@@ -62,7 +62,8 @@ void KismoraWindow::buildLayout()
         row->addWidget(button);
 
     auto* picture = new QLabel(this);
-    picture->setPixmap(heartsPicture(480, 80));
+    picture->setPixmap(heartsPicture(440, 80));
+    picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     picture->setAlignment(Qt::AlignCenter);
 
     auto* column = new QVBoxLayout(this);
