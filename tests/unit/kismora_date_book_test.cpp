@@ -7,6 +7,7 @@
 #include "fake_services.h"
 #include "kismora/analysis.h"
 #include "kismora/date_book.h"
+#include "kismora/note.h"
 
 namespace fs = std::filesystem;
 using kismora::DateProfile;
@@ -126,5 +127,30 @@ TEST(KismoraDateBook, DeletingAHandWrittenNameNeverRemovesAFileOutsideTheFolder)
     EXPECT_FALSE(fs::exists(root / "data/Kismora/Ann.txt"));
     EXPECT_TRUE(book.names.empty());
     EXPECT_TRUE(book.selected.empty());
+    fs::remove_all(root);
+}
+
+TEST(KismoraDateBook, WritesThatFailSayWhatHappened)
+{
+    const fs::path root = fs::temp_directory_path() / "kismora_write_failures";
+    fs::remove_all(root);
+    // Folders standing where the files belong make every write fail.
+    fs::create_directories(root / "data/Kismora/report.txt");
+    fs::create_directories(root / "data/Kismora/Notes/Cy.txt");
+    for (const char* name : {"personal.ini", "select.ini", "Cy.txt"})
+        std::ofstream(root / "data/Kismora" / name) << "x";
+    FakeServices fake;
+    fake.paths.root = root.string();
+    kismora::Analysis analysis(fake.services, "Cy");
+    ASSERT_TRUE(analysis.ready);
+    analysis.Report();
+    ASSERT_EQ(fake.ui.boxes.size(), std::size_t(1));
+    EXPECT_EQ(fake.ui.boxes[0].text, "Report creation failed! Please free some space on your hard drive first!");
+    EXPECT_TRUE(fake.opener.opened.empty());
+
+    kismora::Note note(fake.services, "Cy");
+    note.text = "Hello";
+    EXPECT_FALSE(note.Save());
+    EXPECT_EQ(fake.ui.boxes.back().text, "Can not save. Please free some space on you hard drive first.    ");
     fs::remove_all(root);
 }
