@@ -6,27 +6,6 @@ namespace ballora {
 
 static const char* const kFile = "ballora.ini";
 
-// The settings reader hands out a line in pieces of at most 98 bytes, but a last name may
-// have 100 characters (and a name beyond ASCII more bytes than characters). A full piece
-// is therefore joined with the piece after it, so that a long name comes back whole
-// instead of pushing its end into the max number line.
-static constexpr std::size_t kPieceBytes = 98;
-static constexpr std::size_t kMostPieces = 7 * 8;
-
-static std::vector<std::string> wholeLines(const std::vector<std::string>& pieces)
-{
-    std::vector<std::string> lines;
-    bool continues = false;
-    for (const std::string& piece : pieces) {
-        if (continues)
-            lines.back() += piece;
-        else
-            lines.push_back(piece);
-        continues = piece.size() == kPieceBytes;
-    }
-    return lines;
-}
-
 static void takeNumber(const std::vector<std::string>& lines, std::size_t index, int& field, int low, int high)
 {
     if (index >= lines.size())
@@ -67,7 +46,7 @@ std::string savedInputsText(const BalloraData& d)
 
 void loadSavedInputs(const shell::Paths& paths, BalloraData& data)
 {
-    applySavedInputs(wholeLines(shell::readSettingsLines(paths.data(kFile), kMostPieces)), data);
+    applySavedInputs(shell::readWholeSettingsLines(paths.data(kFile), 7), data);
 }
 
 void saveSavedInputs(const shell::Paths& paths, const BalloraData& data)

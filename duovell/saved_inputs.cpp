@@ -38,27 +38,6 @@ void takeFlag(const std::vector<std::string>& lines, std::size_t index, bool& va
         value = !lines[index].empty() && lines[index][0] == '1';
 }
 
-// The settings reader hands out lines in pieces of at most 98 bytes. A name written in
-// letters beyond ASCII can take more bytes than that, so a full piece is joined with the
-// piece after it: a piece is full only when its line went on (a line of exactly 98 bytes
-// is followed by an empty piece).
-constexpr std::size_t kPieceBytes = 98;
-constexpr std::size_t kMostPiecesPerLine = 8;
-
-std::vector<std::string> wholeLines(const std::vector<std::string>& pieces)
-{
-    std::vector<std::string> lines;
-    bool continues = false;
-    for (const std::string& piece : pieces) {
-        if (continues)
-            lines.back() += piece;
-        else
-            lines.push_back(piece);
-        continues = piece.size() == kPieceBytes;
-    }
-    return lines;
-}
-
 }  // namespace
 
 std::string SavedInputsText(const pairing::PairRecord& r)
@@ -84,7 +63,7 @@ std::string SavedInputsText(const pairing::PairRecord& r)
 
 void LoadSavedInputs(const std::string& path, pairing::PairRecord& r)
 {
-    const std::vector<std::string> lines = wholeLines(shell::readSettingsLines(path, 20 * kMostPiecesPerLine));
+    const std::vector<std::string> lines = shell::readWholeSettingsLines(path, 20);
     std::size_t i = 0;
     for (Individual* p : {&r.one, &r.two}) {
         takeNumber(lines, i++, p->birthday.month, 1, 12);

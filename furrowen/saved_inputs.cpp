@@ -8,26 +8,6 @@ namespace furrowen {
 
 static const char* const kFile = "furrowen.ini";
 
-// The settings reader hands out a line in pieces of at most 98 bytes. A pet name may be
-// longer (100 characters, more bytes beyond ASCII), so a full piece is joined with the
-// piece after it instead of pushing the age and the flag down a line.
-static constexpr std::size_t kPieceBytes = 98;
-static constexpr std::size_t kMostPieces = 3 * 8;
-
-static std::vector<std::string> wholeLines(const std::vector<std::string>& pieces)
-{
-    std::vector<std::string> lines;
-    bool continues = false;
-    for (const std::string& piece : pieces) {
-        if (continues)
-            lines.back() += piece;
-        else
-            lines.push_back(piece);
-        continues = piece.size() == kPieceBytes;
-    }
-    return lines;
-}
-
 void applySavedInputs(const std::vector<std::string>& lines, PetData& data)
 {
     if (lines.size() > 0)
@@ -53,7 +33,7 @@ std::string savedInputsText(const PetData& data)
 
 void loadSavedInputs(const shell::Paths& paths, PetData& data)
 {
-    applySavedInputs(wholeLines(shell::readSettingsLines(paths.data(kFile), kMostPieces)), data);
+    applySavedInputs(shell::readWholeSettingsLines(paths.data(kFile), 3), data);
 }
 
 void saveSavedInputs(const shell::Paths& paths, const PetData& data)

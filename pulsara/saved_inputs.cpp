@@ -6,26 +6,6 @@ namespace pulsara {
 
 static const char* const kFile = "pulsara.ini";
 
-// The settings reader hands out a line in pieces of at most 98 bytes. A full name may be
-// longer (120 characters, more bytes beyond ASCII), so a full piece is joined with the
-// piece after it instead of pushing the birthday down a line.
-static constexpr std::size_t kPieceBytes = 98;
-static constexpr std::size_t kMostPieces = 4 * 8;
-
-static std::vector<std::string> wholeLines(const std::vector<std::string>& pieces)
-{
-    std::vector<std::string> lines;
-    bool continues = false;
-    for (const std::string& piece : pieces) {
-        if (continues)
-            lines.back() += piece;
-        else
-            lines.push_back(piece);
-        continues = piece.size() == kPieceBytes;
-    }
-    return lines;
-}
-
 static void takeNumber(const std::vector<std::string>& lines, std::size_t index, int& value, int low, int high)
 {
     if (index >= lines.size())
@@ -53,7 +33,7 @@ std::string savedInputsText(const PulsaraData& data)
 
 void loadSavedInputs(const shell::Paths& paths, PulsaraData& data)
 {
-    applySavedInputs(wholeLines(shell::readSettingsLines(paths.data(kFile), kMostPieces)), data);
+    applySavedInputs(shell::readWholeSettingsLines(paths.data(kFile), 4), data);
 }
 
 void saveSavedInputs(const shell::Paths& paths, const PulsaraData& data)

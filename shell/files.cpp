@@ -58,6 +58,22 @@ std::vector<std::string> readSettingsLines(const std::string& path, std::size_t 
     return lines;
 }
 
+std::vector<std::string> readWholeSettingsLines(const std::string& path, std::size_t maxLines)
+{
+    constexpr std::size_t kPieceBytes = 98;  // what one read of the 99-byte buffer can hold
+    constexpr std::size_t kMostPiecesPerLine = 8;
+    std::vector<std::string> lines;
+    bool continues = false;
+    for (const std::string& piece : readSettingsLines(path, maxLines * kMostPiecesPerLine)) {
+        if (continues)
+            lines.back() += piece;
+        else
+            lines.push_back(piece);
+        continues = piece.size() == kPieceBytes;
+    }
+    return lines;
+}
+
 int settingsInt(const std::string& line, int fallback)
 {
     const char* begin = line.c_str();

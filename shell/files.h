@@ -24,6 +24,11 @@ bool isSafeFileName(const std::string& name);
 // file gives no lines; a longer line continues as the next line read, as it always has.
 std::vector<std::string> readSettingsLines(const std::string& path, std::size_t maxLines = 1000);
 
+// The same lines with a line longer than the buffer joined back together (at most
+// `maxLines` lines of up to eight pieces each), so that a long name written beyond ASCII
+// comes back whole instead of pushing the values after it down a line.
+std::vector<std::string> readWholeSettingsLines(const std::string& path, std::size_t maxLines);
+
 // The integer a settings line starts with (leading blanks and a sign allowed), or
 // `fallback` when the line holds none or it does not fit.
 int settingsInt(const std::string& line, int fallback);
