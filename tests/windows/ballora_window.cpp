@@ -16,13 +16,6 @@ class BalloraWindowTest : public QObject {
 
     FakeServices fake;
 
-    QPushButton* buttonCaptioned(QWidget& window, const QString& caption)
-    {
-        for (QPushButton* button : window.findChildren<QPushButton*>())
-            if (button->text() == caption)
-                return button;
-        return nullptr;
-    }
 
 private slots:
     void everyControlHasItsTooltipAndLabel()
@@ -92,13 +85,7 @@ private slots:
     void enterCalculates()
     {
         ballora::BalloraWindow window(fake.services);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        fake.ui.boxes.clear();
-        QTest::keyClick(window.findChild<QLineEdit*>("1005"), Qt::Key_Return);
-        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
-        QCOMPARE(fake.ui.boxes[0].text, std::string("Please enter first name!    "));
-        QVERIFY(window.isVisible());
+        checkEnterInEditShows(window, "1005", fake.ui, std::string("Please enter first name!    "));
     }
 
     void maximisingMovesTheWindowInstead()

@@ -112,13 +112,7 @@ private slots:
     void enterRunsOddsAndAFocusedButtonPressesItself()
     {
         FurlovaWindow window(fake.services);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        fake.ui.boxes.clear();
-        QTest::keyClick(window.findChild<QLineEdit*>(QString::number(kTrackId)), Qt::Key_Return);
-        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
-        QCOMPARE(fake.ui.boxes[0].text, std::string("Please enter name of the horse.    "));
-        QVERIFY(window.isVisible());
+        checkEnterInEditShows(window, QString::number(kTrackId), fake.ui, std::string("Please enter name of the horse.    "));
 
         auto* help = window.findChild<QPushButton*>(QString::number(kHelpId));
         help->setFocus();

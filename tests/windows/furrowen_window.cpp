@@ -18,13 +18,6 @@ class FurrowenWindowTest : public QObject {
 
     FakeServices fake;
 
-    QPushButton* buttonCaptioned(QWidget& window, const QString& caption)
-    {
-        for (QPushButton* button : window.findChildren<QPushButton*>())
-            if (button->text() == caption)
-                return button;
-        return nullptr;
-    }
 
 private slots:
     void everyControlHasItsIdAndTooltip()
@@ -101,13 +94,7 @@ private slots:
     void enterRunsReading()
     {
         furrowen::FurrowenWindow window(fake.services);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        fake.ui.boxes.clear();
-        QTest::keyClick(window.findChild<QLineEdit*>("1006"), Qt::Key_Return);
-        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
-        QCOMPARE(fake.ui.boxes[0].text, std::string("Please enter your pet's name!    "));
-        QVERIFY(window.isVisible());
+        checkEnterInEditShows(window, "1006", fake.ui, std::string("Please enter your pet's name!    "));
     }
 
     void aboutNamesTheProgram()

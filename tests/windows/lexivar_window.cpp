@@ -95,13 +95,7 @@ private slots:
     void enterRunsDecode()
     {
         lexivar::LexivarWindow window(fake.services);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        fake.ui.boxes.clear();
-        QTest::keyClick(window.findChild<QLineEdit*>("1007"), Qt::Key_Return);
-        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
-        QCOMPARE(fake.ui.boxes[0].text, std::string("No message to decode! Please enter a message first!    "));
-        QVERIFY(window.isVisible());
+        checkEnterInEditShows(window, "1007", fake.ui, std::string("No message to decode! Please enter a message first!    "));
     }
 
     void maximisingMovesTheWindowInstead()

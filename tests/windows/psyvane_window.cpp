@@ -17,13 +17,6 @@ class PsyvaneWindowTest : public QObject {
 
     FakeServices fake;
 
-    QPushButton* buttonCaptioned(QWidget& window, const QString& caption)
-    {
-        for (QPushButton* button : window.findChildren<QPushButton*>())
-            if (button->text() == caption)
-                return button;
-        return nullptr;
-    }
 
     QStringList itemsOf(QWidget& window, int id)
     {
@@ -93,13 +86,7 @@ private slots:
     void enterChecksIntuition()
     {
         psyvane::PsyvaneWindow window(fake.services);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        fake.ui.boxes.clear();
-        QTest::keyClick(window.findChild<QLineEdit*>("1017"), Qt::Key_Return);
-        QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
-        QCOMPARE(fake.ui.boxes[0].text, std::string("Please select number.    "));
-        QVERIFY(window.isVisible());
+        checkEnterInEditShows(window, "1017", fake.ui, std::string("Please select number.    "));
     }
 
     void aRightClickAsksForTheSecretInsteadOfAnAboutMenu()
@@ -107,7 +94,7 @@ private slots:
         psyvane::PsyvaneWindow window(fake.services);
         fake.ui.boxes.clear();
         fake.ui.answers = {shell::Answer::No};
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), window.mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(&window, &event);
         QCOMPARE(fake.ui.captions(), (std::vector<std::string>{"TOP SECRET"}));
     }

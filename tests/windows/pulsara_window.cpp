@@ -17,13 +17,6 @@ class PulsaraWindowTest : public QObject {
 
     FakeServices fake;
 
-    QPushButton* buttonCaptioned(QWidget& window, const QString& caption)
-    {
-        for (QPushButton* button : window.findChildren<QPushButton*>())
-            if (button->text() == caption)
-                return button;
-        return nullptr;
-    }
 
 private slots:
     void everyControlHasItsIdAndTooltip()

@@ -26,13 +26,6 @@ class QuorvexWindowTest : public QObject {
 
     FakeServices fake;
 
-    QPushButton* buttonCaptioned(QWidget& window, const QString& caption)
-    {
-        for (QPushButton* button : window.findChildren<QPushButton*>())
-            if (button->text() == caption)
-                return button;
-        return nullptr;
-    }
 
     static QStringList entries(QListWidget* list)
     {

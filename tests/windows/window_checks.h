@@ -1,5 +1,9 @@
 // Checks every program window shares.
 #pragma once
+#include <string>
+
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRect>
 #include <QTest>
 #include <QWidget>
@@ -15,4 +19,27 @@ inline void checkMaximisingMovesTo(QWidget& window, const QRect& place, const ch
     if (qEnvironmentVariableIsSet(pictureVariable))
         window.grab().save(qEnvironmentVariable(pictureVariable));
     QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+}
+
+// The push button with the given caption, or null.
+inline QPushButton* buttonCaptioned(QWidget& window, const QString& caption)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == caption)
+            return button;
+    return nullptr;
+}
+
+// Enter in the edit with the given id runs the window's default action, whose first check
+// shows exactly one box with `text`; the window stays open.
+template <typename Ui>
+void checkEnterInEditShows(QWidget& window, const QString& editId, Ui& ui, const std::string& text)
+{
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ui.boxes.clear();
+    QTest::keyClick(window.findChild<QLineEdit*>(editId), Qt::Key_Return);
+    QCOMPARE(ui.boxes.size(), std::size_t(1));
+    QCOMPARE(ui.boxes[0].text, text);
+    QVERIFY(window.isVisible());
 }

@@ -10,6 +10,7 @@
 
 #include "../unit/fake_services.h"
 #include "shell/data_exchange.h"
+#include "window_checks.h"
 #include "zendary/zendary_window.h"
 
 class ZendaryWindowTest : public QObject {
@@ -78,10 +79,7 @@ private slots:
     void maximisingMovesToAFixedPlace()
     {
         zendary::ZendaryWindow window(fake.services);
-        window.show();
-        window.setWindowState(Qt::WindowMaximized);
-        QTRY_COMPARE(window.geometry(), QRect(100, 100, 523, 501));
-        QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+        checkMaximisingMovesTo(window, QRect(100, 100, 523, 501), "ZENDARY_WINDOW_PICTURE");
     }
 
     void textsLongerThanTheirLimitsCannotBeTyped()
