@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell/files.h"
+#include "shell/utf8_text.h"
 
 namespace kismora {
 
@@ -40,28 +41,6 @@ const FileField kFileOrder[] = {
     {&DateProfile::weight},             {&DateProfile::occupation, 50},  {&DateProfile::residence, 50},
     {&DateProfile::inches},
 };
-
-// The text cut to at most `characters` characters of UTF-8, never inside a character.
-std::string cutToCharacters(const std::string& text, std::size_t characters)
-{
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (count == characters)
-                return text.substr(0, i);
-            ++count;
-        }
-    }
-    return text;
-}
-
-std::size_t characterCount(const std::string& text)
-{
-    std::size_t count = 0;
-    for (char c : text)
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
-}
 
 }  // namespace
 
@@ -106,7 +85,7 @@ bool LoadProfile(const std::string& path, DateProfile& profile)
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (const auto* member = std::get_if<std::string DateProfile::*>(&field.member))
-            profile.*(*member) = cutToCharacters(line, field.limit);
+            profile.*(*member) = shell::cutToCharacters(line, field.limit);
         else
             profile.*std::get<int DateProfile::*>(field.member) = shell::settingsInt(line, 0);
     }
@@ -115,7 +94,7 @@ bool LoadProfile(const std::string& path, DateProfile& profile)
 
 std::optional<std::string> ProfileCheck(const DateProfile& p)
 {
-    const auto tooLong = [](const std::string& text) { return characterCount(text) >= 16; };
+    const auto tooLong = [](const std::string& text) { return shell::characterCount(text) >= 16; };
     if (p.name.empty()) return "Please enter full name.    ";
     if (p.gender.empty()) return "Please select gender.    ";
     if (p.hair.empty()) return "Please select hair color.    ";

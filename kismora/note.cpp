@@ -5,20 +5,9 @@
 
 #include "kismora_files.h"
 #include "shell/files.h"
+#include "shell/utf8_text.h"
 
 namespace kismora {
-
-namespace {
-
-std::size_t characterCount(const std::string& text)
-{
-    std::size_t count = 0;
-    for (char c : text)
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
-}
-
-}  // namespace
 
 Note::Note(shell::Services& services, const std::string& dateName)
     : services(services), path_(NotePath(services.paths, dateName).value_or(""))
@@ -42,7 +31,7 @@ bool Note::Save()
         ui.stop(kCaption, "Please enter your note first.    ");
         return false;
     }
-    if (characterCount(text) > std::size_t(kLongestNote)) {
+    if (shell::characterCount(text) > std::size_t(kLongestNote)) {
         ui.stop(kCaption, "Your Note is too long. Please make it shorter.    ");
         return false;
     }

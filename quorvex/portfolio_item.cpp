@@ -5,6 +5,7 @@
 
 #include "shell/files.h"
 #include "text_lines.h"
+#include "shell/utf8_text.h"
 
 namespace quorvex {
 
@@ -24,7 +25,7 @@ public:
 
     void text(std::string& value, std::size_t characters)
     {
-        value = has() ? CutToCharacters(lines_[next_], characters) : std::string();
+        value = has() ? shell::cutToCharacters(lines_[next_], characters) : std::string();
         ++next_;
     }
     void choice(std::string& value, std::span<const char* const> choices)

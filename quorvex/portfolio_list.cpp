@@ -4,6 +4,7 @@
 
 #include "portfolio_item.h"
 #include "text_lines.h"
+#include "shell/utf8_text.h"
 
 namespace quorvex {
 
@@ -39,7 +40,7 @@ PortfolioNames LoadPortfolioNames(const std::string& path)
     PortfolioNames names;
     for (const std::string& line : ReadTextLines(path, kMostNames).value_or(PortfolioNames{}))
         if (!line.empty())
-            names.push_back(CutToCharacters(line, kNameLength));
+            names.push_back(shell::cutToCharacters(line, kNameLength));
     return names;
 }
 

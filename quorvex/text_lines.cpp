@@ -24,18 +24,4 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, s
     return lines;
 }
 
-std::string CutToCharacters(const std::string& text, std::size_t characters)
-{
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // Continuation bytes of UTF-8 (10xxxxxx) belong to the character before them.
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (count == characters)
-                return text.substr(0, i);
-            ++count;
-        }
-    }
-    return text;
-}
-
 }  // namespace quorvex

@@ -12,7 +12,4 @@ namespace quorvex {
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, std::size_t maxLines,
                                                       std::size_t maxBytes = 1024);
 
-// The text cut to at most `characters` characters of UTF-8, never inside a character.
-std::string CutToCharacters(const std::string& text, std::size_t characters);
-
 }  // namespace quorvex
