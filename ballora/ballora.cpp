@@ -29,10 +29,10 @@ int MaxNumberOf(const std::string& text)
 std::string ConfirmationText(const BalloraData& d)
 {
     return "Is this information accurate?    \n\n"
-           "Full Name:\t" + d.first + " " + d.middle + " " + d.last + "     \n" +
-           "Birthday Info:\t" + numerology::DateColumns(d.birthday) + "\n" +
-           "Max Number:\t" + d.maxText + "\n" +
-           "Selected Date:\t" + numerology::DateColumns(d.selected) + "\n";
+           "Full Name:\t" +
+           d.first + " " + d.middle + " " + d.last + "     \n" + "Birthday Info:\t" +
+           numerology::DateColumns(d.birthday) + "\n" + "Max Number:\t" + d.maxText + "\n" + "Selected Date:\t" +
+           numerology::DateColumns(d.selected) + "\n";
 }
 
 static std::string spaced(const Date& date)
@@ -46,17 +46,16 @@ std::string ReportText(const BalloraData& d)
     for (std::size_t i = 0; i < d.numbers.size(); ++i)
         numbers += (i ? "  " : "") + std::to_string(d.numbers[i]);
     return "Ballora Report For: " + d.first + " " + d.middle + " " + d.last + "\n\n" +
-           "Birthday Info: " + spaced(d.birthday) + "\n\n" +
-           "Selected Date: " + spaced(d.selected) + "\n\n" +
-           "Max Lottery Number: " + d.maxText + "\n\n" +
-           "Lottery Numbers: " + numbers + "\n\n\n" + kCopyrightLine + "\n";
+           "Birthday Info: " + spaced(d.birthday) + "\n\n" + "Selected Date: " + spaced(d.selected) + "\n\n" +
+           "Max Lottery Number: " + d.maxText + "\n\n" + "Lottery Numbers: " + numbers + "\n\n\n" + kCopyrightLine +
+           "\n";
 }
 
 std::string HelpText()
 {
     return
 #include "resources/ballora/help_text.inc"
-        + std::string(kCopyrightLine);
+        +std::string(kCopyrightLine);
 }
 
 Ballora::Ballora(shell::Services& s) : services(s), ui(s.ui), data(startValues(s.clock.now())) {}
@@ -97,8 +96,8 @@ bool Ballora::checksAndConfirmation()
 
 void Ballora::compute()
 {
-    const LotteryResult r = LotteryNumbers({data.birthday, data.first, data.middle, data.last, data.selected,
-                                            data.maxNumber});
+    const LotteryResult r =
+        LotteryNumbers({data.birthday, data.first, data.middle, data.last, data.selected, data.maxNumber});
     data.total = r.total;
     data.dayValue = r.dayValue;
     data.numbers = r.numbers;
@@ -130,8 +129,7 @@ bool Ballora::Report()
     const std::string folder = reportsFolder(), path = reportPath();
     shell::makeFolder(folder);
     if (!shell::writeFileAtomically(path, ReportText(data))) {
-        ui.stop(kCaption, "Report creation failed! Please make sure that the following directory exists:\n\n" +
-                              folder +
+        ui.stop(kCaption, "Report creation failed! Please make sure that the following directory exists:\n\n" + folder +
                               "\n\nIf directory does not exist, please create it first and then try to create "
                               "report again.\nIf directory exists, please make sure you have free space on your "
                               "hard drive.");

@@ -62,7 +62,7 @@ QLabel* band(QWidget* parent)
     QFont font = shell::windowFont(8);
     font.setBold(true);
     painter.setFont(font);
-    const QColor colours[] = {QColor(200, 40, 40), QColor(240, 190, 30), QColor(40, 90, 200),
+    const QColor colours[] = {QColor(200, 40, 40),   QColor(240, 190, 30), QColor(40, 90, 200),
                               QColor(240, 240, 240), QColor(120, 40, 160), QColor(240, 120, 20)};
     const int shown[] = {7, 14, 21, 28, 35, 42};
     for (int i = 0; i < 6; ++i) {
@@ -130,8 +130,9 @@ void BalloraWindow::buildLayout()
         grid->addWidget(number, 0, i);
     }
     auto* maxLabel = new QLabel("Max Number", results);
-    QComboBox* max = shell::makeDropDown(results, kMaxNumberId, "select max lottery number",
-                                         {kMaxNumbers[0], kMaxNumbers[1], kMaxNumbers[2], kMaxNumbers[3], kMaxNumbers[4]});
+    QComboBox* max =
+        shell::makeDropDown(results, kMaxNumberId, "select max lottery number",
+                            {kMaxNumbers[0], kMaxNumbers[1], kMaxNumbers[2], kMaxNumbers[3], kMaxNumbers[4]});
     maxLabel->setBuddy(max);
     grid->addWidget(maxLabel, 1, 0, 1, 2);
     grid->addWidget(max, 2, 0, 1, 2);

@@ -8,9 +8,9 @@ namespace ballora {
 
 using shell::Field;
 
-BalloraWindow::BalloraWindow(shell::Services& services)
-    : ProgramDialog(services, {"&About Ballora 2000", "Ballora 2000", QString("Ballora 2000\n") + kCopyrightLine}),
-      core_(services)
+BalloraWindow::BalloraWindow(shell::Services& services) :
+    ProgramDialog(services, {"&About Ballora 2000", "Ballora 2000", QString("Ballora 2000\n") + kCopyrightLine}),
+    core_(services)
 {
     BalloraData& d = core_.data;
     loadSavedInputs(services.paths, d);

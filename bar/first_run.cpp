@@ -24,8 +24,9 @@ std::string NoticeText(const shell::Paths& paths)
            "The windows are laid out for the desktop's normal (small) font size on a screen of at least "
            "800 by 600 pixels.\n\n"
            "This software is provided \"as is\", without warranty of any kind, express or implied.\n\n"
-           "To uninstall, delete the folder " + paths.dataDir() + " and the menu entry " +
-           paths.applicationsDir() + "/" + kMenuEntryFile + ", then remove the programs the way you installed them.";
+           "To uninstall, delete the folder " +
+           paths.dataDir() + " and the menu entry " + paths.applicationsDir() + "/" + kMenuEntryFile +
+           ", then remove the programs the way you installed them.";
 }
 
 // A string value of a menu entry: the escapes every key understands.
@@ -62,13 +63,15 @@ std::string ExecArgument(const std::string& path)
 std::string MenuEntry(const std::string& launcherPath, const std::string& iconPath)
 {
     const std::string folder = QFileInfo(QString::fromStdString(launcherPath)).path().toStdString();
-    std::string entry =
-        "[Desktop Entry]\n"
-        "Type=Application\n"
-        "Name=Zendary\n"
-        "Comment=Numerology and astrology readings for entertainment\n"
-        "Exec=" + ExecArgument(launcherPath) + "\n"
-        "Path=" + entryString(folder) + "\n";
+    std::string entry = "[Desktop Entry]\n"
+                        "Type=Application\n"
+                        "Name=Zendary\n"
+                        "Comment=Numerology and astrology readings for entertainment\n"
+                        "Exec=" +
+                        ExecArgument(launcherPath) +
+                        "\n"
+                        "Path=" +
+                        entryString(folder) + "\n";
     if (!iconPath.empty())
         entry += "Icon=" + entryString(iconPath) + "\n";
     entry += "Terminal=false\n"

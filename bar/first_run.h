@@ -7,9 +7,9 @@
 
 namespace bar {
 
-inline constexpr const char* kMarkerFile = "zdr.ini";        // in the data folder
+inline constexpr const char* kMarkerFile = "zdr.ini";                      // in the data folder
 inline constexpr const char* kMenuEntryFile = "mystorin-zendary.desktop";  // in the applications folder
-inline constexpr const char* kIconFile = "bar.png";         // in the data folder
+inline constexpr const char* kIconFile = "bar.png";                        // in the data folder
 
 // What the menu entry points at.
 struct Installation {

@@ -4,12 +4,11 @@
 
 namespace bar {
 
-static const char* const kAwards =
-    "Editor's Choice\tStarlight Software Review\n"
-    "Five Stars\tThe Numerology Monthly\n"
-    "Best Entertainment Program\tCosmic Desktop Awards\n"
-    "Readers' Favourite\tAstrology at Home Magazine\n"
-    "Most Original Idea\tThe Shareware Stargazer";
+static const char* const kAwards = "Editor's Choice\tStarlight Software Review\n"
+                                   "Five Stars\tThe Numerology Monthly\n"
+                                   "Best Entertainment Program\tCosmic Desktop Awards\n"
+                                   "Readers' Favourite\tAstrology at Home Magazine\n"
+                                   "Most Original Idea\tThe Shareware Stargazer";
 
 void StartProgram(shell::Services& services, const std::string& program)
 {

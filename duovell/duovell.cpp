@@ -24,10 +24,10 @@ bool isOneOf(const std::string& activity, std::initializer_list<const char*> lis
 
 std::string personLines(const Individual& p, const char* which)
 {
-    return std::string(which) + " Individual's Name:\t" + p.fullName() + "\n" + which +
-           " Individual's Birthday:\t" + numerology::DateColumns(p.birthday) + "\n" +
-           "Other information:\t\t" + (p.single ? "Single " : "Married ") + (p.male ? "Male\n" : "Female\n") +
-           "Hair:\t\t\t" + p.hair + "\n" + "Eyes:\t\t\t" + p.eyes + "\n" + (p.pets ? "Pets:\t\t\tYes\n" : "Pets:\t\t\tNo\n");
+    return std::string(which) + " Individual's Name:\t" + p.fullName() + "\n" + which + " Individual's Birthday:\t" +
+           numerology::DateColumns(p.birthday) + "\n" + "Other information:\t\t" + (p.single ? "Single " : "Married ") +
+           (p.male ? "Male\n" : "Female\n") + "Hair:\t\t\t" + p.hair + "\n" + "Eyes:\t\t\t" + p.eyes + "\n" +
+           (p.pets ? "Pets:\t\t\tYes\n" : "Pets:\t\t\tNo\n");
 }
 
 std::string dateText(const numerology::Date& date)
@@ -74,8 +74,8 @@ bool Duovell::NamesGiven()
 
 std::string ConfirmationText(const PairRecord& r, bool withSelectedDate)
 {
-    std::string text = "Is this information accurate?\n\n" + personLines(r.one, "First") + "\n" +
-                       personLines(r.two, "Second");
+    std::string text =
+        "Is this information accurate?\n\n" + personLines(r.one, "First") + "\n" + personLines(r.two, "Second");
     if (withSelectedDate)
         text += "\nSelected Date:\t\t" + numerology::DateColumns(r.selected) + "\n" + "Selected Activity:\t\t" +
                 r.activity + "\n";
@@ -104,11 +104,12 @@ bool Duovell::ActivityAllowed()
     const std::string& a = r.activity;
     const char* message = nullptr;
     const bool under17 = r.selected.year - r.one.birthday.year < 17 || r.selected.year - r.two.birthday.year < 17;
-    if (r.bloodRelatives && isOneOf(a, {"have an affair", "make love", "ask on a date", "start a relationship",
-                                        "make a commitment", "end a relationship", "end an affair", "get divorced",
-                                        "get married"}))
-        message = "PLEASE NOTE!\n\nhave an affair\nmake love\nask on a date\nstart a relationship\nmake a commitment\n"
-                  "end a relationship\nend an affair\nget divorced\nget married\n\nreadings are not for blood relatives!";
+    if (r.bloodRelatives &&
+        isOneOf(a, {"have an affair", "make love", "ask on a date", "start a relationship", "make a commitment",
+                    "end a relationship", "end an affair", "get divorced", "get married"}))
+        message =
+            "PLEASE NOTE!\n\nhave an affair\nmake love\nask on a date\nstart a relationship\nmake a commitment\n"
+            "end a relationship\nend an affair\nget divorced\nget married\n\nreadings are not for blood relatives!";
     else if (under17 && isOneOf(a, {"have an affair", "make love", "move in together", "get married"}))
         message = "Since you have indicated that at least on of these individuals is younger than 17 years old, "
                   "you can not select this option.";
@@ -169,10 +170,10 @@ bool Duovell::PairReadingButton(PairKind kind)
         ui.warn(kCaption, pairing::kBloodRelativesNote);
         return false;
     }
-    ui.info(pairing::ReadingCaption(kind),
-            "This reading is based on:\n\nThe Egyptian Book of Dead and The Cabala.\n\n"
-            "_______________________________________\n\n\n" +
-                record.one.fullName() + " and " + record.two.fullName() + "\n\n" + pairing::PairReading(kind, record));
+    ui.info(pairing::ReadingCaption(kind), "This reading is based on:\n\nThe Egyptian Book of Dead and The Cabala.\n\n"
+                                           "_______________________________________\n\n\n" +
+                                               record.one.fullName() + " and " + record.two.fullName() + "\n\n" +
+                                               pairing::PairReading(kind, record));
     return true;
 }
 

@@ -151,8 +151,10 @@ void DuovellWindow::buildLayout()
     outer->setContentsMargins(6, 6, 6, 6);
     outer->addWidget(banner(this));
     auto* row = new QHBoxLayout;
-    row->addWidget(personGroup(this, "Individual # 1", {1005, 1006, 1007, 1008, 1009, 1013, 1014, 1021, 1020, 1012}), 1);
-    row->addWidget(personGroup(this, "Individual # 2", {1015, 1016, 1017, 1018, 1019, 1023, 1024, 1027, 1026, 1022}), 1);
+    row->addWidget(personGroup(this, "Individual # 1", {1005, 1006, 1007, 1008, 1009, 1013, 1014, 1021, 1020, 1012}),
+                   1);
+    row->addWidget(personGroup(this, "Individual # 2", {1015, 1016, 1017, 1018, 1019, 1023, 1024, 1027, 1026, 1022}),
+                   1);
     row->addWidget(optionsGroup(this));
     outer->addLayout(row);
     // "Reading" is the dialog's OK button: Enter runs it.

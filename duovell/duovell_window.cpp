@@ -36,24 +36,33 @@ static bool* flagOf(pairing::PairRecord& r, int id)
 
 static const int kCheckIds[] = {1021, 1020, 1012, 1027, 1026, 1022};
 
-DuovellWindow::DuovellWindow(shell::Services& services)
-    : ProgramDialog(services, {"&About Duovell 2000", "Duovell 2000",
-                               QString("Duovell 2000\n") + pairing::kCopyrightLine}),
-      core_(services)
+DuovellWindow::DuovellWindow(shell::Services& services) :
+    ProgramDialog(services,
+                  {"&About Duovell 2000", "Duovell 2000", QString("Duovell 2000\n") + pairing::kCopyrightLine}),
+    core_(services)
 {
     pairing::PairRecord& r = core_.record;
     // The order in which a button reads the controls; the check boxes follow their
     // flags as they are clicked.
     fields_ = {
-        Field::number(1000, r.selected.month, 1, 12),         Field::number(1002, r.selected.year, 1800, 2099),
-        Field::number(1001, r.selected.day, 1, 31),           Field::text(1005, r.one.firstName, 50),
-        Field::text(1006, r.one.lastName, 75),                Field::number(1007, r.one.birthday.month, 1, 12),
-        Field::number(1009, r.one.birthday.year, 1800, 2099), Field::number(1008, r.one.birthday.day, 1, 31),
-        Field::text(1015, r.two.firstName, 50),               Field::text(1016, r.two.lastName, 75),
-        Field::number(1017, r.two.birthday.month, 1, 12),     Field::number(1019, r.two.birthday.year, 1800, 2099),
-        Field::number(1018, r.two.birthday.day, 1, 31),       Field::text(1024, r.two.eyes, 25),
-        Field::text(1013, r.one.hair, 25),                    Field::text(1014, r.one.eyes, 25),
-        Field::text(1023, r.two.hair, 25),                    Field::text(1025, r.activity, 50),
+        Field::number(1000, r.selected.month, 1, 12),
+        Field::number(1002, r.selected.year, 1800, 2099),
+        Field::number(1001, r.selected.day, 1, 31),
+        Field::text(1005, r.one.firstName, 50),
+        Field::text(1006, r.one.lastName, 75),
+        Field::number(1007, r.one.birthday.month, 1, 12),
+        Field::number(1009, r.one.birthday.year, 1800, 2099),
+        Field::number(1008, r.one.birthday.day, 1, 31),
+        Field::text(1015, r.two.firstName, 50),
+        Field::text(1016, r.two.lastName, 75),
+        Field::number(1017, r.two.birthday.month, 1, 12),
+        Field::number(1019, r.two.birthday.year, 1800, 2099),
+        Field::number(1018, r.two.birthday.day, 1, 31),
+        Field::text(1024, r.two.eyes, 25),
+        Field::text(1013, r.one.hair, 25),
+        Field::text(1014, r.one.eyes, 25),
+        Field::text(1023, r.two.hair, 25),
+        Field::text(1025, r.activity, 50),
     };
     LoadSavedInputs(services.paths.data(kSavedInputsFile), r);
 
@@ -95,8 +104,8 @@ void DuovellWindow::onButton(int id)
         int id;
         PairKind kind;
     } kReadings[] = {
-        {1035, PairKind::Fortune}, {1036, PairKind::Regrets},  {1033, PairKind::Loyalty}, {1034, PairKind::Trust},
-        {1031, PairKind::Business}, {1032, PairKind::Friendship}, {1029, PairKind::Love}, {1030, PairKind::Fate},
+        {1035, PairKind::Fortune},  {1036, PairKind::Regrets},    {1033, PairKind::Loyalty}, {1034, PairKind::Trust},
+        {1031, PairKind::Business}, {1032, PairKind::Friendship}, {1029, PairKind::Love},    {1030, PairKind::Fate},
     };
     if (id == 1003)
         return helpRequested();

@@ -11,9 +11,8 @@ const char* const kHelpText =
 const std::vector<std::string>& DistanceList()
 {
     static const std::vector<std::string> list = {
-        "4.5 furlongs", "5 furlongs",  "5.5 furlongs", "6 furlongs",      "6.5 furlongs",
-        "7 furlongs",   "1 mile",      "1 mile 70 yards", "1 1/16 miles", "1 1/8 miles",
-        "1 1/4 miles",  "1 1/2 miles", "1 3/4 miles",  "2 miles"};
+        "4.5 furlongs",    "5 furlongs",   "5.5 furlongs", "6 furlongs",  "6.5 furlongs", "7 furlongs",  "1 mile",
+        "1 mile 70 yards", "1 1/16 miles", "1 1/8 miles",  "1 1/4 miles", "1 1/2 miles",  "1 3/4 miles", "2 miles"};
     return list;
 }
 
@@ -44,8 +43,8 @@ const std::vector<std::string>& MedicationList()
 long long OddsTotal(const RaceData& d)
 {
     long long total = 0;
-    for (const std::string* text : {&d.horse, &d.jockey, &d.trainer, &d.owner, &d.medication, &d.raceClass,
-                                    &d.distance, &d.surface, &d.weather, &d.raceTrack})
+    for (const std::string* text : {&d.horse, &d.jockey, &d.trainer, &d.owner, &d.medication, &d.raceClass, &d.distance,
+                                    &d.surface, &d.weather, &d.raceTrack})
         total += numerology::NameValue(*text);
     total += d.postPosition + d.age + d.weight + d.speed;
     return total + d.date.day + d.date.month + d.date.year;
@@ -89,29 +88,57 @@ bool NumbersInRange(const RaceData& d)
 std::string ConfirmationText(const RaceData& d)
 {
     using std::to_string;
-    return "Is this information accurate?" + std::string(16, ' ') + "\n\n" +
-           "Selected Date:\t" + to_string(d.date.month) + "  " + to_string(d.date.day) + "  " + to_string(d.date.year) +
+    return "Is this information accurate?" + std::string(16, ' ') + "\n\n" + "Selected Date:\t" +
+           to_string(d.date.month) + "  " + to_string(d.date.day) + "  " + to_string(d.date.year) +
            "\n"
-           "Horse Name:\t" + d.horse + "\n"
-           "Jockey Name:\t" + d.jockey + "\n"
-           "Trainer Name:\t" + d.trainer + "\n"
-           "Owner Name:\t" + d.owner + "\n\n"
-           "Post Position:\t" + to_string(d.postPosition) + "\n"
-           "Race Distance:\t" + d.distance + "\n"
-           "Track Surface:\t" + d.surface + "\n"
-           "Weather:\t\t" + d.weather + "\n"
-           "Classs of Race:\t" + d.raceClass + "\n\n"
-           "Medication:\t" + d.medication + "\n"
-           "Speed of Horse:\t" + to_string(d.speed) + "\n"
-           "Horse Weight:\t" + to_string(d.weight) + "\n"
-           "Horse Age:\t" + to_string(d.age) + "\n"
-           "Race Track:\t" + d.raceTrack + "\n";
+           "Horse Name:\t" +
+           d.horse +
+           "\n"
+           "Jockey Name:\t" +
+           d.jockey +
+           "\n"
+           "Trainer Name:\t" +
+           d.trainer +
+           "\n"
+           "Owner Name:\t" +
+           d.owner +
+           "\n\n"
+           "Post Position:\t" +
+           to_string(d.postPosition) +
+           "\n"
+           "Race Distance:\t" +
+           d.distance +
+           "\n"
+           "Track Surface:\t" +
+           d.surface +
+           "\n"
+           "Weather:\t\t" +
+           d.weather +
+           "\n"
+           "Classs of Race:\t" +
+           d.raceClass +
+           "\n\n"
+           "Medication:\t" +
+           d.medication +
+           "\n"
+           "Speed of Horse:\t" +
+           to_string(d.speed) +
+           "\n"
+           "Horse Weight:\t" +
+           to_string(d.weight) +
+           "\n"
+           "Horse Age:\t" +
+           to_string(d.age) +
+           "\n"
+           "Race Track:\t" +
+           d.raceTrack + "\n";
 }
 
 std::string ResultText(const RaceData& d, int bandDigit)
 {
     return "This reading is based on the Pythagorean Numerology    \n\n"
-           "Probability of " + d.horse + " winning is: " + BandText(bandDigit);
+           "Probability of " +
+           d.horse + " winning is: " + BandText(bandDigit);
 }
 
 bool RaceDateValid(shell::Ui& ui, const Date& date)

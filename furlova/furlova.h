@@ -20,7 +20,7 @@ struct RaceData {
     int weight = 115;                           // 105-132
     int age = 2;                                // 1-12
     std::string raceTrack;
-    Date date;  // the race date, 1900-2099
+    Date date;         // the race date, 1900-2099
     int lastBand = 0;  // band digit of the last reading, 0 before the first
 };
 

@@ -8,10 +8,10 @@ using shell::Field;
 
 static const char* const kPromptCaption = "Furlova";
 
-FurlovaWindow::FurlovaWindow(shell::Services& services)
-    : ProgramDialog(services, {"&About Furlova 2000", "Furlova 2000",
-                               "Furlova 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
-      core_(services)
+FurlovaWindow::FurlovaWindow(shell::Services& services) :
+    ProgramDialog(services, {"&About Furlova 2000", "Furlova 2000",
+                             "Furlova 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
+    core_(services)
 {
     RaceData& d = core_.data;
     fields_ = {

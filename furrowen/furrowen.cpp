@@ -10,10 +10,9 @@ namespace furrowen {
 
 static const char* const kCaption = "FURROWEN";
 
-const char* const kHelpText =
-    "Enter your pet's name and select its age.\n"
-    "Specify if it is a dog or a cat, and change the current date if necessary.\n"
-    "You can select any year from your pet's past, present or future.";
+const char* const kHelpText = "Enter your pet's name and select its age.\n"
+                              "Specify if it is a dog or a cat, and change the current date if necessary.\n"
+                              "You can select any year from your pet's past, present or future.";
 
 const std::vector<std::string>& AgeList()
 {
@@ -52,9 +51,8 @@ static bool isDog(const PetData& d)
 std::string ConfirmationText(const PetData& d)
 {
     return "Is this information accurate?\n\n"
-           "Pet's Name:\t" + d.name + "\n" +
-           "Pet's Age:\t" + d.age + "\n" +
-           "It is:\t\t" + (isDog(d) ? "a dog\n\n" : "a cat\n\n") +
+           "Pet's Name:\t" +
+           d.name + "\n" + "Pet's Age:\t" + d.age + "\n" + "It is:\t\t" + (isDog(d) ? "a dog\n\n" : "a cat\n\n") +
            "Selected Date:\t" + std::to_string(d.selected.month) + " " + std::to_string(d.selected.day) + " " +
            std::to_string(d.selected.year) + "     \n";
 }

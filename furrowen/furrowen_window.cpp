@@ -10,10 +10,10 @@ using shell::Field;
 
 static const char* const kPromptCaption = "Furrowen";
 
-FurrowenWindow::FurrowenWindow(shell::Services& services)
-    : ProgramDialog(services, {"&About Furrowen 2000", "FURROWEN",
-                               "Furrowen 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
-      core_(services)
+FurrowenWindow::FurrowenWindow(shell::Services& services) :
+    ProgramDialog(services, {"&About Furrowen 2000", "FURROWEN",
+                             "Furrowen 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
+    core_(services)
 {
     PetData& d = core_.data;
     loadSavedInputs(services.paths, d);

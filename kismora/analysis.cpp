@@ -30,7 +30,10 @@ std::array<std::string, 4> textRow(const char* label, const DateProfile& you, co
 
 }  // namespace
 
-std::span<const char* const> criteriaGroups() { return kGroups; }
+std::span<const char* const> criteriaGroups()
+{
+    return kGroups;
+}
 
 std::optional<AnalysisGrid> BuildGrid(const DateProfile& you, const DateProfile& date, const DateProfile& ideal,
                                       const std::string& group, bool matchName)
@@ -43,20 +46,29 @@ std::optional<AnalysisGrid> BuildGrid(const DateProfile& you, const DateProfile&
             rows[i++] = textRow(row.first, you, date, ideal, row.second);
     };
     if (group == kGroups[0]) {
-        fill({{"Gender:", &DateProfile::gender}, {"Hair Color:", &DateProfile::hair}, {"Eye Color:", &DateProfile::eyes}});
+        fill({{"Gender:", &DateProfile::gender},
+              {"Hair Color:", &DateProfile::hair},
+              {"Eye Color:", &DateProfile::eyes}});
         rows[4] = {"Height:", heightText(you), heightText(date), heightText(ideal)};
         rows[5] = {"Weight:", std::to_string(you.weight), std::to_string(date.weight), std::to_string(ideal.weight)};
     } else if (group == kGroups[1]) {
-        fill({{"Race:", &DateProfile::race}, {"Religion:", &DateProfile::religion},
-              {"Education:", &DateProfile::education}, {"Occupation:", &DateProfile::occupation},
+        fill({{"Race:", &DateProfile::race},
+              {"Religion:", &DateProfile::religion},
+              {"Education:", &DateProfile::education},
+              {"Occupation:", &DateProfile::occupation},
               {"Residence:", &DateProfile::residence}});
     } else if (group == kGroups[2]) {
-        fill({{"Status:", &DateProfile::marital}, {"Have Children:", &DateProfile::haveChildren},
-              {"Want Children:", &DateProfile::wantChildren}, {"Smoking:", &DateProfile::smoking},
+        fill({{"Status:", &DateProfile::marital},
+              {"Have Children:", &DateProfile::haveChildren},
+              {"Want Children:", &DateProfile::wantChildren},
+              {"Smoking:", &DateProfile::smoking},
               {"Drinking:", &DateProfile::drinking}});
     } else if (group == kGroups[3]) {
-        fill({{"Outdoors:", &DateProfile::outdoors}, {"Travel:", &DateProfile::travel},
-              {"Sports:", &DateProfile::sports}, {"Movies:", &DateProfile::movies}, {"Music:", &DateProfile::music}});
+        fill({{"Outdoors:", &DateProfile::outdoors},
+              {"Travel:", &DateProfile::travel},
+              {"Sports:", &DateProfile::sports},
+              {"Movies:", &DateProfile::movies},
+              {"Music:", &DateProfile::music}});
     } else {
         return std::nullopt;
     }
@@ -105,7 +117,9 @@ std::string ReportText(const DateProfile& you, const DateProfile& date, const Da
     const auto field = [](std::string DateProfile::*member) {
         return [member](const DateProfile& p) { return p.*member; };
     };
-    const auto fixed = [](const char* separator) { return [separator](const std::string&) { return std::string(separator); }; };
+    const auto fixed = [](const char* separator) {
+        return [separator](const std::string&) { return std::string(separator); };
+    };
     const auto feetAndInches = [](const DateProfile& p) {
         return std::to_string(p.feet) + "' " + std::to_string(p.inches) + "\"";
     };
@@ -141,8 +155,8 @@ std::string ReportText(const DateProfile& you, const DateProfile& date, const Da
     return text + "\n\n" + kCopyright;
 }
 
-Analysis::Analysis(shell::Services& services, const std::string& dateName)
-    : services(services), title(AnalysisTitle(services.clock.now(), dateName))
+Analysis::Analysis(shell::Services& services, const std::string& dateName) :
+    services(services), title(AnalysisTitle(services.clock.now(), dateName))
 {
     shell::Ui& ui = services.ui;
     const shell::Paths& paths = services.paths;

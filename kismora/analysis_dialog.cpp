@@ -17,9 +17,8 @@
 namespace kismora {
 
 const int kGridIds[5][6] = {
-    {1014, 1010, 1035, 1036, 1037, 1038}, {1018, 1042, 1043, 1044, 1045, 1046},
-    {1009, 1050, 1051, 1052, 1053, 1054}, {1039, 1040, 1041, 1047, 1048, 1049},
-    {1055, 1056, 1057, 1058, 1059, 1060},
+    {1014, 1010, 1035, 1036, 1037, 1038}, {1018, 1042, 1043, 1044, 1045, 1046}, {1009, 1050, 1051, 1052, 1053, 1054},
+    {1039, 1040, 1041, 1047, 1048, 1049}, {1055, 1056, 1057, 1058, 1059, 1060},
 };
 
 namespace {
@@ -36,8 +35,8 @@ QLineEdit* readOnly(QWidget* parent, int id)
 
 }  // namespace
 
-AnalysisDialog::AnalysisDialog(shell::Services& services, const std::string& dateName, QWidget* parent)
-    : QDialog(parent, kDialogFlags), analysis_(services, dateName), dateName_(dateName)
+AnalysisDialog::AnalysisDialog(shell::Services& services, const std::string& dateName, QWidget* parent) :
+    QDialog(parent, kDialogFlags), analysis_(services, dateName), dateName_(dateName)
 {
     setWindowTitle("  Analyze Date");
     buildLayout();
@@ -123,9 +122,8 @@ void AnalysisDialog::onAddNote()
     analysis_.services.ui.exec(dialog);
 }
 
-NoteDialog::NoteDialog(shell::Services& services, const std::string& dateName, const QString& title,
-                       QWidget* parent)
-    : QDialog(parent, kDialogFlags), note_(services, dateName)
+NoteDialog::NoteDialog(shell::Services& services, const std::string& dateName, const QString& title, QWidget* parent) :
+    QDialog(parent, kDialogFlags), note_(services, dateName)
 {
     setWindowTitle(" " + title);
     auto* frame = new QGroupBox("Attach Note", this);

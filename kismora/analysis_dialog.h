@@ -11,9 +11,18 @@ class QPlainTextEdit;
 
 namespace kismora {
 
-enum AnalysisControl { kAnalyzeId = 1, kAnalysisCloseId = 2, kReportId = 1003, kTipsId = 1004,
-                       kAnalysisHelpId = 1005, kTitleId = 1000, kCriteriaId = 1015, kMatchNameId = 1016,
-                       kResultId = 1061, kAddNoteId = 1062 };
+enum AnalysisControl {
+    kAnalyzeId = 1,
+    kAnalysisCloseId = 2,
+    kReportId = 1003,
+    kTipsId = 1004,
+    kAnalysisHelpId = 1005,
+    kTitleId = 1000,
+    kCriteriaId = 1015,
+    kMatchNameId = 1016,
+    kResultId = 1061,
+    kAddNoteId = 1062
+};
 
 // Ids of the grid, one row of six per column: labels, you, date, ideal, match.
 extern const int kGridIds[5][6];
@@ -37,8 +46,7 @@ private:
 class NoteDialog : public QDialog {
     Q_OBJECT
 public:
-    NoteDialog(shell::Services& services, const std::string& dateName, const QString& title,
-               QWidget* parent = nullptr);
+    NoteDialog(shell::Services& services, const std::string& dateName, const QString& title, QWidget* parent = nullptr);
 
 private:
     void onSave();

@@ -12,9 +12,9 @@
 
 namespace kismora {
 
-DateBookDialog::DateBookDialog(shell::Services& services, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      book_(services)
+DateBookDialog::DateBookDialog(shell::Services& services, QWidget* parent) :
+    QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    book_(services)
 {
     setWindowTitle("  Date Book");
     buildLayout();
@@ -26,9 +26,8 @@ void DateBookDialog::buildLayout()
     list_ = new QListWidget(this);
     list_->setObjectName(QString::number(kDateListId));
     list_->setToolTip("Dates Currently in Your Date Book");
-    connect(list_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        book_.selected = item ? item->text().toStdString() : std::string();
-    });
+    connect(list_, &QListWidget::currentItemChanged, this,
+            [this](QListWidgetItem* item) { book_.selected = item ? item->text().toStdString() : std::string(); });
 
     auto* analyze = shell::makeButton(this, kAnalyzeDateId, "&Analyze Date", "Analyze Selected Date");
     auto* add = shell::makeButton(this, kNewDateId, "&New Date", "New Date Wizard");

@@ -8,12 +8,30 @@ const char* const kCaption = "KISMORA";
 const char* const kHelpCaption = "KISMORA HELP";
 const char* const kCopyright = "Copyright (C) 2000-2026 Mystorin. For entertainment purposes only.";
 
-std::string KismoraFolder(const shell::Paths& paths) { return paths.data("Kismora/"); }
-std::string PersonalPath(const shell::Paths& paths) { return KismoraFolder(paths) + "personal.ini"; }
-std::string SelectionPath(const shell::Paths& paths) { return KismoraFolder(paths) + "select.ini"; }
-std::string IndexPath(const shell::Paths& paths) { return KismoraFolder(paths) + "index.ini"; }
-std::string ReportPath(const shell::Paths& paths) { return KismoraFolder(paths) + "report.txt"; }
-std::string PicturesFolder(const shell::Paths& paths) { return KismoraFolder(paths) + "Pictures/"; }
+std::string KismoraFolder(const shell::Paths& paths)
+{
+    return paths.data("Kismora/");
+}
+std::string PersonalPath(const shell::Paths& paths)
+{
+    return KismoraFolder(paths) + "personal.ini";
+}
+std::string SelectionPath(const shell::Paths& paths)
+{
+    return KismoraFolder(paths) + "select.ini";
+}
+std::string IndexPath(const shell::Paths& paths)
+{
+    return KismoraFolder(paths) + "index.ini";
+}
+std::string ReportPath(const shell::Paths& paths)
+{
+    return KismoraFolder(paths) + "report.txt";
+}
+std::string PicturesFolder(const shell::Paths& paths)
+{
+    return KismoraFolder(paths) + "Pictures/";
+}
 
 std::optional<std::string> DateNameProblem(const std::string& name)
 {

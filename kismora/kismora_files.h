@@ -8,8 +8,8 @@
 
 namespace kismora {
 
-extern const char* const kCaption;        // "KISMORA"
-extern const char* const kHelpCaption;    // "KISMORA HELP"
+extern const char* const kCaption;      // "KISMORA"
+extern const char* const kHelpCaption;  // "KISMORA HELP"
 extern const char* const kCopyright;
 
 std::string KismoraFolder(const shell::Paths& paths);  // with a trailing '/'

@@ -40,8 +40,8 @@ QPixmap heartsPicture(int width, int height)
 
 }  // namespace
 
-KismoraWindow::KismoraWindow(shell::Services& services)
-    : ProgramDialog(services, {"&About Kismora 2000", "Kismora 2000", QString("Kismora 2000\n") + kCopyright})
+KismoraWindow::KismoraWindow(shell::Services& services) :
+    ProgramDialog(services, {"&About Kismora 2000", "Kismora 2000", QString("Kismora 2000\n") + kCopyright})
 {
     setWindowTitle("Kismora 2000");
     setWindowIcon(shell::programIcon('K', QColor(200, 30, 70)));

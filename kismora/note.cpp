@@ -9,8 +9,8 @@
 
 namespace kismora {
 
-Note::Note(shell::Services& services, const std::string& dateName)
-    : services(services), path_(NotePath(services.paths, dateName).value_or(""))
+Note::Note(shell::Services& services, const std::string& dateName) :
+    services(services), path_(NotePath(services.paths, dateName).value_or(""))
 {
     if (path_.empty())
         return;

@@ -44,9 +44,9 @@ void addRow(QGridLayout* grid, int row, int column, const QString& label, QWidge
 }  // namespace
 
 ProfileDialog::ProfileDialog(shell::Services& services, ProfileKind kind, const std::string& dateName,
-                             QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      form_(services, kind, dateName)
+                             QWidget* parent) :
+    QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    form_(services, kind, dateName)
 {
     DateProfile& p = form_.record;
     // The order in which the controls are read: a refused number leaves the rest as is.

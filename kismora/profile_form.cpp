@@ -22,8 +22,8 @@ const char* ProfileCaption(ProfileKind kind)
     return "  Date Information";
 }
 
-ProfileForm::ProfileForm(shell::Services& services, ProfileKind kind, const std::string& dateName)
-    : services(services), kind(kind)
+ProfileForm::ProfileForm(shell::Services& services, ProfileKind kind, const std::string& dateName) :
+    services(services), kind(kind)
 {
     const shell::Paths& paths = services.paths;
     switch (kind) {
@@ -85,10 +85,11 @@ void ProfileForm::Picture()
     const std::string folder = PicturesFolder(services.paths);
     const std::string picture = folder + name + ".gif";
     if (!shell::fileExists(picture)) {
-        ui.stop(kCaption, name + "'s picture is not available. Here is how you can add a picture:\n\n" +
-                              "Scan the picture in using any image editing software and save it as a GIF file.    \n\n" +
-                              "So, for " + name + " the file must be called: " + name + ".gif\n\n" +
-                              "It should be saved in " + folder.substr(0, folder.size() - 1) + " folder.    ");
+        ui.stop(kCaption,
+                name + "'s picture is not available. Here is how you can add a picture:\n\n" +
+                    "Scan the picture in using any image editing software and save it as a GIF file.    \n\n" +
+                    "So, for " + name + " the file must be called: " + name + ".gif\n\n" + "It should be saved in " +
+                    folder.substr(0, folder.size() - 1) + " folder.    ");
         return;
     }
     const std::string page = std::string("<HTML><HEAD><!-- Kismora 2000 picture page. ") + kCopyright +

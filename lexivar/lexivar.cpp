@@ -10,11 +10,11 @@ using numerology::DateDigit;
 using numerology::LetterSum;
 
 const char* const kClues[20] = {
-    "message from a man",     "message from a woman",    "message from father",     "message from mother",
-    "message from son",       "message from daughter",   "message from brother",    "message from sister",
-    "message from a relative", "message from husband",   "message from wife",       "message from boyfriend",
-    "message from girlfriend", "message from a lawyer",  "message from police",     "message from judge",
-    "message from a coworker", "message from a subordinate", "message from boss",   "message of unknown origin",
+    "message from a man",      "message from a woman",       "message from father",  "message from mother",
+    "message from son",        "message from daughter",      "message from brother", "message from sister",
+    "message from a relative", "message from husband",       "message from wife",    "message from boyfriend",
+    "message from girlfriend", "message from a lawyer",      "message from police",  "message from judge",
+    "message from a coworker", "message from a subordinate", "message from boss",    "message of unknown origin",
 };
 
 static const char* const kCaption = "LEXIVAR";
@@ -59,35 +59,30 @@ numerology::DecodingRule DecodingRuleFor(const LexivarData& d)
     int ticks = 0;
     for (bool flag : d.flags)
         ticks += flag;
-    const numerology::SkipSteps steps{static_cast<unsigned>(ClueNumber(d.clue, ticks)),
-                                      static_cast<unsigned>(NamesNumber(d)),
-                                      static_cast<unsigned>(BirthNumber(d.birthday)),
-                                      static_cast<unsigned>(DateNumber(d.selected))};
+    const numerology::SkipSteps steps{
+        static_cast<unsigned>(ClueNumber(d.clue, ticks)), static_cast<unsigned>(NamesNumber(d)),
+        static_cast<unsigned>(BirthNumber(d.birthday)), static_cast<unsigned>(DateNumber(d.selected))};
     return {3, steps, std::size_t(steps[0]) + steps[1] + steps[2] + steps[3], 1, {2, 2, 2, 2}};
 }
 
 std::string ConfirmationText(const LexivarData& d)
 {
     return "Is this information accurate?\n\n"
-           "First Individual's Name:\t" + d.recipientFirst + " " + d.recipientLast + "\n" +
-           "First Individual's Birthday:\t" + DateColumns(d.birthday) + "\n" +
-           "Second Individual's Name:\t" + d.senderFirst + " " + d.senderLast + "\n\n" +
-           "Selected Date:\t\t" + DateColumns(d.selected) + "\n" +
-           "Selected Clue:\t\t" + d.clue + "\n";
+           "First Individual's Name:\t" +
+           d.recipientFirst + " " + d.recipientLast + "\n" + "First Individual's Birthday:\t" +
+           DateColumns(d.birthday) + "\n" + "Second Individual's Name:\t" + d.senderFirst + " " + d.senderLast +
+           "\n\n" + "Selected Date:\t\t" + DateColumns(d.selected) + "\n" + "Selected Clue:\t\t" + d.clue + "\n";
 }
 
 std::string ResultText(const LexivarData& d, const numerology::Decoding& decoding)
 {
     const std::string rule = numerology::kDecodingRule;
     return "These readings are based on The Egyptian Book of Dead and The Cabala.        \n" + rule + "\n\n" +
-           d.recipientFirst + " " + d.recipientLast + " received message from " + d.senderFirst + " " +
-           d.senderLast + ".\n\n" +
-           "Selected clue: " + d.clue + ".\n\n" +
-           "Message Received on " + numerology::DateText(d.selected.month, d.selected.day, d.selected.year) +
-           ".\n" + rule + "\n\n" +
-           "Hidden Message:\t\t" + decoding.hiddenMessage +
-           "\n\nDecoding Key:\t\t" + decoding.key +
-           "\n\n" + rule + "\n\n" + numerology::kDecodingInstructions;
+           d.recipientFirst + " " + d.recipientLast + " received message from " + d.senderFirst + " " + d.senderLast +
+           ".\n\n" + "Selected clue: " + d.clue + ".\n\n" + "Message Received on " +
+           numerology::DateText(d.selected.month, d.selected.day, d.selected.year) + ".\n" + rule + "\n\n" +
+           "Hidden Message:\t\t" + decoding.hiddenMessage + "\n\nDecoding Key:\t\t" + decoding.key + "\n\n" + rule +
+           "\n\n" + numerology::kDecodingInstructions;
 }
 
 LexivarData startValues(const shell::DateTime& today)

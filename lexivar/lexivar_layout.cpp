@@ -48,7 +48,8 @@ void fillPersonGroup(QGroupBox* group, int firstId, int lastId, const DateIds& d
         int id;
         const char* tip;
         int width;
-    } parts[] = {{"MM", date.month, date.monthTip, 3}, {"DD", date.day, date.dayTip, 3}, {"YY", date.year, date.yearTip, 5}};
+    } parts[] = {
+        {"MM", date.month, date.monthTip, 3}, {"DD", date.day, date.dayTip, 3}, {"YY", date.year, date.yearTip, 5}};
     int column = 0;
     for (const auto& part : parts) {
         QLineEdit* edit = makeEdit(group, part.id, part.tip);

@@ -24,20 +24,26 @@ const shell::HelpSpec kLexivarHelp = {
 
 static const char* const kPromptCaption = "Lexivar";
 
-LexivarWindow::LexivarWindow(shell::Services& services)
-    : ProgramDialog(services, {"&About Lexivar 2000", "Lexivar 2000",
-                               "Lexivar 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
-      core_(services)
+LexivarWindow::LexivarWindow(shell::Services& services) :
+    ProgramDialog(services, {"&About Lexivar 2000", "Lexivar 2000",
+                             "Lexivar 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
+    core_(services)
 {
     LexivarData& d = core_.data;
     loadSavedInputs(services.paths, d);
     fields_ = {
-        Field::text(1007, d.recipientFirst, 50),     Field::text(1008, d.recipientLast, 80),
-        Field::number(1000, d.birthday.month, 1, 12), Field::number(1001, d.birthday.day, 1, 31),
-        Field::number(1002, d.birthday.year, 1800, 2099), Field::text(1018, d.senderFirst, 50),
-        Field::text(1019, d.senderLast, 80),         Field::number(1003, d.selected.month, 1, 12),
-        Field::number(1004, d.selected.day, 1, 31),  Field::number(1005, d.selected.year, 1800, 2099),
-        Field::text(1023, d.clue, 80),               Field::text(kMessageId, d.message, 50000),
+        Field::text(1007, d.recipientFirst, 50),
+        Field::text(1008, d.recipientLast, 80),
+        Field::number(1000, d.birthday.month, 1, 12),
+        Field::number(1001, d.birthday.day, 1, 31),
+        Field::number(1002, d.birthday.year, 1800, 2099),
+        Field::text(1018, d.senderFirst, 50),
+        Field::text(1019, d.senderLast, 80),
+        Field::number(1003, d.selected.month, 1, 12),
+        Field::number(1004, d.selected.day, 1, 31),
+        Field::number(1005, d.selected.year, 1800, 2099),
+        Field::text(1023, d.clue, 80),
+        Field::text(kMessageId, d.message, 50000),
     };
 
     setWindowTitle("Lexivar 2000");

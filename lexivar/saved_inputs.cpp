@@ -16,11 +16,16 @@ static void takeNumber(const std::string& line, int& field, int low, int high)
 void applySavedInputs(const std::vector<std::string>& lines, LexivarData& data)
 {
     const std::size_t n = lines.size();
-    if (n > 0) takeNumber(lines[0], data.birthday.month, 1, 12);
-    if (n > 1) takeNumber(lines[1], data.birthday.day, 1, 31);
-    if (n > 2) takeNumber(lines[2], data.birthday.year, 1800, 2099);
-    if (n > 3) data.recipientFirst = lines[3];
-    if (n > 4) data.recipientLast = lines[4];
+    if (n > 0)
+        takeNumber(lines[0], data.birthday.month, 1, 12);
+    if (n > 1)
+        takeNumber(lines[1], data.birthday.day, 1, 31);
+    if (n > 2)
+        takeNumber(lines[2], data.birthday.year, 1800, 2099);
+    if (n > 3)
+        data.recipientFirst = lines[3];
+    if (n > 4)
+        data.recipientLast = lines[4];
 }
 
 // A name is stored as one line that the 99-byte line buffer reads back whole: no line

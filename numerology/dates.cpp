@@ -29,9 +29,8 @@ DateCheck DateRule(int month, int day, int year)
 
 const char* MonthName(int month)
 {
-    static const char* const names[] = {"January ", "February ", "March ",     "April ",
-                                        "May ",     "June ",     "July ",      "August ",
-                                        "September ", "October ", "November ", "December "};
+    static const char* const names[] = {"January ", "February ", "March ",     "April ",   "May ",      "June ",
+                                        "July ",    "August ",   "September ", "October ", "November ", "December "};
     if (month >= 1 && month <= 11)
         return names[month - 1];
     return names[11];
@@ -54,10 +53,8 @@ std::string DateColumns(const Date& date)
 
 std::string BirthdayLines(const Date& own, const Date& mother, const Date& father, const Date& selected)
 {
-    return "Your Birthday\t\t" + DateColumns(own) + "\n" +
-           "Your Mother's Birthday\t" + DateColumns(mother) + "\n" +
-           "Your Father's Birthday\t" + DateColumns(father) + "\n" +
-           "Selected Date\t\t" + DateColumns(selected);
+    return "Your Birthday\t\t" + DateColumns(own) + "\n" + "Your Mother's Birthday\t" + DateColumns(mother) + "\n" +
+           "Your Father's Birthday\t" + DateColumns(father) + "\n" + "Selected Date\t\t" + DateColumns(selected);
 }
 
 }  // namespace numerology

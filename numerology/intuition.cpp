@@ -75,8 +75,7 @@ const char* ExerciseInstruction(Exercise exercise)
     case Exercise::Shapes:
         return "Think about a shape: triangle, square or circle. Trust your intuition. Let the shape    \n"
                "\"appear\" in your head. When you have the shape click on the OK button.";
-    case Exercise::Signs:
-        break;
+    case Exercise::Signs: break;
     }
     return "Think about a sign: earth, fire, wind or water. Trust your intuition. Let the sign    \n"
            "\"appear\" in your head. When you have the sign click on the OK button.";
@@ -85,14 +84,10 @@ const char* ExerciseInstruction(Exercise exercise)
 std::string ExerciseAnswer(Exercise exercise, int v)
 {
     switch (exercise) {
-    case Exercise::Numbers:
-        return "The number is: " + std::to_string(v);
-    case Exercise::Colors:
-        return std::string("The color is: ") + ExerciseColor(v);
-    case Exercise::Shapes:
-        return std::string("The shape is: ") + ExerciseShape(v);
-    case Exercise::Signs:
-        break;
+    case Exercise::Numbers: return "The number is: " + std::to_string(v);
+    case Exercise::Colors: return std::string("The color is: ") + ExerciseColor(v);
+    case Exercise::Shapes: return std::string("The shape is: ") + ExerciseShape(v);
+    case Exercise::Signs: break;
     }
     return std::string("The sign is: ") + ExerciseSign(v);
 }

@@ -18,8 +18,12 @@ int PetDayDigit(long long total)
 Rating PetDayRating(int digit)
 {
     switch (digit) {
-    case 3: case 7: case 9: return Rating::Good;
-    case 2: case 5: case 6: return Rating::Bad;
+    case 3:
+    case 7:
+    case 9: return Rating::Good;
+    case 2:
+    case 5:
+    case 6: return Rating::Bad;
     default: return Rating::Normal;
     }
 }

@@ -39,8 +39,7 @@ const ReadingTexts kTexts[] = {
      "You can trust each other while the current situation stays the same.", "You can not trust each other."},
     {"FORTUNE", false, "You can bring good fortune to each other.", "",
      " will not bring good fortune to this relationship.", nullptr,
-     "Good fortune will last only for a very short period.",
-     "Good fortune will never be a part of this relationship."},
+     "Good fortune will last only for a very short period.", "Good fortune will never be a part of this relationship."},
     {"REGRETS", false, "You will not have any regrets about this relationship.", "",
      " will be the source of all the regrets in this relationship.", nullptr,
      "You will have no regrets about this relationship for as long as you are together.",
@@ -58,8 +57,8 @@ std::optional<Slot> slotOf(int n, const PairDigits& d, bool secondBeforeFirst)
     const Slot order[] = {Slot::Sum, secondBeforeFirst ? Slot::Second : Slot::First,
                           secondBeforeFirst ? Slot::First : Slot::Second, Slot::Difference};
     for (Slot slot : order) {
-        const int digit = slot == Slot::Sum ? d.sum
-                          : slot == Slot::First ? d.first
+        const int digit = slot == Slot::Sum      ? d.sum
+                          : slot == Slot::First  ? d.first
                           : slot == Slot::Second ? d.second
                                                  : d.difference;
         if (n == digit)
@@ -118,9 +117,8 @@ bool NotForBloodRelatives(PairKind kind)
 
 std::span<const PairKind> ReportOrder()
 {
-    static const PairKind order[] = {PairKind::Fortune,    PairKind::Regrets, PairKind::Love,
-                                     PairKind::Fate,       PairKind::Business, PairKind::Friendship,
-                                     PairKind::Loyalty,    PairKind::Trust};
+    static const PairKind order[] = {PairKind::Fortune,  PairKind::Regrets,    PairKind::Love,    PairKind::Fate,
+                                     PairKind::Business, PairKind::Friendship, PairKind::Loyalty, PairKind::Trust};
     return order;
 }
 

@@ -35,9 +35,8 @@ int DateSumDigit(const Date& date)
 
 int ChoiceDigit(const PsyvaneData& d)
 {
-    return numerology::OffsetDigit(numerology::NumberDigit(NameValue(d.type) + NameValue(d.number) +
-                                                           NameValue(d.color) + NameValue(d.shape) +
-                                                           NameValue(d.sign)));
+    return numerology::OffsetDigit(numerology::NumberDigit(
+        NameValue(d.type) + NameValue(d.number) + NameValue(d.color) + NameValue(d.shape) + NameValue(d.sign)));
 }
 
 int PowerDifference(const PsyvaneData& d)
@@ -48,13 +47,10 @@ int PowerDifference(const PsyvaneData& d)
 std::string ConfirmationText(const PsyvaneData& d)
 {
     return "Is this information correct?    \n\n"
-           "Date:\t" + std::to_string(d.date.month) + " " + std::to_string(d.date.day) + " " +
-           std::to_string(d.date.year) + "\n" +
-           "Type:\t" + d.type + "\n" +
-           "Number:\t" + d.number + "\n" +
-           "Color:\t" + d.color + "\n" +
-           "Shape:\t" + d.shape + "\n" +
-           "Sign:\t" + d.sign + "\n";
+           "Date:\t" +
+           std::to_string(d.date.month) + " " + std::to_string(d.date.day) + " " + std::to_string(d.date.year) + "\n" +
+           "Type:\t" + d.type + "\n" + "Number:\t" + d.number + "\n" + "Color:\t" + d.color + "\n" + "Shape:\t" +
+           d.shape + "\n" + "Sign:\t" + d.sign + "\n";
 }
 
 std::string ExerciseResult(Exercise exercise, int v)
@@ -106,8 +102,8 @@ bool Psyvane::CheckIntuition()
         const std::string& value;
         const char* refusal;
     } selections[] = {
-        {data.type, "Please select type.    "},     {data.number, "Please select number.    "},
-        {data.color, "Please select color.    "},   {data.shape, "Please select shape.    "},
+        {data.type, "Please select type.    "},   {data.number, "Please select number.    "},
+        {data.color, "Please select color.    "}, {data.shape, "Please select shape.    "},
         {data.sign, "Please select sign.    "},
     };
     for (const auto& selection : selections) {

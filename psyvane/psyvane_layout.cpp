@@ -82,7 +82,10 @@ QGroupBox* choiceGroup(QWidget* parent)
         QColor colour;
     } choices[] = {
         {"Number", 1009, "select number", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, QColor(230, 200, 20)},
-        {"Color", 1010, "select color", {"white", "yellow", "green", "red", "blue", "brown", "black"},
+        {"Color",
+         1010,
+         "select color",
+         {"white", "yellow", "green", "red", "blue", "brown", "black"},
          QColor(40, 160, 60)},
         {"Shape", 1012, "select shape", {"triangle", "square", "circle"}, QColor(40, 80, 200)},
         {"Sign", 1013, "select sign", {"earth", "fire", "wind", "water"}, QColor(200, 40, 40)},

@@ -10,16 +10,20 @@ using shell::Field;
 
 static const char* const kPromptCaption = "Psyvane";
 
-PsyvaneWindow::PsyvaneWindow(shell::Services& services)
-    : ProgramDialog(services, {}),  // no About entry
-      core_(services)
+PsyvaneWindow::PsyvaneWindow(shell::Services& services) :
+    ProgramDialog(services, {}),  // no About entry
+    core_(services)
 {
     PsyvaneData& d = core_.data;
     fields_ = {
-        Field::number(1016, d.date.month, 1, 12), Field::number(1017, d.date.day, 1, 31),
-        Field::number(1018, d.date.year, 1900, 2099), Field::text(1014, d.type, 20),
-        Field::text(1009, d.number, 1),            Field::text(1010, d.color, 20),
-        Field::text(1012, d.shape, 20),            Field::text(1013, d.sign, 20),
+        Field::number(1016, d.date.month, 1, 12),
+        Field::number(1017, d.date.day, 1, 31),
+        Field::number(1018, d.date.year, 1900, 2099),
+        Field::text(1014, d.type, 20),
+        Field::text(1009, d.number, 1),
+        Field::text(1010, d.color, 20),
+        Field::text(1012, d.shape, 20),
+        Field::text(1013, d.sign, 20),
     };
 
     setWindowTitle("Psyvane 2000");
@@ -32,8 +36,10 @@ PsyvaneWindow::PsyvaneWindow(shell::Services& services)
 
     auto button = [this](int id) { return qobject_cast<QPushButton*>(shell::control(*this, id)); };
     const std::pair<int, Exercise> exercises[] = {
-        {kNumbersId, Exercise::Numbers}, {kColorsId, Exercise::Colors},
-        {kShapesId, Exercise::Shapes},   {kSignsId, Exercise::Signs},
+        {kNumbersId, Exercise::Numbers},
+        {kColorsId, Exercise::Colors},
+        {kShapesId, Exercise::Shapes},
+        {kSignsId, Exercise::Signs},
     };
     for (auto [id, exercise] : exercises)
         connect(button(id), &QPushButton::clicked, this, [this, exercise] { core_.RunExercise(exercise); });

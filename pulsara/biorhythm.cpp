@@ -31,9 +31,8 @@ struct Column {
     int passive;
 };
 
-constexpr Column kPhysical[] = {{0, 50, 50},    {24, 60, 40},  {48, 70, 30},  {72, 80, 20},
-                                {96, 90, 10},   {144, 100, 1}, {168, 90, 10}, {192, 80, 20},
-                                {216, 70, 30},  {240, 60, 40}, {276, 50, 50}};
+constexpr Column kPhysical[] = {{0, 50, 50},   {24, 60, 40},  {48, 70, 30},  {72, 80, 20},  {96, 90, 10}, {144, 100, 1},
+                                {168, 90, 10}, {192, 80, 20}, {216, 70, 30}, {240, 60, 40}, {276, 50, 50}};
 
 constexpr Column kEmotional[] = {{0, 50, 49},   {24, 57, 42},  {48, 64, 35},  {72, 71, 28},  {96, 78, 21},
                                  {120, 85, 14}, {144, 93, 7},  {168, 100, 1}, {192, 93, 7},  {216, 85, 14},
@@ -47,12 +46,9 @@ constexpr Column kIntellectual[] = {{0, 50, 50},   {24, 56, 44},  {48, 62, 38}, 
 std::span<const Column> table(Cycle cycle)
 {
     switch (cycle) {
-    case Cycle::Physical:
-        return kPhysical;
-    case Cycle::Emotional:
-        return kEmotional;
-    case Cycle::Intellectual:
-        break;
+    case Cycle::Physical: return kPhysical;
+    case Cycle::Emotional: return kEmotional;
+    case Cycle::Intellectual: break;
     }
     return kIntellectual;
 }

@@ -60,8 +60,8 @@ bool before(const Date& a, const Date& b)
 std::string ConfirmationText(const PulsaraData& d, Method method)
 {
     std::string text = "Is this information accurate?    \n\n"
-                       "Full Name:\t" + d.name + "     \n" +
-                       "Birthday Info:\t" + numerology::DateColumns(d.birth) + "\n" +
+                       "Full Name:\t" +
+                       d.name + "     \n" + "Birthday Info:\t" + numerology::DateColumns(d.birth) + "\n" +
                        "Selected Date:\t" + numerology::DateColumns(d.selected) + "\n";
     if (method == Method::Numerology)
         text += "Selected Number:\t" + d.number + "\n" + "Selected Color:\t" + d.colour + "\n";
@@ -111,7 +111,8 @@ bool Pulsara::Measure(Method method)
     if (method == Method::Traditional)
         data.meters = TraditionalMeters(data.birth, data.selected);
     else
-        data.meters = NumerologyMeters(data.name, data.colour, shell::settingsInt(data.number, 0), data.birth, data.selected);
+        data.meters =
+            NumerologyMeters(data.name, data.colour, shell::settingsInt(data.number, 0), data.birth, data.selected);
     return true;
 }
 

@@ -10,12 +10,12 @@
 namespace pulsara {
 
 struct PulsaraData {
-    std::string name;             // 1001, at most 120
-    Date birth{1, 1, 1900};       // 1011, 1012, 1013
-    Date selected;                // 1002, 1003, 1004
-    std::string number;           // 1007, "1" ... "9" or empty
-    std::string colour;           // 1008, one of ColourList() or empty
-    Meters meters;                // 1014, 1005, 1015
+    std::string name;        // 1001, at most 120
+    Date birth{1, 1, 1900};  // 1011, 1012, 1013
+    Date selected;           // 1002, 1003, 1004
+    std::string number;      // 1007, "1" ... "9" or empty
+    std::string colour;      // 1008, one of ColourList() or empty
+    Meters meters;           // 1014, 1005, 1015
 };
 
 enum class Method { Numerology, Traditional };

@@ -38,8 +38,8 @@ QStringList items(const std::vector<std::string>& list)
 // The scale line under a meter, its blanks widened so that it spans the meter.
 class ScaleLine : public QLabel {
 public:
-    ScaleLine(QWidget* parent)
-        : QLabel("0     10     20     30     40     50     60     70     80     90     100", parent)
+    ScaleLine(QWidget* parent) :
+        QLabel("0     10     20     30     40     50     60     70     80     90     100", parent)
     {
         setMinimumWidth(fontMetrics().horizontalAdvance(text()));
     }
@@ -110,8 +110,8 @@ QGroupBox* personalGroup(QWidget* parent)
 
     auto* birthday = new QGroupBox("Enter Birthday", group);
     static const char* const birthLabels[] = {"MM", "DD", "YY"};
-    birthday->setLayout(dateRow(birthday, {1011, 1012, 1013}, {"birth month", "birth date", "birth year"},
-                                birthLabels));
+    birthday->setLayout(
+        dateRow(birthday, {1011, 1012, 1013}, {"birth month", "birth date", "birth year"}, birthLabels));
 
     auto* meters = new QGroupBox("Select Meters", group);
     auto* grid = new QGridLayout(meters);

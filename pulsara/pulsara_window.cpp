@@ -11,10 +11,10 @@ using shell::Field;
 
 static const char* const kPromptCaption = "Pulsara";
 
-PulsaraWindow::PulsaraWindow(shell::Services& services)
-    : ProgramDialog(services, {"&About Pulsara 2000", "Pulsara 2000",
-                               "Pulsara 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
-      core_(services)
+PulsaraWindow::PulsaraWindow(shell::Services& services) :
+    ProgramDialog(services, {"&About Pulsara 2000", "Pulsara 2000",
+                             "Pulsara 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
+    core_(services)
 {
     PulsaraData& d = core_.data;
     loadSavedInputs(services.paths, d);

@@ -7,9 +7,8 @@ namespace quorvex {
 int OddsTotal(const PortfolioItem& item)
 {
     using numerology::NameValue;
-    int total = NameValue(item.security) + NameValue(item.type) + NameValue(item.exchange) +
-                NameValue(item.investor) + NameValue(item.status) + NameValue(item.broker) +
-                NameValue(item.account) + NameValue(item.action);
+    int total = NameValue(item.security) + NameValue(item.type) + NameValue(item.exchange) + NameValue(item.investor) +
+                NameValue(item.status) + NameValue(item.broker) + NameValue(item.account) + NameValue(item.action);
     total += item.birthday.day + item.shares + item.birthday.year + item.birthday.month;
     total += item.selected.year + item.selected.day + item.selected.month + item.price;
     return total;

@@ -50,11 +50,26 @@ private:
 
 }  // namespace
 
-std::span<const char* const> securityTypes() { return kTypes; }
-std::span<const char* const> exchanges() { return kExchanges; }
-std::span<const char* const> statuses() { return kStatuses; }
-std::span<const char* const> accountTypes() { return kAccounts; }
-std::span<const char* const> actions() { return kActions; }
+std::span<const char* const> securityTypes()
+{
+    return kTypes;
+}
+std::span<const char* const> exchanges()
+{
+    return kExchanges;
+}
+std::span<const char* const> statuses()
+{
+    return kStatuses;
+}
+std::span<const char* const> accountTypes()
+{
+    return kAccounts;
+}
+std::span<const char* const> actions()
+{
+    return kActions;
+}
 
 std::string ItemFileText(const PortfolioItem& item)
 {

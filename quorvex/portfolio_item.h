@@ -31,8 +31,8 @@ std::span<const char* const> accountTypes();
 std::span<const char* const> actions();
 
 // Longest accepted texts, in characters.
-constexpr int kNameLength = 80;   // security, investor, broker
-constexpr int kChoiceLength = 50; // type, exchange, status, account
+constexpr int kNameLength = 80;    // security, investor, broker
+constexpr int kChoiceLength = 50;  // type, exchange, status, account
 constexpr int kActionLength = 10;
 
 // The file text: texts and numbers one a line, the last number without a line end.

@@ -44,12 +44,11 @@ std::string dateColumns(const numerology::Date& d)
 std::string ConfirmationText(const PortfolioItem& i)
 {
     return "Is this information accurate?   \n\nSelected Date:\t" + dateColumns(i.selected) + "\n" +
-           "Security Name:\t" + i.security + "    \n" + "Security Type:\t" + i.type + "\n" +
-           "Stock Exchange:\t" + i.exchange + "\n" + "Price Per Share:\t" + std::to_string(i.price) + "\n" +
-           "Number of Shares:\t" + std::to_string(i.shares) + "\n\n" + "Investor's Name:\t" + i.investor + "    \n" +
-           "Birthday:\t\t" + dateColumns(i.birthday) + "\n" + "Status:\t\t" + i.status + "\n" +
-           "Account Type:\t" + i.account + "\n" + "Broker:\t\t" + i.broker + "    \n" + "Action:\t\t" + i.action +
-           "\n";
+           "Security Name:\t" + i.security + "    \n" + "Security Type:\t" + i.type + "\n" + "Stock Exchange:\t" +
+           i.exchange + "\n" + "Price Per Share:\t" + std::to_string(i.price) + "\n" + "Number of Shares:\t" +
+           std::to_string(i.shares) + "\n\n" + "Investor's Name:\t" + i.investor + "    \n" + "Birthday:\t\t" +
+           dateColumns(i.birthday) + "\n" + "Status:\t\t" + i.status + "\n" + "Account Type:\t" + i.account + "\n" +
+           "Broker:\t\t" + i.broker + "    \n" + "Action:\t\t" + i.action + "\n";
 }
 
 Quorvex::Quorvex(shell::Services& services) : services(services), ui(services.ui)
@@ -195,24 +194,19 @@ void Quorvex::deleteItemFile(const std::string& name)
     if (std::remove(itemPath(name).c_str()) == 0)
         return;
     switch (errno) {
-    case ENOENT:
-        ui.stop(kCaption, "Can't delete file from the disk. File not found.   ");
-        break;
+    case ENOENT: ui.stop(kCaption, "Can't delete file from the disk. File not found.   "); break;
     case EACCES:
     case EPERM:
     case EBUSY:
-    case EROFS:
-        ui.stop(kCaption, "Can't delete file from the disk. File is in use.   ");
-        break;
-    default:
-        ui.stop(kCaption, "Can't delete file from the disk.   ");
+    case EROFS: ui.stop(kCaption, "Can't delete file from the disk. File is in use.   "); break;
+    default: ui.stop(kCaption, "Can't delete file from the disk.   ");
     }
 }
 
 void Quorvex::Clear()
 {
-    for (std::string* text : {&item.security, &item.type, &item.exchange, &item.investor, &item.status,
-                              &item.account, &item.broker, &item.action})
+    for (std::string* text : {&item.security, &item.type, &item.exchange, &item.investor, &item.status, &item.account,
+                              &item.broker, &item.action})
         text->clear();
     item.price = 1;
     item.shares = 100;
@@ -260,7 +254,8 @@ void Quorvex::offerReport(const std::string& text)
     shell::makeFolder(reports);
     const std::string footer = "Quorvex 2000 - Copyright (C) 2000-2026 Mystorin. For entertainment purposes only.\n";
     if (!shell::writeFileAtomically(path, text + "\n\n" + footer)) {
-        ui.stop(kCaption, "Report creation failed! Please make sure that the following directory exists:\n\n" + reports +
+        ui.stop(kCaption, "Report creation failed! Please make sure that the following directory exists:\n\n" +
+                              reports +
                               "\n\nIf directory does not exist, please create it first and then try to create report "
                               "again.\nIf directory exists, please make sure you have free space on your hard drive.");
         return;

@@ -9,10 +9,10 @@ namespace quorvex {
 
 using shell::Field;
 
-QuorvexWindow::QuorvexWindow(shell::Services& services)
-    : ProgramDialog(services, {"&About Quorvex 2000", "Quorvex 2000",
-                               "Quorvex 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
-      core_(services)
+QuorvexWindow::QuorvexWindow(shell::Services& services) :
+    ProgramDialog(services, {"&About Quorvex 2000", "Quorvex 2000",
+                             "Quorvex 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
+    core_(services)
 {
     PortfolioItem& i = core_.item;
     fields_ = {
@@ -42,7 +42,8 @@ QuorvexWindow::QuorvexWindow(shell::Services& services)
         if (!chosen.isEmpty())
             openEntry(list_->row(chosen.first()));
     });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { openEntry(list_->row(item)); });
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { openEntry(list_->row(item)); });
     showNames();
     for (int id : {kHelpId, kAddId, kDeleteId, kSaveId, kOddsId, kClearId}) {
         auto* button = qobject_cast<QPushButton*>(shell::control(*this, id));

@@ -56,8 +56,8 @@ static bool readNumber(QWidget& widget, const Field& field, Ui& ui, const std::s
         *std::get<int*>(field.target) = value;
         return true;
     }
-    ui.warn(caption, "Please enter an integer between " + std::to_string(field.min) + " and " +
-                         std::to_string(field.max) + ".");
+    ui.warn(caption,
+            "Please enter an integer between " + std::to_string(field.min) + " and " + std::to_string(field.max) + ".");
     widget.setFocus();
     if (auto* edit = qobject_cast<QLineEdit*>(&widget))
         edit->selectAll();

@@ -13,10 +13,10 @@ namespace shell {
 
 // One row of the tip-of-the-day table.
 struct TipSpec {
-    std::string file;      // "tips.txt", in the docs folder
-    std::string caption;   // "Zendary Tip of the Day"
-    std::string nextTip;   // tooltip of "&Next Tip"
-    std::string launch;    // tooltip of "&Launch"
+    std::string file;     // "tips.txt", in the docs folder
+    std::string caption;  // "Zendary Tip of the Day"
+    std::string nextTip;  // tooltip of "&Next Tip"
+    std::string launch;   // tooltip of "&Launch"
     std::string missing = "Tips file does not exist in the default directory";
     std::string heading = "Did you know...";  // beside the light bulb
 };

@@ -15,11 +15,11 @@
 
 namespace shell {
 
-ProgramDialog::ProgramDialog(Services& services, AboutSpec about, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      services_(services),
-      about_(std::move(about))
+ProgramDialog::ProgramDialog(Services& services, AboutSpec about, QWidget* parent) :
+    QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                        Qt::WindowCloseButtonHint),
+    services_(services),
+    about_(std::move(about))
 {
     setFont(windowFont());
 }

@@ -27,8 +27,8 @@ namespace shell {
 
 Answer QtUi::message(const std::string& caption, const std::string& text, Icon icon, Buttons buttons)
 {
-    static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Question,
-                                              QMessageBox::Warning, QMessageBox::Critical, QMessageBox::NoIcon};
+    static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Question, QMessageBox::Warning,
+                                              QMessageBox::Critical, QMessageBox::NoIcon};
     QMessageBox::StandardButtons standard = QMessageBox::Ok;
     switch (buttons) {
     case Buttons::Ok: break;
@@ -36,8 +36,8 @@ Answer QtUi::message(const std::string& caption, const std::string& text, Icon i
     case Buttons::YesNoCancel: standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     case Buttons::OkCancel: standard = QMessageBox::Ok | QMessageBox::Cancel; break;
     }
-    QMessageBox box(icons[static_cast<int>(icon)], QString::fromStdString(caption),
-                    QString::fromStdString(text), standard);
+    QMessageBox box(icons[static_cast<int>(icon)], QString::fromStdString(caption), QString::fromStdString(text),
+                    standard);
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.setWindowModality(Qt::ApplicationModal);
@@ -88,7 +88,8 @@ DateTime SystemClock::now() const
 
 void ExecLauncher::handOver(const std::string& program)
 {
-    const QByteArray path = QFile::encodeName(QCoreApplication::applicationDirPath() + "/" + QString::fromStdString(program));
+    const QByteArray path =
+        QFile::encodeName(QCoreApplication::applicationDirPath() + "/" + QString::fromStdString(program));
     const std::string name = program;
     char execv_word[] = "execv";
     char* const argv[] = {const_cast<char*>(name.c_str()), execv_word, nullptr};
@@ -122,8 +123,9 @@ void SleepPacer::pause(int milliseconds)
 StandardPaths::StandardPaths()
 {
     const QString home = qEnvironmentVariable("MYSTORIN_HOME");
-    data_ = (home.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Mystorin" : home)
-                .toStdString();
+    data_ =
+        (home.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Mystorin" : home)
+            .toStdString();
     docs_ = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/mystorin").toStdString();
     config_ = (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Mystorin").toStdString();
     applications_ = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation).toStdString();

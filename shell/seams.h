@@ -78,9 +78,9 @@ public:
 class Paths {
 public:
     virtual ~Paths() = default;
-    virtual std::string dataDir() const = 0;    // saved inputs, reports, program data
-    virtual std::string docsDir() const = 0;    // help, tips and read-me files
-    virtual std::string configDir() const = 0;  // per-program profiles
+    virtual std::string dataDir() const = 0;          // saved inputs, reports, program data
+    virtual std::string docsDir() const = 0;          // help, tips and read-me files
+    virtual std::string configDir() const = 0;        // per-program profiles
     virtual std::string applicationsDir() const = 0;  // the user's freedesktop menu entries
     std::string data(const std::string& rel) const { return dataDir() + "/" + rel; }
     std::string docs(const std::string& rel) const { return docsDir() + "/" + rel; }

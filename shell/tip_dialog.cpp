@@ -46,8 +46,8 @@ protected:
 
 }  // namespace
 
-TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string& program)
-    : profile_(openProfile(paths, program))
+TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string& program) :
+    profile_(openProfile(paths, program))
 {
     setWindowTitle(QString::fromStdString(spec.caption));
     setObjectName("106");

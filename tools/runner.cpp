@@ -107,9 +107,8 @@ int ScriptedUi::exec(QDialog& dialog)
 
 void ScriptedLauncher::handOver(const std::string& program)
 {
-    out_.event({{"event", "exec"},
-                {"program", program},
-                {"args", Output::raw("[" + out_.quote(program) + ",\"execv\"]")}});
+    out_.event(
+        {{"event", "exec"}, {"program", program}, {"args", Output::raw("[" + out_.quote(program) + ",\"execv\"]")}});
 }
 
 void ScriptedOpener::open(const std::string& file)
@@ -122,8 +121,8 @@ void ScriptedOpener::help(const std::string& file)
     out_.event({{"event", "help"}, {"file", file}});
 }
 
-Runner::Runner(std::istream& script, const QString& root, const QString& docsSource, std::string expected, bool check)
-    : script_(script), root_(root), expected_(std::move(expected)), check_(check), paths_(root.toStdString())
+Runner::Runner(std::istream& script, const QString& root, const QString& docsSource, std::string expected, bool check) :
+    script_(script), root_(root), expected_(std::move(expected)), check_(check), paths_(root.toStdString())
 {
     out_.setRoot({QDir(root).canonicalPath().toStdString(), root.toStdString()});
     out_.setEcho(!check);
@@ -316,11 +315,16 @@ void Runner::execute(const Command& c)
     } else if (verb == "answer") {
         needs(2, 2);
         const std::string& w = c.words[1];
-        if (w == "yes") answers_.push_back(Answer::Yes);
-        else if (w == "no") answers_.push_back(Answer::No);
-        else if (w == "cancel") answers_.push_back(Answer::Cancel);
-        else if (w == "ok") answers_.push_back(Answer::Ok);
-        else fail("line " + std::to_string(c.line) + ": unknown answer " + w);
+        if (w == "yes")
+            answers_.push_back(Answer::Yes);
+        else if (w == "no")
+            answers_.push_back(Answer::No);
+        else if (w == "cancel")
+            answers_.push_back(Answer::Cancel);
+        else if (w == "ok")
+            answers_.push_back(Answer::Ok);
+        else
+            fail("line " + std::to_string(c.line) + ": unknown answer " + w);
     } else if (verb == "show") {
         needs(2, 2);
         cmdShow(c);
@@ -480,7 +484,9 @@ void Runner::cmdTouch(const Command& c)
     when.tm_year -= 1900;
     when.tm_mon -= 1;
     const time_t stamp = timegm(&when);
-    const struct utimbuf times{stamp, stamp};
+    const struct utimbuf times {
+        stamp, stamp
+    };
     if (::utime(path(c.words[1]).c_str(), &times) != 0)
         fail("cannot touch " + c.words[1]);
 }
@@ -496,7 +502,8 @@ void Runner::cmdCat(const Command& c)
 
 void Runner::cmdLs(const Command& c)
 {
-    QStringList names = QDir(QString::fromStdString(path(c.words[1]))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QStringList names = QDir(QString::fromStdString(path(c.words[1])))
+                            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     names.sort();
     out_.event({{"event", "list"}, {"path", c.words[1]}, {"names", Output::raw(jsonArray(out_, names))}});
 }

@@ -76,8 +76,8 @@ bool DailyReport(Zendary& z)
         z.ui.stop(kCaption, folderFailure(folder));
         return false;
     }
-    z.ui.info(kCaption, createdMessage("REPORT WAS CREATED SUCCESSFULLY!\n____________________________________",
-                                       folder, name + ".txt"));
+    z.ui.info(kCaption, createdMessage("REPORT WAS CREATED SUCCESSFULLY!\n____________________________________", folder,
+                                       name + ".txt"));
     if (z.ui.askYesNo(kCaption, "Do you want to view your report in text format now?    "))
         z.services.opener.open(textPath);
 

@@ -9,8 +9,7 @@ namespace zendary {
 DayVerdicts dayVerdicts(int d, const numerology::StarNumbers& s)
 {
     if (d == s.s0 || d == s.s1 || d == s.s3)
-        return {"Not susceptible to the Evil Eye.",
-                "Decisions you make today can change your fate for the better.  ",
+        return {"Not susceptible to the Evil Eye.", "Decisions you make today can change your fate for the better.  ",
                 "Just follow your normal daily routine."};
     if (d == s.s2)
         return {"Susceptible to the Evil Eye.", "Decisions you make today can change your fate for the worst.  ",
@@ -27,16 +26,16 @@ static std::string associationsBlock(const SignAssociations& a)
 {
     const bool several = std::string_view(a.colours).find(',') != std::string_view::npos;
     return std::string("Associations\n\n") + "Body area: \t" + a.bodyArea + "\n" +
-           (several ? "Colors: \t" : "Colour: \t") + a.colours + "\n" + "Metal: \t\t" + a.metal + "\n" +
-           "Stone: \t\t" + a.stone + "\n" + "Plants: \t" + a.plants + "\n" + "Countries: \t" + a.countries + "\n";
+           (several ? "Colors: \t" : "Colour: \t") + a.colours + "\n" + "Metal: \t\t" + a.metal + "\n" + "Stone: \t\t" +
+           a.stone + "\n" + "Plants: \t" + a.plants + "\n" + "Countries: \t" + a.countries + "\n";
 }
 
 std::string signReport(Sign sign)
 {
     const SignTexts& t = signTexts(sign);
     const std::string couples = couplesEntry(sign);
-    return std::string(t.profile) + "\n" + t.love + "\n" + t.body + "\n\n" + t.food + "\n" + t.wealth + "\n" +
-           t.links + "\n\n" + associationsBlock(t.associations) + t.traits + "\n\n" + t.positive + "\n" +
+    return std::string(t.profile) + "\n" + t.love + "\n" + t.body + "\n\n" + t.food + "\n" + t.wealth + "\n" + t.links +
+           "\n\n" + associationsBlock(t.associations) + t.traits + "\n\n" + t.positive + "\n" +
            couples.substr(couples.find('\n') + 1);
 }
 
@@ -69,9 +68,8 @@ std::string reportHtml(const std::string& text)
 {
     // A line is written in pieces of at most this many characters, each its own paragraph.
     constexpr std::size_t kPiece = 398;
-    std::string html =
-        "<HTML><HEAD><!-- Copyright (C) 2000-2026 Mystorin. For entertainment purposes only. -->"
-        "</HEAD><STRONG><BODY BGCOLOR=\"#F00000\" TEXT=\"#FFFF00\"><H4><P>\n";
+    std::string html = "<HTML><HEAD><!-- Copyright (C) 2000-2026 Mystorin. For entertainment purposes only. -->"
+                       "</HEAD><STRONG><BODY BGCOLOR=\"#F00000\" TEXT=\"#FFFF00\"><H4><P>\n";
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);

@@ -52,10 +52,10 @@ bool showPercentage(Zendary& z, const PercentageReading& r)
     if (!z.starsGate(r.caption, leadIn(r.first, r.last)))
         return false;
     const int percent = PercentageFor(r.kind, z.stars, z.dayNumber, z.data.selected.day);
-    z.ui.infoWithBar(r.caption,
-                     selectedDateText(z) + "\n\nYour " + r.name + " is " + std::to_string(percent) +
-                         "% of optimal.     \n",
-                     percent);
+    z.ui.infoWithBar(
+        r.caption,
+        selectedDateText(z) + "\n\nYour " + r.name + " is " + std::to_string(percent) + "% of optimal.     \n",
+        percent);
     return true;
 }
 
@@ -127,9 +127,8 @@ bool LuckyNumbers(Zendary& z)
 bool UnluckyNumbers(Zendary& z)
 {
     static const char* const caption = "UNLUCKY NUMBERS";
-    const std::string lead =
-        leadIn("Unlucky Numbers Reading predicts three unlucky numbers for any day in any year!",
-               "Your Unlucky Numbers Reading will be clearly displayed!");
+    const std::string lead = leadIn("Unlucky Numbers Reading predicts three unlucky numbers for any day in any year!",
+                                    "Your Unlucky Numbers Reading will be clearly displayed!");
     if (!dayGate(z, caption, lead))
         return false;
     z.unlucky = UnluckyFor(z.stars, z.dayNumber, z.lucky);

@@ -49,20 +49,19 @@ QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
 
 }  // namespace
 
-DeathDialog::DeathDialog(const Zendary& z, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      z_(z)
+DeathDialog::DeathDialog(const Zendary& z, QWidget* parent) :
+    QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint), z_(z)
 {
     record_.year = z.data.own.year;
     record_.motherYear = z.data.mother.year;
     record_.fatherYear = z.data.father.year;
     DeathRecord& r = record_;
     fields_ = {
-        Field::text(1094, r.name, 150),           Field::number(1024, r.year, 1800, 2099),
-        Field::text(1025, r.motherName, 150),     Field::number(1026, r.motherYear, 1800, 2099),
-        Field::text(1027, r.fatherName, 150),     Field::number(1029, r.fatherYear, 1800, 2099),
-        Field::text(1002, r.gender, 30),          Field::text(1020, r.color, 30),
-        Field::text(1014, r.number, 30),          Field::text(1030, r.result, 20),
+        Field::text(1094, r.name, 150),       Field::number(1024, r.year, 1800, 2099),
+        Field::text(1025, r.motherName, 150), Field::number(1026, r.motherYear, 1800, 2099),
+        Field::text(1027, r.fatherName, 150), Field::number(1029, r.fatherYear, 1800, 2099),
+        Field::text(1002, r.gender, 30),      Field::text(1020, r.color, 30),
+        Field::text(1014, r.number, 30),      Field::text(1030, r.result, 20),
     };
     setWindowTitle("Numerology & Astrology Death Reading");
     buildLayout();

@@ -18,8 +18,8 @@ int ThousandsStrip(int n)
 
 int DeathDays(const DeathRecord& r, int currentYear)
 {
-    const int t1 = ThousandsStrip(NameValue(r.name) + r.year + NameValue(r.gender) + NameValue(r.color) +
-                                  NameValue(r.number));
+    const int t1 =
+        ThousandsStrip(NameValue(r.name) + r.year + NameValue(r.gender) + NameValue(r.color) + NameValue(r.number));
     const int t2 = ThousandsStrip(NameValue(r.motherName) + r.motherYear);
     const int t3 = ThousandsStrip(NameValue(r.fatherName) + r.fatherYear);
     int f = std::abs(NumberDigit(t2) - NumberDigit(t3) + NumberDigit(t1));
@@ -80,13 +80,11 @@ static bool complete(const Zendary& z, const DeathRecord& r)
 static bool confirmed(const Zendary& z, const DeathRecord& r)
 {
     const std::string text = "Is this information accurate?    \n\nYour Name:\t\t" + r.name +
-                             "    \nYour Birth Year:\t\t" + std::to_string(r.year) +
-                             "\nYour Mother's Name:\t" + r.motherName +
-                             "    \nYour Mother's Birth Year:\t" + std::to_string(r.motherYear) +
-                             "\nYour Father's Name:\t" + r.fatherName +
-                             "    \nYour Father's Birth Year:\t" + std::to_string(r.fatherYear) +
-                             "\nYour Gender:\t\t" + r.gender + "\nYour Favorite Color:\t\t" + r.color +
-                             "\nYour Favorite Number:\t" + r.number + "\n";
+                             "    \nYour Birth Year:\t\t" + std::to_string(r.year) + "\nYour Mother's Name:\t" +
+                             r.motherName + "    \nYour Mother's Birth Year:\t" + std::to_string(r.motherYear) +
+                             "\nYour Father's Name:\t" + r.fatherName + "    \nYour Father's Birth Year:\t" +
+                             std::to_string(r.fatherYear) + "\nYour Gender:\t\t" + r.gender +
+                             "\nYour Favorite Color:\t\t" + r.color + "\nYour Favorite Number:\t" + r.number + "\n";
     if (!z.ui.askYesNo(kCaption, text)) {
         z.ui.stop(kCaption, "Please correct any mistakes and try again!    ");
         return false;

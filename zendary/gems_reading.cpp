@@ -29,15 +29,14 @@ bool GemsReading(Zendary& z)
     if (!z.DatesValid() || !z.PastLifeFields() || !z.ParentsAges() ||
         !z.ConfirmationBox("GEMS READING", "", ConfirmForm::Short))
         return false;
-    z.ui.info(kCaption,
-              "BIRTHSTONES\n\n"
-              "Since ancient times gems were believed to protect the wearer against evil and to bring "
-              "good fortune. The custom of birthstones is traced back to the high priest of Memphis, "
-              "about 4000 B.C., who wore a breastplate set with twelve stones, one for each month of "
-              "the year. Later the twelve stones were linked with the signs of the zodiac and the "
-              "months, and it became the custom to wear the stone of one's birth month as a talisman. "
-              "Each month also has its own flower and its own symbol, the virtue the stone is said to "
-              "bestow.");
+    z.ui.info(kCaption, "BIRTHSTONES\n\n"
+                        "Since ancient times gems were believed to protect the wearer against evil and to bring "
+                        "good fortune. The custom of birthstones is traced back to the high priest of Memphis, "
+                        "about 4000 B.C., who wore a breastplate set with twelve stones, one for each month of "
+                        "the year. Later the twelve stones were linked with the signs of the zodiac and the "
+                        "months, and it became the custom to wear the stone of one's birth month as a talisman. "
+                        "Each month also has its own flower and its own symbol, the virtue the stone is said to "
+                        "bestow.");
     // DatesValid has already passed, so the month is within 1-12.
     z.ui.info(kCaption, GemsText(z.data.own.month));
     return true;

@@ -12,8 +12,8 @@ std::string MessageDecodeText(const numerology::Decoding& decoding)
 {
     const std::string rule = numerology::kDecodingRule;
     return "These readings are based on The Egyptian Book of Dead and The Cabala.           \n" + rule + "\n\n" +
-           "Hidden Message:\t\t" + decoding.hiddenMessage + "\n" + rule + "\n" +
-           "\nDecoding Key:\t\t" + decoding.key + "\n" + rule + "\n\n" + numerology::kDecodingInstructions;
+           "Hidden Message:\t\t" + decoding.hiddenMessage + "\n" + rule + "\n" + "\nDecoding Key:\t\t" + decoding.key +
+           "\n" + rule + "\n\n" + numerology::kDecodingInstructions;
 }
 
 bool DecodeMessage(Zendary& z)

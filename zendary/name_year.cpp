@@ -13,12 +13,12 @@ struct LetterSymbol {
 
 // A to Z.
 const LetterSymbol kLetters[26] = {
-    {"FIRE", "SPONTANEOUS"},    {"SNAKE", "INTELLIGENCE"}, {"LION", "BRAVERY"},       {"DOG", "LOYALTY"},
-    {"STONE", "DEPENDABILITY"}, {"WATER", "HONESTY"},      {"SKY", "SINCERITY"},      {"STAR", "WARMTH"},
-    {"OAK", "FIRMNESS"},        {"STEEL", "DECISIVENESS"}, {"DRAGON", "WISDOM"},      {"CAT", "INDEPENDENCE"},
-    {"MOON", "ROMANTICISM"},    {"LIGHT", "KINDNESS"},     {"GOLD", "MAGNETISM"},     {"EARTH", "COMPASSION"},
-    {"HAWK", "INSIGHT"},        {"SUN", "LEADERSHIP"},     {"WOLF", "RESILIENCE"},    {"FOX", "INTUITION"},
-    {"BEAR", "STRENGTH"},       {"CLOUD", "FLEXIBILITY"},  {"DIAMOND", "CLARITY"},    {"FLOWER", "SENSITIVITY"},
+    {"FIRE", "SPONTANEOUS"},    {"SNAKE", "INTELLIGENCE"}, {"LION", "BRAVERY"},    {"DOG", "LOYALTY"},
+    {"STONE", "DEPENDABILITY"}, {"WATER", "HONESTY"},      {"SKY", "SINCERITY"},   {"STAR", "WARMTH"},
+    {"OAK", "FIRMNESS"},        {"STEEL", "DECISIVENESS"}, {"DRAGON", "WISDOM"},   {"CAT", "INDEPENDENCE"},
+    {"MOON", "ROMANTICISM"},    {"LIGHT", "KINDNESS"},     {"GOLD", "MAGNETISM"},  {"EARTH", "COMPASSION"},
+    {"HAWK", "INSIGHT"},        {"SUN", "LEADERSHIP"},     {"WOLF", "RESILIENCE"}, {"FOX", "INTUITION"},
+    {"BEAR", "STRENGTH"},       {"CLOUD", "FLEXIBILITY"},  {"DIAMOND", "CLARITY"}, {"FLOWER", "SENSITIVITY"},
     {"SAND", "FORGIVNESS"},     {"WIND", "ENDURANCE"},
 };
 

@@ -10,9 +10,9 @@ bool PalmReading(Zendary& z)
 {
     if (!z.DatesValid() || !z.PastLifeFields() || !z.ParentsAges())
         return false;
-    const shell::Answer knows = z.ui.message(
-        kCaption, "Before we begin I have to ask you a question. Do you know what Palmistry is?",
-        shell::Icon::Question, shell::Buttons::YesNoCancel);
+    const shell::Answer knows =
+        z.ui.message(kCaption, "Before we begin I have to ask you a question. Do you know what Palmistry is?",
+                     shell::Icon::Question, shell::Buttons::YesNoCancel);
     if (knows == shell::Answer::Cancel)
         return false;
     if (knows == shell::Answer::No)

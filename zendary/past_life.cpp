@@ -52,9 +52,8 @@ bool PastLifeReading(Zendary& z)
         return refuse(z, kNeedAge);
 
     const std::string summary = "Is this information accurate?\n\nYEAR\t\t  " + std::to_string(d.pastYear) +
-                                (z.era == Era::AD ? "  AD\n" : "  BC\n") + "AGE\t\t  " +
-                                std::to_string(d.pastAge) + "\nOCCUPATION\t  " + d.occupation +
-                                "\nCLUE\t\t  " + d.clue;
+                                (z.era == Era::AD ? "  AD\n" : "  BC\n") + "AGE\t\t  " + std::to_string(d.pastAge) +
+                                "\nOCCUPATION\t  " + d.occupation + "\nCLUE\t\t  " + d.clue;
     if (!z.confirm(kCaption, summary))
         return false;
     const shell::Answer knows = z.ui.message(
@@ -69,9 +68,9 @@ bool PastLifeReading(Zendary& z)
     z.ui.info(kCaption, "Let us begin on our journey! Your past life interpretation awaits you!");
 
     const PastLifeInput input{z.era, d.pastYear, d.pastAge, d.occupation, d.clue, d.own.year, d.selected.year};
-    PastLifeFlags flags = AskPastLifeQuestions(
-        [&z](const std::string& question) { return z.ui.askYesNo(kCaption, question); }, input.birthYear,
-        input.selectedYear);
+    PastLifeFlags flags =
+        AskPastLifeQuestions([&z](const std::string& question) { return z.ui.askYesNo(kCaption, question); },
+                             input.birthYear, input.selectedYear);
     if (NamedByOccupation(input.occupation))
         flags.named = true;
     if (Implausible(input)) {

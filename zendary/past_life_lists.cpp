@@ -5,19 +5,18 @@ namespace zendary {
 
 // Shown in alphabetical order, as the list box sorts them.
 static const char* const kOccupations[] = {
-    "athlete",  "cook",     "doctor", "engineer", "explorer", "farmer",    "housekeeper", "merchant",
-    "musician", "nobility", "none",   "nurse",    "painter",  "politician", "priest",     "sailor",
-    "scientist", "slave",   "soldier", "student", "tailor",   "teacher",   "writer",
+    "athlete",   "cook",     "doctor",  "engineer", "explorer", "farmer",     "housekeeper", "merchant",
+    "musician",  "nobility", "none",    "nurse",    "painter",  "politician", "priest",      "sailor",
+    "scientist", "slave",    "soldier", "student",  "tailor",   "teacher",    "writer",
 };
 
 // Shown in this order.
 static const char* const kClues[] = {
-    "death", "blood",  "birth",  "wedding", "funeral", "parent", "relative", "friend", "enemy", "god",
-    "devil", "sea",    "ocean",  "water",   "knife",   "sword",  "gun",      "war",    "desert", "sand",
-    "mountain", "stone", "cat",  "dog",     "wolf",    "rat",    "mouse",    "horse",  "cow",    "sheep",
-    "crow",  "hawk",   "bee",    "animal",  "bird",    "fish",   "insect",   "flower", "tree",   "sky",
-    "sun",   "moon",   "snow",   "rain",    "house",   "field",  "ship",     "train",  "plane",  "car",
-    "none",
+    "death",  "blood", "birth", "wedding", "funeral", "parent", "relative", "friend", "enemy", "god",      "devil",
+    "sea",    "ocean", "water", "knife",   "sword",   "gun",    "war",      "desert", "sand",  "mountain", "stone",
+    "cat",    "dog",   "wolf",  "rat",     "mouse",   "horse",  "cow",      "sheep",  "crow",  "hawk",     "bee",
+    "animal", "bird",  "fish",  "insect",  "flower",  "tree",   "sky",      "sun",    "moon",  "snow",     "rain",
+    "house",  "field", "ship",  "train",   "plane",   "car",    "none",
 };
 
 std::span<const char* const> occupationList()

@@ -10,8 +10,7 @@ namespace zendary {
 
 bool NamedByOccupation(const std::string& occupation)
 {
-    return occupation == "soldier" || occupation == "farmer" || occupation == "housekeeper" ||
-           occupation == "merchant";
+    return occupation == "soldier" || occupation == "farmer" || occupation == "housekeeper" || occupation == "merchant";
 }
 
 bool Implausible(const PastLifeInput& in)
@@ -20,15 +19,10 @@ bool Implausible(const PastLifeInput& in)
     const std::string& job = in.occupation;
     const std::string& clue = in.clue;
     const bool vehicle = clue == "car" || clue == "plane" || clue == "train";
-    return (job == "athlete" && ad && in.year < 1950) ||
-           ((clue == "car" || clue == "plane") && ad && in.year < 1900) ||
-           (clue == "train" && ad && in.year < 1870) ||
-           (vehicle && bc) ||
-           clue == "god" || clue == "devil" ||
-           (clue == "gun" && ((ad && in.year < 1700) || bc)) ||
-           (job == "athlete" && (in.age > 40 || bc)) ||
-           (job == "slave" && ad && in.year > 1850) ||
-           (bc && in.year > 3000) ||
+    return (job == "athlete" && ad && in.year < 1950) || ((clue == "car" || clue == "plane") && ad && in.year < 1900) ||
+           (clue == "train" && ad && in.year < 1870) || (vehicle && bc) || clue == "god" || clue == "devil" ||
+           (clue == "gun" && ((ad && in.year < 1700) || bc)) || (job == "athlete" && (in.age > 40 || bc)) ||
+           (job == "slave" && ad && in.year > 1850) || (bc && in.year > 3000) ||
            (in.age <= 12 && job != "student" && job != "none");
 }
 
@@ -145,8 +139,8 @@ static bool holds(const PastLifeRule& rule, int distance, const std::string& clu
 {
     if (distance < rule.minDistance || distance > rule.maxDistance)
         return false;
-    if (rule.clues[0] && std::none_of(std::begin(rule.clues), std::end(rule.clues),
-                                      [&](const char* c) { return c && clue == c; }))
+    if (rule.clues[0] &&
+        std::none_of(std::begin(rule.clues), std::end(rule.clues), [&](const char* c) { return c && clue == c; }))
         return false;
     const unsigned all = rule.flags & ~unsigned(R::DreamOrDejaVu);
     if ((have & all) != all)

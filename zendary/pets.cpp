@@ -19,10 +19,9 @@ bool PetsReading(Zendary& z)
     const std::string& name = z.data.petName;
     if (name.empty()) {
         z.ui.stop(kCaption, "Please enter your pet's name!");
-        z.ui.info(kCaption,
-                  "Please enter your pet's name and change the current date if necessary.\n"
-                  "You can select any year from your pet's past, present or future.\n"
-                  "Then click on the PTS button. Your pet's reading will be clearly displayed.    ");
+        z.ui.info(kCaption, "Please enter your pet's name and change the current date if necessary.\n"
+                            "You can select any year from your pet's past, present or future.\n"
+                            "Then click on the PTS button. Your pet's reading will be clearly displayed.    ");
         return false;
     }
     const numerology::Date& date = z.data.selected;

@@ -17,17 +17,17 @@ struct Couples {
 
 // In the order of the sign tables.
 const Couples kCouples[numerology::kSignCount] = {
-    {{Taurus, Virgo, Scorpio, Capricorn, Pisces}, {Aries, Gemini, Leo, Libra, Sagittarius}},         // Capricorn
-    {{Aries, Gemini, Libra, Sagittarius, Aquarius}, {Taurus, Cancer, Virgo, Scorpio, Pisces}},       // Aquarius
-    {{Taurus, Cancer, Scorpio, Capricorn, Pisces}, {Aries, Gemini, Leo, Sagittarius, Aquarius}},     // Pisces
-    {{Aries, Gemini, Leo, Sagittarius, Aquarius}, {Taurus, Cancer, Virgo, Capricorn, Pisces}},       // Aries
-    {{Taurus, Cancer, Virgo, Capricorn, Pisces}, {Aries, Gemini, Leo, Sagittarius, Aquarius}},       // Taurus
-    {{Aries, Gemini, Leo, Libra, Aquarius}, {Taurus, Cancer, Scorpio, Capricorn, Pisces}},           // Gemini
-    {{Taurus, Cancer, Virgo, Scorpio, Pisces}, {Aries, Gemini, Libra, Sagittarius, Aquarius}},       // Cancer
-    {{Aries, Gemini, Leo, Libra, Sagittarius}, {Taurus, Virgo, Scorpio, Capricorn, Pisces}},         // Leo
-    {{Taurus, Cancer, Virgo, Scorpio, Capricorn}, {Aries, Leo, Libra, Sagittarius, Aquarius}},       // Virgo
-    {{Gemini, Leo, Libra, Sagittarius, Aquarius}, {Cancer, Virgo, Scorpio, Capricorn}},              // Libra
-    {{Cancer, Virgo, Scorpio, Capricorn, Pisces}, {Gemini, Leo, Libra, Sagittarius, Aquarius}},      // Scorpio
+    {{Taurus, Virgo, Scorpio, Capricorn, Pisces}, {Aries, Gemini, Leo, Libra, Sagittarius}},            // Capricorn
+    {{Aries, Gemini, Libra, Sagittarius, Aquarius}, {Taurus, Cancer, Virgo, Scorpio, Pisces}},          // Aquarius
+    {{Taurus, Cancer, Scorpio, Capricorn, Pisces}, {Aries, Gemini, Leo, Sagittarius, Aquarius}},        // Pisces
+    {{Aries, Gemini, Leo, Sagittarius, Aquarius}, {Taurus, Cancer, Virgo, Capricorn, Pisces}},          // Aries
+    {{Taurus, Cancer, Virgo, Capricorn, Pisces}, {Aries, Gemini, Leo, Sagittarius, Aquarius}},          // Taurus
+    {{Aries, Gemini, Leo, Libra, Aquarius}, {Taurus, Cancer, Scorpio, Capricorn, Pisces}},              // Gemini
+    {{Taurus, Cancer, Virgo, Scorpio, Pisces}, {Aries, Gemini, Libra, Sagittarius, Aquarius}},          // Cancer
+    {{Aries, Gemini, Leo, Libra, Sagittarius}, {Taurus, Virgo, Scorpio, Capricorn, Pisces}},            // Leo
+    {{Taurus, Cancer, Virgo, Scorpio, Capricorn}, {Aries, Leo, Libra, Sagittarius, Aquarius}},          // Virgo
+    {{Gemini, Leo, Libra, Sagittarius, Aquarius}, {Cancer, Virgo, Scorpio, Capricorn}},                 // Libra
+    {{Cancer, Virgo, Scorpio, Capricorn, Pisces}, {Gemini, Leo, Libra, Sagittarius, Aquarius}},         // Scorpio
     {{Aries, Leo, Libra, Sagittarius, Aquarius}, {Taurus, Cancer, Virgo, Scorpio, Capricorn, Pisces}},  // Sagittarius
 };
 

@@ -21,12 +21,12 @@ struct SignAssociations {
 };
 
 struct SignTexts {
-    const char* profile;   // name, date range, portrait
+    const char* profile;  // name, date range, portrait
     const char* love;
     const char* body;
-    const char* food;      // a paragraph the daily report adds to the body text
+    const char* food;  // a paragraph the daily report adds to the body text
     const char* wealth;
-    const char* links;     // where the sign's symbol comes from
+    const char* links;  // where the sign's symbol comes from
     SignAssociations associations;
     const char* traits;    // "Negative ... traits" and their list
     const char* positive;  // "Positive ... traits" and their list, for the daily report

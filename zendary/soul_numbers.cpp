@@ -36,8 +36,8 @@ bool parentSoulNumber(Zendary& z, const Date& date, const char* label, const cha
 {
     if (!z.DatesValid())
         return false;
-    const std::string block = std::string(label) + std::to_string(date.month) + " " + std::to_string(date.day) +
-                              " " + std::to_string(date.year);
+    const std::string block = std::string(label) + std::to_string(date.month) + " " + std::to_string(date.day) + " " +
+                              std::to_string(date.year);
     if (!z.ParentsAges() || !z.confirmDateChanges(kFamilyCaption, kQuestion + block))
         return false;
     showSoul(z, caption, lead, BirthdayDigit(date.month, date.day, date.year));

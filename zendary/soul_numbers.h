@@ -5,9 +5,9 @@
 
 namespace zendary {
 
-bool YourSoulNumbers(Zendary& z);    // YNS
-bool MotherSoulNumber(Zendary& z);   // MNS
-bool FatherSoulNumber(Zendary& z);   // FNS
+bool YourSoulNumbers(Zendary& z);   // YNS
+bool MotherSoulNumber(Zendary& z);  // MNS
+bool FatherSoulNumber(Zendary& z);  // FNS
 
 struct SoulNumbers {
     int soul = 0, goodLuck = 0, badLuck = 0;

@@ -28,8 +28,8 @@ bool soulmateGate(Zendary& z)
     asked = {d.firstName, d.secondName};
     const std::string text = "Is this information accurate?\n\nFirst Individual's Name:\t" + d.firstName +
                              "\nFirst Individual's Birthday:\t" + numerology::DateColumns(d.first) +
-                             "\nSecond Individual's Name:\t" + d.secondName +
-                             "\nSecond Individual's Birthday:\t" + numerology::DateColumns(d.second) + "\n";
+                             "\nSecond Individual's Name:\t" + d.secondName + "\nSecond Individual's Birthday:\t" +
+                             numerology::DateColumns(d.second) + "\n";
     if (z.ui.askYesNo(kCaption, text))
         return true;
     z.ui.stop(kCaption, "Please correct any mistakes and try again!");
@@ -63,9 +63,9 @@ bool SoulmateReport(Zendary& z)
     const PersonalData& d = z.data;
     const std::string baseName = std::to_string(d.selected.month) + "-" + std::to_string(d.selected.day) + "-" +
                                  std::to_string(d.selected.year) + " " + d.firstName + " and " + d.secondName;
-    pairing::StorePairReport(z.services, baseName,
-                             pairing::ReportHeading(d.firstName, d.secondName) +
-                                 pairing::ReportSections(facts(d), true));
+    pairing::StorePairReport(
+        z.services, baseName,
+        pairing::ReportHeading(d.firstName, d.secondName) + pairing::ReportSections(facts(d), true));
     return true;
 }
 

@@ -34,9 +34,9 @@ bool SportsNumerology(Zendary& z)
                             "the SNR button. The prediction will be clearly displayed.");
         return false;
     }
-    const std::string text = "Is this information accurate?          \n\nFirst Team:\t" + d.team1 +
-                             "\nSecond Team:\t" + d.team2 + "\nGame Date:\t" + std::to_string(d.selected.month) +
-                             "  " + std::to_string(d.selected.day) + "  " + std::to_string(d.selected.year);
+    const std::string text = "Is this information accurate?          \n\nFirst Team:\t" + d.team1 + "\nSecond Team:\t" +
+                             d.team2 + "\nGame Date:\t" + std::to_string(d.selected.month) + "  " +
+                             std::to_string(d.selected.day) + "  " + std::to_string(d.selected.year);
     if (!z.confirm(kCaption, text))
         return false;
     z.ui.info(kCaption, SportsVerdict(d.team1, d.team2, d.selected));

@@ -5,7 +5,6 @@
 
 namespace zendary {
 
-
 static const char* const kBirthdayError = "BIRTHDAY ERROR";
 static const char* const kPastLivesError = "PAST LIVES ERROR";
 
@@ -65,9 +64,8 @@ bool Zendary::PastLifeFields()
         return false;
     }
     if (year >= data.own.year) {
-        ui.stop(kPastLivesError,
-                "You have selected a year after or when you were born! "
-                "To receive your past life reading please select a year before you were born!");
+        ui.stop(kPastLivesError, "You have selected a year after or when you were born! "
+                                 "To receive your past life reading please select a year before you were born!");
         return false;
     }
     return true;
@@ -96,8 +94,8 @@ bool Zendary::ConfirmationBox(const std::string& caption, const std::string& lea
     if (form == ConfirmForm::Full) {
         text = leadIn + numerology::BirthdayLines(data.own, data.mother, data.father, data.selected);
     } else {
-        text = "Is this information accurate?          \n\nYour Birthday\t" + std::to_string(data.own.month) +
-               "  " + std::to_string(data.own.day) + "  " + std::to_string(data.own.year);
+        text = "Is this information accurate?          \n\nYour Birthday\t" + std::to_string(data.own.month) + "  " +
+               std::to_string(data.own.day) + "  " + std::to_string(data.own.year);
     }
     return confirmDateChanges(caption, text);
 }

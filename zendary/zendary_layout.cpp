@@ -211,8 +211,8 @@ QGroupBox* mentalGroup(QWidget* parent)
     grid->addWidget(makeDropDown(group, 1006, "select color here", items(colorList())), 0, 1);
     grid->addWidget(makeDropDown(group, 1007, "select shape here", items(shapeList())), 0, 2);
     const ButtonRow buttons[] = {
-        {1098, "NEX", "mental power - numbers"}, {1099, "CEX", "mental power - colors"},
-        {1100, "FEX", "mental power - shapes"},  {1101, "DEV", "develop mental powers"},
+        {1098, "NEX", "mental power - numbers"},  {1099, "CEX", "mental power - colors"},
+        {1100, "FEX", "mental power - shapes"},   {1101, "DEV", "develop mental powers"},
         {1102, "FTU", "fine-tune mental powers"}, {1103, "CIR", "check mental power"},
     };
     for (int i = 0; i < 6; ++i)

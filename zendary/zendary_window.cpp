@@ -20,30 +20,47 @@ const shell::HelpSpec kZendaryHelp = {
 
 static const char* const kProgramCaption = "Zendary";
 
-ZendaryWindow::ZendaryWindow(shell::Services& services)
-    : ProgramDialog(services, {"&About Zendary 2000", "COPYRIGHT",
-                               "Zendary 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
-      core_(services)
+ZendaryWindow::ZendaryWindow(shell::Services& services) :
+    ProgramDialog(services, {"&About Zendary 2000", "COPYRIGHT",
+                             "Zendary 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
+    core_(services)
 {
     PersonalData& d = core_.data;
     fields_ = {
-        Field::number(1024, d.own.month, 1, 12),      Field::number(1025, d.own.day, 1, 31),
-        Field::number(1026, d.own.year, 1800, 2099),  Field::number(1027, d.mother.month, 1, 12),
-        Field::number(1029, d.mother.day, 1, 31),     Field::number(1030, d.mother.year, 1800, 2099),
-        Field::number(1031, d.father.month, 1, 12),   Field::number(1032, d.father.day, 1, 31),
-        Field::number(1033, d.father.year, 1800, 2099), Field::number(1034, d.selected.month, 1, 12),
-        Field::number(1035, d.selected.day, 1, 31),   Field::number(1036, d.selected.year, 1800, 2099),
-        Field::text(1071, d.dream, 50),               Field::text(1002, d.occupation, 55),
-        Field::number(1076, d.pastYear, 0, 9000),     Field::number(1079, d.pastAge, 0, 99),
-        Field::text(1020, d.superstition, 100),       Field::text(1014, d.clue, 55),
-        Field::text(1094, d.message, 50000),          Field::text(1110, d.firstName, 75),
-        Field::text(1111, d.secondName, 75),          Field::number(1038, d.first.month, 1, 12),
-        Field::number(1105, d.first.day, 1, 31),      Field::number(1106, d.first.year, 1800, 2099),
-        Field::number(1107, d.second.month, 1, 12),   Field::number(1108, d.second.day, 1, 31),
-        Field::number(1109, d.second.year, 1800, 2099), Field::text(1104, d.number, 25),
-        Field::text(1006, d.color, 25),               Field::text(1007, d.shape, 25),
-        Field::text(1116, d.nameYearName, 50),        Field::text(1118, d.petName, 50),
-        Field::text(1120, d.spellName, 80),           Field::text(1122, d.team1, 80),
+        Field::number(1024, d.own.month, 1, 12),
+        Field::number(1025, d.own.day, 1, 31),
+        Field::number(1026, d.own.year, 1800, 2099),
+        Field::number(1027, d.mother.month, 1, 12),
+        Field::number(1029, d.mother.day, 1, 31),
+        Field::number(1030, d.mother.year, 1800, 2099),
+        Field::number(1031, d.father.month, 1, 12),
+        Field::number(1032, d.father.day, 1, 31),
+        Field::number(1033, d.father.year, 1800, 2099),
+        Field::number(1034, d.selected.month, 1, 12),
+        Field::number(1035, d.selected.day, 1, 31),
+        Field::number(1036, d.selected.year, 1800, 2099),
+        Field::text(1071, d.dream, 50),
+        Field::text(1002, d.occupation, 55),
+        Field::number(1076, d.pastYear, 0, 9000),
+        Field::number(1079, d.pastAge, 0, 99),
+        Field::text(1020, d.superstition, 100),
+        Field::text(1014, d.clue, 55),
+        Field::text(1094, d.message, 50000),
+        Field::text(1110, d.firstName, 75),
+        Field::text(1111, d.secondName, 75),
+        Field::number(1038, d.first.month, 1, 12),
+        Field::number(1105, d.first.day, 1, 31),
+        Field::number(1106, d.first.year, 1800, 2099),
+        Field::number(1107, d.second.month, 1, 12),
+        Field::number(1108, d.second.day, 1, 31),
+        Field::number(1109, d.second.year, 1800, 2099),
+        Field::text(1104, d.number, 25),
+        Field::text(1006, d.color, 25),
+        Field::text(1007, d.shape, 25),
+        Field::text(1116, d.nameYearName, 50),
+        Field::text(1118, d.petName, 50),
+        Field::text(1120, d.spellName, 80),
+        Field::text(1122, d.team1, 80),
         Field::text(1123, d.team2, 80),
     };
     loadBirthdays();
@@ -141,7 +158,8 @@ void ZendaryWindow::saveBirthdays()
     const auto profile = shell::openProfile(services().paths, "zendary");
     const Date* dates[] = {&core_.data.own, &core_.data.mother, &core_.data.father};
     for (int i = 0; i < 3; ++i)
-        profile->setValue(kBirthdayKeys[i], QString("%1 %2 %3").arg(dates[i]->month).arg(dates[i]->day).arg(dates[i]->year));
+        profile->setValue(kBirthdayKeys[i],
+                          QString("%1 %2 %3").arg(dates[i]->month).arg(dates[i]->day).arg(dates[i]->year));
     profile->sync();
 }
 

@@ -10,9 +10,10 @@ namespace {
 // A message that reads like a letter: words of mixed case, blanks, punctuation and lines.
 std::string letterLikeMessage(std::size_t length)
 {
-    static const char* const words[] = {"Dear", "friend", "I", "remember", "the", "river", "where", "we",
-                                        "met", "Tomorrow", "bring", "your", "map", "and", "our", "secret",
-                                        "Regards", "Ruth", "42", "Zoe", "travel", "north,", "quietly."};
+    static const char* const words[] = {"Dear",  "friend", "I",      "remember", "the",     "river",
+                                        "where", "we",     "met",    "Tomorrow", "bring",   "your",
+                                        "map",   "and",    "our",    "secret",   "Regards", "Ruth",
+                                        "42",    "Zoe",    "travel", "north,",   "quietly."};
     std::string text;
     unsigned seed = 12345;
     while (text.size() < length) {

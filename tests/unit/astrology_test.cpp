@@ -10,9 +10,8 @@ using numerology::Sign;
 
 namespace {
 
-const Sign kAllSigns[] = {Sign::Capricorn, Sign::Aquarius, Sign::Pisces, Sign::Aries,
-                          Sign::Taurus,    Sign::Gemini,   Sign::Cancer, Sign::Leo,
-                          Sign::Virgo,     Sign::Libra,    Sign::Scorpio, Sign::Sagittarius};
+const Sign kAllSigns[] = {Sign::Capricorn, Sign::Aquarius, Sign::Pisces, Sign::Aries, Sign::Taurus,  Sign::Gemini,
+                          Sign::Cancer,    Sign::Leo,      Sign::Virgo,  Sign::Libra, Sign::Scorpio, Sign::Sagittarius};
 
 const AstroTable kTables[] = {AstroTable::Love,   AstroTable::Body,    AstroTable::Wealth, AstroTable::Links,
                               AstroTable::Traits, AstroTable::Couples, AstroTable::Careers};
@@ -71,8 +70,8 @@ TEST(AstrologyTexts, ProfilesOpenWithDateRangeTitlePlanetSymbolHouseAndElement)
     };
     for (const Portrait& p : portraits) {
         const std::string name = numerology::SignName(p.sign);
-        const std::string opening = upper(name) + "\n\n" + p.range + "\n\nThe " + p.title + " of the Zodiac, " +
-                                    name + " is ruled by " + p.planet + ", and its symbol is the " + p.symbol +
+        const std::string opening = upper(name) + "\n\n" + p.range + "\n\nThe " + p.title + " of the Zodiac, " + name +
+                                    " is ruled by " + p.planet + ", and its symbol is the " + p.symbol +
                                     ". Its natural place is the " + p.house + " HOUSE,";
         const std::string profile = signTexts(p.sign).profile;
         ASSERT_TRUE(startsWith(profile, opening)) << name;
@@ -100,8 +99,8 @@ TEST(AstrologyTexts, LongTextsRunToSeveralSentences)
 
 TEST(AstrologyTexts, TraitsAndCareersHaveTheirHeadingsAndLists)
 {
-    const std::pair<Sign, const char*> adjectives[] = {{Sign::Aries, "Arian"}, {Sign::Leo, "Leonian"},
-                                                       {Sign::Capricorn, "Capricornian"}, {Sign::Pisces, "Piscean"}};
+    const std::pair<Sign, const char*> adjectives[] = {
+        {Sign::Aries, "Arian"}, {Sign::Leo, "Leonian"}, {Sign::Capricorn, "Capricornian"}, {Sign::Pisces, "Piscean"}};
     for (auto [sign, adjective] : adjectives) {
         const std::string heading = upper(numerology::SignName(sign)) + "\n\n";
         EXPECT_TRUE(startsWith(signTexts(sign).traits, heading + "Negative " + adjective + " traits\n\n"));
@@ -120,8 +119,8 @@ TEST(AstrologyTexts, TraitsAndCareersHaveTheirHeadingsAndLists)
 
 TEST(AstrologyTexts, ElementBoxesInTheirOrder)
 {
-    const char* headings[] = {"Zodiac Attraction\n\n", "The Fire Signs\n\n", "The Earth Signs\n\n",
-                              "The Air Signs\n\n", "The Water Signs\n\n"};
+    const char* headings[] = {"Zodiac Attraction\n\n", "The Fire Signs\n\n", "The Earth Signs\n\n", "The Air Signs\n\n",
+                              "The Water Signs\n\n"};
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(startsWith(elementTexts()[i], headings[i])) << i;
 }
@@ -156,9 +155,8 @@ TEST(AstrologyCouples, TheOtherSignsFollowTheFixedTable)
     for (auto [sign, both] : lists) {
         const std::string name = numerology::SignName(sign), pair = both;
         const std::size_t bar = pair.find('|');
-        EXPECT_EQ(couplesEntry(sign), upper(name) + "\n\n" + name + " most compatible signs\n\n" +
-                                          pair.substr(0, bar) + "\n\n" + name + " least compatible signs\n\n" +
-                                          pair.substr(bar + 1));
+        EXPECT_EQ(couplesEntry(sign), upper(name) + "\n\n" + name + " most compatible signs\n\n" + pair.substr(0, bar) +
+                                          "\n\n" + name + " least compatible signs\n\n" + pair.substr(bar + 1));
     }
 }
 

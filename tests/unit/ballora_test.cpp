@@ -194,8 +194,8 @@ TEST(BalloraChecks, InTheirOrder)
     EXPECT_EQ(texts[4], "Please select max number for your lottery game from the drop down box only!    ");
     EXPECT_EQ(fake.ui.boxes[5].icon, shell::Icon::Question);
     EXPECT_EQ(texts[6], "Please correct any mistakes and try again!    ");
-    EXPECT_EQ(fake.ui.captions(), (std::vector<std::string>{"DATE ERROR", "DATE ERROR", "BALLORA", "BALLORA",
-                                                            "BALLORA", "BALLORA", "BALLORA"}));
+    EXPECT_EQ(fake.ui.captions(), (std::vector<std::string>{"DATE ERROR", "DATE ERROR", "BALLORA", "BALLORA", "BALLORA",
+                                                            "BALLORA", "BALLORA"}));
     EXPECT_EQ(fake.ui.boxes[6].icon, shell::Icon::Stop);
 
     fake.ui.answers.push_back(shell::Answer::Yes);
@@ -222,7 +222,8 @@ TEST(BalloraReport, WrittenThenOffered)
     EXPECT_EQ(contentOf(path), ReportText(b.data));
     ASSERT_EQ(fake.ui.boxes.size(), 3u);
     EXPECT_EQ(fake.ui.boxes[1].text, "REPORT WAS CREATED SUCCESSFULLY!\n____________________________________\n\n"
-                                     "REPORT LOCATION:\n\n" + folder + "     \n\nREPORT NAME:\n\n" + path + "     ");
+                                     "REPORT LOCATION:\n\n" +
+                                         folder + "     \n\nREPORT NAME:\n\n" + path + "     ");
     EXPECT_EQ(fake.ui.boxes[2].caption, "BALLORA REPORT");
     EXPECT_EQ(fake.ui.boxes[2].text, "Do you want to view your report now?    ");
     EXPECT_EQ(fake.opener.opened, std::vector<std::string>{path});

@@ -34,9 +34,8 @@ TEST(DailyReportName, MonthDayYearWithoutLeadingZeros)
 
 TEST(DailyReportHtml, EveryLineAParagraphLongLinesInPieces)
 {
-    const std::string header =
-        "<HTML><HEAD><!-- Copyright (C) 2000-2026 Mystorin. For entertainment purposes only. -->"
-        "</HEAD><STRONG><BODY BGCOLOR=\"#F00000\" TEXT=\"#FFFF00\"><H4><P>\n";
+    const std::string header = "<HTML><HEAD><!-- Copyright (C) 2000-2026 Mystorin. For entertainment purposes only. -->"
+                               "</HEAD><STRONG><BODY BGCOLOR=\"#F00000\" TEXT=\"#FFFF00\"><H4><P>\n";
     const std::string footer = "</H4></STRONG></BODY></HTML>\n";
     const std::string a398(398, 'a'), b102(102, 'b');
     EXPECT_EQ(reportHtml("TITLE\n\nx < y & \"z\"\n" + a398 + b102 + "\n" + a398),

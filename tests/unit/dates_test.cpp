@@ -61,9 +61,8 @@ TEST(DateText, MonthNameDayAndYear)
 TEST(BirthdayLines, OneDigitNumbersGetThreeSpaces)
 {
     const Date own{3, 14, 1975}, mother{10, 2, 1950}, father{12, 31, 1945}, selected{1, 1, 2000};
-    EXPECT_EQ(BirthdayLines(own, mother, father, selected),
-              "Your Birthday\t\t3   14 1975\n"
-              "Your Mother's Birthday\t10 2   1950\n"
-              "Your Father's Birthday\t12 31 1945\n"
-              "Selected Date\t\t1   1   2000");
+    EXPECT_EQ(BirthdayLines(own, mother, father, selected), "Your Birthday\t\t3   14 1975\n"
+                                                            "Your Mother's Birthday\t10 2   1950\n"
+                                                            "Your Father's Birthday\t12 31 1945\n"
+                                                            "Selected Date\t\t1   1   2000");
 }

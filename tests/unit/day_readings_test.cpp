@@ -54,14 +54,14 @@ TEST(DayRules, UnluckyNumbersMoveAwayFromLuckyOnes)
 
 TEST(DayRules, PercentageRows)
 {
-    EXPECT_EQ(PercentageFor(Percentage::LifePower, kOnes, 1, 13), 70);     // d = s0, odd day
-    EXPECT_EQ(PercentageFor(Percentage::SpiritPower, kOnes, 2, 14), 100);  // d = s1, even day
-    EXPECT_EQ(PercentageFor(Percentage::PersonalLuck, kOnes, 3, 10), 100); // d = s3
-    EXPECT_EQ(PercentageFor(Percentage::BusinessLuck, kOnes, 3, 9), 70);   // d = s3, day divisible by 3
-    EXPECT_EQ(PercentageFor(Percentage::BusinessLuck, kOnes, 4, 8), 50);   // d = s2, day divisible by 4
+    EXPECT_EQ(PercentageFor(Percentage::LifePower, kOnes, 1, 13), 70);      // d = s0, odd day
+    EXPECT_EQ(PercentageFor(Percentage::SpiritPower, kOnes, 2, 14), 100);   // d = s1, even day
+    EXPECT_EQ(PercentageFor(Percentage::PersonalLuck, kOnes, 3, 10), 100);  // d = s3
+    EXPECT_EQ(PercentageFor(Percentage::BusinessLuck, kOnes, 3, 9), 70);    // d = s3, day divisible by 3
+    EXPECT_EQ(PercentageFor(Percentage::BusinessLuck, kOnes, 4, 8), 50);    // d = s2, day divisible by 4
     EXPECT_EQ(PercentageFor(Percentage::PersonalLuck, kOnes, 4, 7), 50);
-    EXPECT_EQ(PercentageFor(Percentage::PersonalLuck, kOnes, 7, 7), 60);   // none of them
-    EXPECT_EQ(PercentageFor(Percentage::LifePower, kOnes, 6, 12), 20);     // d = s4
+    EXPECT_EQ(PercentageFor(Percentage::PersonalLuck, kOnes, 7, 7), 60);  // none of them
+    EXPECT_EQ(PercentageFor(Percentage::LifePower, kOnes, 6, 12), 20);    // d = s4
     EXPECT_EQ(PercentageFor(Percentage::LifePower, kOnes, 6, 13), 10);
     EXPECT_EQ(PercentageFor(Percentage::PersonalLuck, kOnes, 6, 18), 30);
 }

@@ -29,8 +29,7 @@ std::string headingFor(std::string_view dream)
 int position(std::string_view keyword)
 {
     const auto table = DreamTable();
-    const auto it = std::find_if(table.begin(), table.end(),
-                                 [&](const DreamEntry& e) { return keyword == e.keyword; });
+    const auto it = std::find_if(table.begin(), table.end(), [&](const DreamEntry& e) { return keyword == e.keyword; });
     return it == table.end() ? -1 : int(it - table.begin());
 }
 
@@ -56,45 +55,45 @@ TEST(DreamTable, EntriesKindsAndSynonymsAreAsDocumented)
 {
     // Test order, as documented: synonyms share a text, a bracketed keyword must match whole.
     const auto documented = ReadKeywordGroups(
-    "airplane / plane; ancestor; angel; ant; apple; argument / quarrel; bab / kid; baggage / luggage; "
-    "balloon; ball; [bar]; bell; bird; blood; boat / [ship]; bridge; buffalo; [car] / [cars]; cave; "
-    "child; cat; circus; cit; climb; coat; color / white / black / red / blue; [cloth]; [clothes]; "
-    "cloud; corpse; criminal / burglar; crown; coffin; cow; crab; cry / tear; danc; death; deer; "
-    "debt; devil / satan; doctor / nurse; doll; dog; door; dragon; drink; eat / food; farm; fight / "
-    "struggl; firework; fish; face; fall; fence; [fire]; flood; flower / plant; fog; foliage; gate; "
-    "gift / present; god; helicopter; hid; ghost; grave; [hair]; hill / mountain; horse; house / "
-    "home; ill / sick; [ice]; jewelry; island; jail / prison; journey / trip; key; king; kiss; "
-    "letter; [light]; lock; kill; kitchen; kni; [lights]; [lightening]; lion; machine; map; marriage; "
-    "mask; maze; meadow; monster; mirrow; money; moon; mud; [music] / song / sing; viola / guitar; "
-    "nudity; nun; night; number / digit; ocean; orgasm; pack; party / celebrate; passenger / "
-    "companion; path; penis; people; penny; pen; pig; priest / monk / rabbi; [rain]; [rainbow]; rat / "
-    "mouse / [mise]; read; rice / field; rock / stone; rope; boss / supervisor / manager; friend; "
-    "spouse / boyfriend / girlfriend; strange; love; postman; queen; fly; rape; relative; restaurant; "
-    "right; river / lake; road; run; university / school / college; scissor; seed; self / yourself; "
-    "sex; skeleton; soap; stai; store; suicide; swim; shrimp; sky; snake; snow; soldier; star; sweat; "
-    "teeth / tooth; temple; thie; thunder; tree; toilet; town; umbrel; tele / phone; tunnel; vagin; "
-    "vampire; [wall] / [walls]; wallet; weapon; wheel; window; witch; wash; water; well; wife; wind; "
-    "wom; zip; abroad; abuse; accus; acrobat; adulter; advertise; afraid / fear; age; air; alarm; "
-    "album; alley; alligator / crocodile; altar; anchor; anger; ape; apparel; architect / build; arm "
-    "/ [hand]; arrow; ashe; attic; attorney / lawyer; auction / sale / [shopping]; ax; bake / baking; "
-    "balcony; bank; baptism; [barber] / hairdr; barn; barometer; baseball / football / basketball; "
-    "bath; bat; bean; [bear]; beard; bed; [bee] / [bees]; beetle; behead; belt; bible; bicycle / "
-    "bike; blind; book; boot; box / chest; bracelet; bride / groom; brush / hairbrush; butterfly; "
-    "cake / cookie / pastry; calendar; camel; camera; cancer; candle; cand; [cards] / gambl; carrot; "
-    "cavalry; cemet; chain; cheese; chess; chocolate; clay; clock / watch; coffee; coin; comet / "
-    "meteo; compass; crow; dead; desert; diamond; disease; dwarf; eagle / hawk; earri; eclipse; egg; "
-    "elevator; family; fireman; flea; flour; fork / spoon; fruit; garlic; gas; gold; grape; hail; "
-    "gyps; handcuff; hat; heaven; hell; helmet; hiss; honey; ice cream; ivory; [labyrinth]; [lace] / "
-    "lingere; lamp; lemon; locust; mad; medal / reward; measle; milk; nail; napkin; neighbor; nut; "
-    "obelisk / monument; obituary; oil; onion; owl; paradi; perfume / colon; piano; [pipe] / cigar; "
-    "pistol / gun / rifle; pray; pyramid; roof; rose; shampoo; shark; shipwreck / disaster; skull; "
-    "talisman / symbol; tea; train / locomoti; turtle; veil; vermin / bacteria; vine / vodka / alco; "
-    "voice; volcano / lava; whale; wasp; whip; wolf; drill; fountain; gym; [mother-in-law] / [mother "
-    "in law] / [motherinlaw]; poppy; postcard / [card]; pregnancy; razor; stove; urn; internet / www "
-    "/ online; refrig; compute / pc / mac; radio; table / desk; carpet / rug; space / cosmos; "
-    "picture; sugar; salt; button; smoke; worm; [shoe] / [shoes] / [sandals]; [poster]; [sofa] / "
-    "[couch]; [beach]; [celebrity] / [celebrities]; [ring]; [paper]; [sword]; [walk] / [walking]; "
-    "[sun]");
+        "airplane / plane; ancestor; angel; ant; apple; argument / quarrel; bab / kid; baggage / luggage; "
+        "balloon; ball; [bar]; bell; bird; blood; boat / [ship]; bridge; buffalo; [car] / [cars]; cave; "
+        "child; cat; circus; cit; climb; coat; color / white / black / red / blue; [cloth]; [clothes]; "
+        "cloud; corpse; criminal / burglar; crown; coffin; cow; crab; cry / tear; danc; death; deer; "
+        "debt; devil / satan; doctor / nurse; doll; dog; door; dragon; drink; eat / food; farm; fight / "
+        "struggl; firework; fish; face; fall; fence; [fire]; flood; flower / plant; fog; foliage; gate; "
+        "gift / present; god; helicopter; hid; ghost; grave; [hair]; hill / mountain; horse; house / "
+        "home; ill / sick; [ice]; jewelry; island; jail / prison; journey / trip; key; king; kiss; "
+        "letter; [light]; lock; kill; kitchen; kni; [lights]; [lightening]; lion; machine; map; marriage; "
+        "mask; maze; meadow; monster; mirrow; money; moon; mud; [music] / song / sing; viola / guitar; "
+        "nudity; nun; night; number / digit; ocean; orgasm; pack; party / celebrate; passenger / "
+        "companion; path; penis; people; penny; pen; pig; priest / monk / rabbi; [rain]; [rainbow]; rat / "
+        "mouse / [mise]; read; rice / field; rock / stone; rope; boss / supervisor / manager; friend; "
+        "spouse / boyfriend / girlfriend; strange; love; postman; queen; fly; rape; relative; restaurant; "
+        "right; river / lake; road; run; university / school / college; scissor; seed; self / yourself; "
+        "sex; skeleton; soap; stai; store; suicide; swim; shrimp; sky; snake; snow; soldier; star; sweat; "
+        "teeth / tooth; temple; thie; thunder; tree; toilet; town; umbrel; tele / phone; tunnel; vagin; "
+        "vampire; [wall] / [walls]; wallet; weapon; wheel; window; witch; wash; water; well; wife; wind; "
+        "wom; zip; abroad; abuse; accus; acrobat; adulter; advertise; afraid / fear; age; air; alarm; "
+        "album; alley; alligator / crocodile; altar; anchor; anger; ape; apparel; architect / build; arm "
+        "/ [hand]; arrow; ashe; attic; attorney / lawyer; auction / sale / [shopping]; ax; bake / baking; "
+        "balcony; bank; baptism; [barber] / hairdr; barn; barometer; baseball / football / basketball; "
+        "bath; bat; bean; [bear]; beard; bed; [bee] / [bees]; beetle; behead; belt; bible; bicycle / "
+        "bike; blind; book; boot; box / chest; bracelet; bride / groom; brush / hairbrush; butterfly; "
+        "cake / cookie / pastry; calendar; camel; camera; cancer; candle; cand; [cards] / gambl; carrot; "
+        "cavalry; cemet; chain; cheese; chess; chocolate; clay; clock / watch; coffee; coin; comet / "
+        "meteo; compass; crow; dead; desert; diamond; disease; dwarf; eagle / hawk; earri; eclipse; egg; "
+        "elevator; family; fireman; flea; flour; fork / spoon; fruit; garlic; gas; gold; grape; hail; "
+        "gyps; handcuff; hat; heaven; hell; helmet; hiss; honey; ice cream; ivory; [labyrinth]; [lace] / "
+        "lingere; lamp; lemon; locust; mad; medal / reward; measle; milk; nail; napkin; neighbor; nut; "
+        "obelisk / monument; obituary; oil; onion; owl; paradi; perfume / colon; piano; [pipe] / cigar; "
+        "pistol / gun / rifle; pray; pyramid; roof; rose; shampoo; shark; shipwreck / disaster; skull; "
+        "talisman / symbol; tea; train / locomoti; turtle; veil; vermin / bacteria; vine / vodka / alco; "
+        "voice; volcano / lava; whale; wasp; whip; wolf; drill; fountain; gym; [mother-in-law] / [mother "
+        "in law] / [motherinlaw]; poppy; postcard / [card]; pregnancy; razor; stove; urn; internet / www "
+        "/ online; refrig; compute / pc / mac; radio; table / desk; carpet / rug; space / cosmos; "
+        "picture; sugar; salt; button; smoke; worm; [shoe] / [shoes] / [sandals]; [poster]; [sofa] / "
+        "[couch]; [beach]; [celebrity] / [celebrities]; [ring]; [paper]; [sword]; [walk] / [walking]; "
+        "[sun]");
     const auto table = DreamTable();
     ASSERT_EQ(documented.size(), table.size());
     for (size_t i = 0; i < table.size(); ++i) {
@@ -112,22 +111,22 @@ TEST(DreamTable, KeywordsAreUniqueAndWellFormed)
         EXPECT_TRUE(seen.insert(keyword).second) << keyword;
         EXPECT_GE(keyword.size(), 2u);
         EXPECT_LE(keyword.size(), 13u);
-        EXPECT_TRUE(std::all_of(keyword.begin(), keyword.end(),
-                                [](char c) { return (c >= 'a' && c <= 'z') || c == ' ' || c == '-'; }))
-            << keyword;
+        EXPECT_TRUE(std::all_of(keyword.begin(), keyword.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || c == ' ' || c == '-';
+        })) << keyword;
     }
 }
 
 TEST(DreamTable, WholeEntriesAreExactlyTheBracketedOnes)
 {
     const std::vector<std::string_view> expected = {
-        "bar",      "ship",     "car",       "cars",          "cloth",         "clothes",     "fire",
-        "hair",     "ice",      "light",     "lights",        "lightening",    "music",       "rain",
-        "rainbow",  "mise",     "wall",      "walls",         "hand",          "shopping",    "barber",
-        "bear",     "bee",      "bees",      "cards",         "labyrinth",     "lace",        "pipe",
-        "mother-in-law", "mother in law", "motherinlaw", "card", "shoe",        "shoes",       "sandals",
-        "poster",   "sofa",     "couch",     "beach",         "celebrity",     "celebrities", "ring",
-        "paper",    "sword",    "walk",      "walking",       "sun"};
+        "bar",           "ship",          "car",         "cars",    "cloth",      "clothes",     "fire",
+        "hair",          "ice",           "light",       "lights",  "lightening", "music",       "rain",
+        "rainbow",       "mise",          "wall",        "walls",   "hand",       "shopping",    "barber",
+        "bear",          "bee",           "bees",        "cards",   "labyrinth",  "lace",        "pipe",
+        "mother-in-law", "mother in law", "motherinlaw", "card",    "shoe",       "shoes",       "sandals",
+        "poster",        "sofa",          "couch",       "beach",   "celebrity",  "celebrities", "ring",
+        "paper",         "sword",         "walk",        "walking", "sun"};
     std::vector<std::string_view> whole;
     for (const DreamEntry& entry : DreamTable())
         if (entry.match == Match::Whole)
@@ -142,8 +141,8 @@ TEST(DreamTable, KeepsTheOrderOfItsBlocks)
     EXPECT_STREQ(table.back().keyword, "sun");
     // Last and first keywords of neighbouring blocks, and the pairs whose order decides.
     const std::vector<std::pair<const char*, const char*>> before = {
-        {"map", "marriage"}, {"zip", "abroad"}, {"fruit", "garlic"}, {"bath", "bat"},
-        {"penny", "pen"},    {"machine", "mac"}, {"balloon", "ball"}, {"candle", "cand"},
+        {"map", "marriage"}, {"zip", "abroad"},     {"fruit", "garlic"},  {"bath", "bat"},
+        {"penny", "pen"},    {"machine", "mac"},    {"balloon", "ball"},  {"candle", "cand"},
         {"death", "dead"},   {"ship", "shipwreck"}, {"ice", "ice cream"}, {"arm", "hand"}};
     for (const auto& [first, second] : before) {
         ASSERT_GE(position(first), 0) << first;
@@ -184,8 +183,7 @@ TEST(DreamTable, TextsAreHeadingBlankLineAndMeaning)
         EXPECT_EQ(head.find('\n'), std::string::npos) << text;
         for (size_t at; (at = head.find(" or ")) != std::string::npos;)
             head.erase(at, 4);
-        EXPECT_TRUE(std::none_of(head.begin(), head.end(), [](unsigned char c) { return std::islower(c); }))
-            << text;
+        EXPECT_TRUE(std::none_of(head.begin(), head.end(), [](unsigned char c) { return std::islower(c); })) << text;
         EXPECT_GT(text.size(), blank + 2) << text;
     }
 }

@@ -65,10 +65,9 @@ TEST(DuovellGate, AsksOnceForTheSameNames)
     EXPECT_TRUE(f.duo.PairReadingButton(pairing::PairKind::Love));
     ASSERT_EQ(f.ui.boxes.size(), 1u);
     EXPECT_EQ(f.ui.boxes[0].caption, "DUOVELL - LOVE");
-    EXPECT_EQ(f.ui.boxes[0].text,
-              "This reading is based on:\n\nThe Egyptian Book of Dead and The Cabala.\n\n"
-              "_______________________________________\n\n\nJohn Smith and Mary Jones\n\n"
-              "Perfect for each other, real love.");
+    EXPECT_EQ(f.ui.boxes[0].text, "This reading is based on:\n\nThe Egyptian Book of Dead and The Cabala.\n\n"
+                                  "_______________________________________\n\n\nJohn Smith and Mary Jones\n\n"
+                                  "Perfect for each other, real love.");
 }
 
 TEST(DuovellGate, DateRuleComesFirstAndCountsEveryFourthYearAsLeap)

@@ -25,7 +25,8 @@ TEST(SafeFileName, RefusesNamesThatLeaveTheirFolder)
 {
     EXPECT_TRUE(shell::isSafeFileName("3-12-2005.txt"));
     EXPECT_TRUE(shell::isSafeFileName("John Smith..txt"));
-    for (const std::string& name : std::vector<std::string>{"", ".", "..", "../x", "a/b", "a\\b", std::string("a\0b", 3)})
+    for (const std::string& name :
+         std::vector<std::string>{"", ".", "..", "../x", "a/b", "a\\b", std::string("a\0b", 3)})
         EXPECT_FALSE(shell::isSafeFileName(name)) << name;
 }
 

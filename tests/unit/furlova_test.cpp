@@ -20,31 +20,30 @@ RaceData silverWind()
     return d;
 }
 
-const char* const kSilverWindConfirmation =
-    "Is this information accurate?                \n\n"
-    "Selected Date:\t1  1  2000\n"
-    "Horse Name:\tSilver Wind\n"
-    "Jockey Name:\t\n"
-    "Trainer Name:\t\n"
-    "Owner Name:\t\n\n"
-    "Post Position:\t1\n"
-    "Race Distance:\t6 furlongs\n"
-    "Track Surface:\tdirt\n"
-    "Weather:\t\tclear\n"
-    "Classs of Race:\t\n\n"
-    "Medication:\t\n"
-    "Speed of Horse:\t0\n"
-    "Horse Weight:\t115\n"
-    "Horse Age:\t2\n"
-    "Race Track:\t\n";
+const char* const kSilverWindConfirmation = "Is this information accurate?                \n\n"
+                                            "Selected Date:\t1  1  2000\n"
+                                            "Horse Name:\tSilver Wind\n"
+                                            "Jockey Name:\t\n"
+                                            "Trainer Name:\t\n"
+                                            "Owner Name:\t\n\n"
+                                            "Post Position:\t1\n"
+                                            "Race Distance:\t6 furlongs\n"
+                                            "Track Surface:\tdirt\n"
+                                            "Weather:\t\tclear\n"
+                                            "Classs of Race:\t\n\n"
+                                            "Medication:\t\n"
+                                            "Speed of Horse:\t0\n"
+                                            "Horse Weight:\t115\n"
+                                            "Horse Age:\t2\n"
+                                            "Race Track:\t\n";
 
 }  // namespace
 
 TEST(FurlovaLists, DistancesInRacingOrderAndTheOthersSorted)
 {
     const std::vector<std::string> distances = {
-        "4.5 furlongs", "5 furlongs",  "5.5 furlongs", "6 furlongs",  "6.5 furlongs", "7 furlongs",  "1 mile",
-        "1 mile 70 yards", "1 1/16 miles", "1 1/8 miles", "1 1/4 miles", "1 1/2 miles", "1 3/4 miles", "2 miles"};
+        "4.5 furlongs",    "5 furlongs",   "5.5 furlongs", "6 furlongs",  "6.5 furlongs", "7 furlongs",  "1 mile",
+        "1 mile 70 yards", "1 1/16 miles", "1 1/8 miles",  "1 1/4 miles", "1 1/2 miles",  "1 3/4 miles", "2 miles"};
     EXPECT_EQ(DistanceList(), distances);
     EXPECT_EQ(SurfaceList(),
               (std::vector<std::string>{"dirt", "fast", "firm", "frozen", "good", "muddy", "sloppy", "turf"}));
@@ -61,24 +60,23 @@ TEST(FurlovaOdds, SilverWindOnNewYear2000IsTwentyToForty)
     EXPECT_EQ(numerology::NameValue("clear"), 39);
     EXPECT_EQ(OddsTotal(silverWind()), 2463);
     EXPECT_EQ(BandDigit(2463), 5);
-    EXPECT_EQ(ResultText(silverWind(), 5),
-              "This reading is based on the Pythagorean Numerology    \n\n"
-              "Probability of Silver Wind winning is: 20 - 40%");
+    EXPECT_EQ(ResultText(silverWind(), 5), "This reading is based on the Pythagorean Numerology    \n\n"
+                                           "Probability of Silver Wind winning is: 20 - 40%");
 }
 
 TEST(FurlovaOdds, EveryEntryCounts)
 {
     RaceData d;
-    d.horse = "Star 7";         // 65
-    d.jockey = "Al";            // 13
-    d.trainer = "Bo";           // 17
-    d.owner = "Cy";             // 28
-    d.medication = "Bute";      // 48
-    d.raceClass = "Stake";      // 56
-    d.distance = "2 miles";     // 60
-    d.surface = "turf";         // 65
+    d.horse = "Star 7";           // 65
+    d.jockey = "Al";              // 13
+    d.trainer = "Bo";             // 17
+    d.owner = "Cy";               // 28
+    d.medication = "Bute";        // 48
+    d.raceClass = "Stake";        // 56
+    d.distance = "2 miles";       // 60
+    d.surface = "turf";           // 65
     d.weather = "percepitation";  // 151
-    d.raceTrack = "Aqueduct";   // 92
+    d.raceTrack = "Aqueduct";     // 92
     d.postPosition = 15;
     d.age = 12;
     d.weight = 132;
@@ -125,7 +123,7 @@ TEST(FurlovaOdds, LastTwoDigitsPickTheBand)
 
 TEST(FurlovaOdds, TotalsWithoutFourDigitsCountAsOne)
 {
-    EXPECT_EQ(BandDigit(999), 6);    // not 99
+    EXPECT_EQ(BandDigit(999), 6);  // not 99
     EXPECT_EQ(BandDigit(1001), 6);
     EXPECT_EQ(BandDigit(1002), 9);
     EXPECT_EQ(BandDigit(9998), 9);

@@ -57,7 +57,11 @@ TEST(HiddenMessageSkipExtract, AZeroStepLandsOnTheSameCharacterAgain)
 TEST(HiddenMessageSkipExtract, CountsCharactersNotBytes)
 {
     EXPECT_EQ(CharacterCount("\xC3\xA9t\xC3\xA9"), 3u);  // "été"
-    EXPECT_EQ(SkipExtract("\xC3\xA9" "AB\xE2\x82\xAC" "C", 1, {1, 1, 1, 1}), "ABC");
+    EXPECT_EQ(SkipExtract("\xC3\xA9"
+                          "AB\xE2\x82\xAC"
+                          "C",
+                          1, {1, 1, 1, 1}),
+              "ABC");
 }
 
 TEST(HiddenMessageDecoding, FiftyCapitalAsInTheMessageBox)
@@ -120,15 +124,32 @@ TEST(HiddenMessageDecoding, ACapitalZIsLowerCasedAndGivesItsKey)
 TEST(HiddenMessageKeyTable, EveryLetterInEitherCase)
 {
     const char* const expected[26] = {
-        "accident or misfortune",  "boyfriend or girlfriend", "child or children",
-        "death",                   "enemy",                   "friend",
-        "boyfriend or girlfriend", "home",                    "coworker",
-        "holiday or celebration",  "means of transportation", "love",
-        "money or finance",        "night",                   "jewelry",
-        "picture",                 "meeting or appointment",  "relative",
-        "secret",                  "trip or travel",          "personal item",
-        "victory or success",      "work",                    "feelings",
-        "relationship",            "animal",
+        "accident or misfortune",
+        "boyfriend or girlfriend",
+        "child or children",
+        "death",
+        "enemy",
+        "friend",
+        "boyfriend or girlfriend",
+        "home",
+        "coworker",
+        "holiday or celebration",
+        "means of transportation",
+        "love",
+        "money or finance",
+        "night",
+        "jewelry",
+        "picture",
+        "meeting or appointment",
+        "relative",
+        "secret",
+        "trip or travel",
+        "personal item",
+        "victory or success",
+        "work",
+        "feelings",
+        "relationship",
+        "animal",
     };
     for (int i = 0; i < 26; ++i) {
         EXPECT_STREQ(DecodingKey(std::string(1, char('a' + i)) + "xyz"), expected[i]) << char('a' + i);

@@ -32,7 +32,8 @@ TEST(Intuition, ExerciseDigitIsTheOffsetDigitOfTheScramble)
 TEST(Intuition, TablesGiveTheWordOfEveryDrawnValue)
 {
     const char* colors[] = {"white", "red", "yellow", "brown", "yellow", "green", "blue", "black", "red"};
-    const char* shapes[] = {"square", "triangle", "circle", "triangle", "square", "triangle", "square", "circle", "circle"};
+    const char* shapes[] = {"square",   "triangle", "circle", "triangle", "square",
+                            "triangle", "square",   "circle", "circle"};
     const char* signs[] = {"wind", "fire", "water", "earth", "wind", "fire", "earth", "wind", "water"};
     for (int v = 1; v <= 9; ++v) {
         EXPECT_STREQ(ExerciseColor(v), colors[v - 1]);

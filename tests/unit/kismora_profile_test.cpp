@@ -83,7 +83,8 @@ TEST(KismoraProfile, ReadingIsTolerant)
     // A name longer than a short line buffer stays in its own field; texts keep to
     // their length, binary bytes end a value.
     const std::string longName(125, 'n');
-    ASSERT_TRUE(kismora::LoadProfile(folder.write("long.txt", longName + "xyz\n" + std::string(40, 'g') + std::string("\nab\0cd\n", 7)), p));
+    ASSERT_TRUE(kismora::LoadProfile(
+        folder.write("long.txt", longName + "xyz\n" + std::string(40, 'g') + std::string("\nab\0cd\n", 7)), p));
     EXPECT_EQ(p.name, longName);
     EXPECT_EQ(p.gender, std::string(15, 'g'));
     EXPECT_EQ(p.drinking, "ab");

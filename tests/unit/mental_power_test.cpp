@@ -67,11 +67,16 @@ TEST_F(MentalPowerTest, ChoicesMustBeExactlyListItemsCheckedInOrder)
     const struct {
         const char *number, *color, *shape, *refusal;
     } cases[] = {
-        {"", "red", "circle", kNumberRefusal},        {"0", "red", "circle", kNumberRefusal},
-        {"10", "", "", kNumberRefusal},               {"1 ", "red", "circle", kNumberRefusal},
-        {"1", "", "", kColorRefusal},                 {"1", "Red", "circle", kColorRefusal},
-        {"9", "purple", "circle", kColorRefusal},     {"1", "red", "", kShapeRefusal},
-        {"1", "black", "oval", kShapeRefusal},        {"1", "red", "Circle", kShapeRefusal},
+        {"", "red", "circle", kNumberRefusal},
+        {"0", "red", "circle", kNumberRefusal},
+        {"10", "", "", kNumberRefusal},
+        {"1 ", "red", "circle", kNumberRefusal},
+        {"1", "", "", kColorRefusal},
+        {"1", "Red", "circle", kColorRefusal},
+        {"9", "purple", "circle", kColorRefusal},
+        {"1", "red", "", kShapeRefusal},
+        {"1", "black", "oval", kShapeRefusal},
+        {"1", "red", "Circle", kShapeRefusal},
     };
     for (const auto& c : cases) {
         choose(c.number, c.color, c.shape);
@@ -92,9 +97,9 @@ TEST_F(MentalPowerTest, DigitsOfTheWorkedExampleAndTheCenturyEnd)
     EXPECT_EQ(MentalDateDigit({12, 31, 2099}), 0);   // 2142
     EXPECT_EQ(MentalDateDigit({1, 1, 2098}), 0);     // 2100
     EXPECT_EQ(MentalDateDigit({1, 1, 2097}), 1);     // 2099
-    choose("1", "white", "square");                   // 1 + 65 + 81 = 147: 47 gives 3
+    choose("1", "white", "square");                  // 1 + 65 + 81 = 147: 47 gives 3
     EXPECT_EQ(MentalChoiceDigit(z.data), 3);
-    choose("9", "yellow", "triangle");                // 9 + 92 + 86 = 187: 87 gives 7
+    choose("9", "yellow", "triangle");  // 9 + 92 + 86 = 187: 87 gives 7
     EXPECT_EQ(MentalChoiceDigit(z.data), 7);
 }
 

@@ -7,7 +7,7 @@ using namespace zendary;
 TEST(NameYear, YearAnimalsFrom1900To2012)
 {
     const std::pair<int, const char*> cases[] = {
-        {1900, "RAT"}, {1901, "OX"},    {1911, "PIG"},   {1912, "RAT"},     {1970, "DOG"},
+        {1900, "RAT"},   {1901, "OX"},  {1911, "PIG"},    {1912, "RAT"},    {1970, "DOG"},
         {2001, "SNAKE"}, {2007, "PIG"}, {2012, "DRAGON"}, {1903, "RABBIT"}, {1909, "ROOSTER"},
     };
     for (auto [year, animal] : cases) {
@@ -24,8 +24,8 @@ TEST(NameYear, YearBoxLayout)
     EXPECT_EQ(text.rfind("THE YEAR OF DRAGON\n\n", 0), 0u);
     const auto known = text.find("\n\nWELL KNOWN DRAGON\t\t");
     ASSERT_NE(known, std::string::npos);
-    EXPECT_GT(known, 20u);                                   // a sketch stands between
-    EXPECT_GT(text.size(), known + 22);                      // and a name follows
+    EXPECT_GT(known, 20u);                                     // a sketch stands between
+    EXPECT_GT(text.size(), known + 22);                        // and a name follows
     EXPECT_EQ(text.find('\n', known + 2), std::string::npos);  // on the last line
     EXPECT_TRUE(YearAnimalText(1899).empty());
     EXPECT_TRUE(YearAnimalText(2013).empty());

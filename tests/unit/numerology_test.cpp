@@ -8,15 +8,15 @@ TEST(YearDigit, ReducesTheOffsetWithinTheCentury)
 {
     const std::pair<int, int> cases[] = {{1800, 1}, {1808, 9}, {1809, 1}, {1900, 1}, {1905, 6}, {1914, 6},
                                          {1999, 1}, {2000, 1}, {2099, 1}, {1799, 0}, {2100, 0}, {50, 6},
-                                         {150, 0}, {0, 1}, {99, 1}, {-1, 0}, {100, 0}};
+                                         {150, 0},  {0, 1},    {99, 1},   {-1, 0},   {100, 0}};
     for (auto [year, digit] : cases)
         EXPECT_EQ(YearDigit(year), digit) << year;
 }
 
 TEST(DateDigit, FoldsTenToThirtyOneOnly)
 {
-    const std::pair<int, int> cases[] = {{9, 9}, {10, 1}, {18, 9}, {19, 1}, {27, 9}, {28, 1},
-                                         {29, 2}, {31, 4}, {32, 32}, {0, 0}, {1, 1}, {-5, -5}};
+    const std::pair<int, int> cases[] = {{9, 9},  {10, 1}, {18, 9},  {19, 1}, {27, 9}, {28, 1},
+                                         {29, 2}, {31, 4}, {32, 32}, {0, 0},  {1, 1},  {-5, -5}};
     for (auto [n, digit] : cases)
         EXPECT_EQ(DateDigit(n), digit) << n;
 }
@@ -42,8 +42,8 @@ TEST(BirthdayDigit, CombinesMonthDayAndYear)
 
 TEST(NumberDigit, KeepsSmallRemaindersOfHundreds)
 {
-    const std::pair<int, int> cases[] = {{100, 0}, {105, 5}, {109, 9}, {110, 2}, {1799, 1},
-                                         {1800, 1}, {5, 6},   {7, 8},   {9, 1},   {1950, 6}, {99, 1}};
+    const std::pair<int, int> cases[] = {{100, 0}, {105, 5}, {109, 9}, {110, 2},  {1799, 1}, {1800, 1},
+                                         {5, 6},   {7, 8},   {9, 1},   {1950, 6}, {99, 1}};
     for (auto [n, digit] : cases)
         EXPECT_EQ(NumberDigit(n), digit) << n;
 }
@@ -98,9 +98,9 @@ TEST(StarNumbers, FatherEqualToTheSumIsDoubled)
 
 TEST(DayNumber, FoldsTheSelectedDate)
 {
-    EXPECT_EQ(DayNumber({1, 5, 1999}), 7);     // 1 + 5 + 1
-    EXPECT_EQ(DayNumber({12, 31, 2099}), 8);   // 3 + 4 + 1
-    EXPECT_EQ(DayNumber({9, 9, 1908}), 9);     // 27
+    EXPECT_EQ(DayNumber({1, 5, 1999}), 7);    // 1 + 5 + 1
+    EXPECT_EQ(DayNumber({12, 31, 2099}), 8);  // 3 + 4 + 1
+    EXPECT_EQ(DayNumber({9, 9, 1908}), 9);    // 27
 }
 
 TEST(RatingText, HasOneBlankEachSide)

@@ -141,11 +141,11 @@ TEST(CoupleType, EveryCombination)
         bool single1, single2, male1, male2;
         int type;
     } cases[] = {
-        {true, true, true, false, 3},   {true, true, false, true, 3},   {true, true, true, true, 1},
-        {true, true, false, false, 1},  {false, false, true, false, 2}, {false, false, false, true, 2},
+        {true, true, true, false, 3},   {true, true, false, true, 3},    {true, true, true, true, 1},
+        {true, true, false, false, 1},  {false, false, true, false, 2},  {false, false, false, true, 2},
         {false, false, true, true, 1},  {false, false, false, false, 1}, {true, false, true, false, 1},
-        {true, false, false, true, 1},  {true, false, true, true, 1},   {true, false, false, false, 1},
-        {false, true, true, false, 1},  {false, true, false, true, 1},  {false, true, true, true, 1},
+        {true, false, false, true, 1},  {true, false, true, true, 1},    {true, false, false, false, 1},
+        {false, true, true, false, 1},  {false, true, false, true, 1},   {false, true, true, true, 1},
         {false, true, false, false, 1},
     };
     for (const Case& c : cases) {
@@ -165,12 +165,11 @@ TEST(PairReport, SectionsLeaveOutLoveFateAndRegretsForBloodRelatives)
     EXPECT_EQ(all.find("FORTUNE - "), 0u);
     EXPECT_LT(all.find("REGRETS - "), all.find("LOVE - "));
     EXPECT_LT(all.find("FATE - "), all.find("BUSINESS - "));
-    EXPECT_EQ(ReportSections(f, false),
-              "FORTUNE - You can bring good fortune to each other.\n\n"
-              "BUSINESS - Can go into any business enterprise together.\n\n"
-              "FRIENDSHIP - You have a real friendship - cherish it.\n\n"
-              "LOYALTY - Will be loyal to each other.\n\n"
-              "TRUST - You can trust each other.\n\n");
+    EXPECT_EQ(ReportSections(f, false), "FORTUNE - You can bring good fortune to each other.\n\n"
+                                        "BUSINESS - Can go into any business enterprise together.\n\n"
+                                        "FRIENDSHIP - You have a real friendship - cherish it.\n\n"
+                                        "LOYALTY - Will be loyal to each other.\n\n"
+                                        "TRUST - You can trust each other.\n\n");
 }
 
 TEST(PairReport, HtmlPiecesEndAtLineFeedsOrAfter98Characters)

@@ -33,7 +33,7 @@ PastLifeFlags flagsOf(std::string_view letters)
 
 struct Row {
     int number;
-    int lowest, highest;  // distances the row names
+    int lowest, highest;             // distances the row names
     std::vector<std::string> clues;  // empty: any clue
     std::string flags;
     bool dreamOrDejaVu;  // the row also takes D or J (tried with each)
@@ -264,20 +264,20 @@ TEST(PastLifePlausibility, RefusesWhatCannotHaveHappened)
         bool refused;
     };
     const Case cases[] = {
-        {Era::AD, 1949, 20, "athlete", "none", true},   {Era::AD, 1950, 20, "athlete", "none", false},
-        {Era::AD, 1899, 30, "doctor", "car", true},     {Era::AD, 1900, 30, "doctor", "car", false},
-        {Era::AD, 1899, 30, "doctor", "plane", true},   {Era::AD, 1900, 30, "doctor", "plane", false},
-        {Era::AD, 1869, 30, "doctor", "train", true},   {Era::AD, 1870, 30, "doctor", "train", false},
-        {Era::BC, 100, 30, "doctor", "train", true},    {Era::BC, 100, 30, "doctor", "car", true},
-        {Era::BC, 100, 30, "doctor", "plane", true},    {Era::AD, 1950, 30, "doctor", "god", true},
-        {Era::BC, 100, 30, "none", "devil", true},      {Era::AD, 1699, 30, "doctor", "gun", true},
-        {Era::AD, 1700, 30, "doctor", "gun", false},    {Era::BC, 100, 30, "doctor", "gun", true},
-        {Era::AD, 1960, 41, "athlete", "none", true},   {Era::AD, 1960, 40, "athlete", "none", false},
-        {Era::BC, 100, 20, "athlete", "none", true},    {Era::AD, 1851, 30, "slave", "none", true},
-        {Era::AD, 1850, 30, "slave", "none", false},    {Era::BC, 2000, 30, "slave", "none", false},
-        {Era::BC, 3001, 30, "doctor", "none", true},    {Era::BC, 3000, 30, "doctor", "none", false},
-        {Era::AD, 1800, 12, "doctor", "none", true},    {Era::AD, 1800, 13, "doctor", "none", false},
-        {Era::AD, 1800, 12, "student", "none", false},  {Era::AD, 1800, 1, "none", "none", false},
+        {Era::AD, 1949, 20, "athlete", "none", true},  {Era::AD, 1950, 20, "athlete", "none", false},
+        {Era::AD, 1899, 30, "doctor", "car", true},    {Era::AD, 1900, 30, "doctor", "car", false},
+        {Era::AD, 1899, 30, "doctor", "plane", true},  {Era::AD, 1900, 30, "doctor", "plane", false},
+        {Era::AD, 1869, 30, "doctor", "train", true},  {Era::AD, 1870, 30, "doctor", "train", false},
+        {Era::BC, 100, 30, "doctor", "train", true},   {Era::BC, 100, 30, "doctor", "car", true},
+        {Era::BC, 100, 30, "doctor", "plane", true},   {Era::AD, 1950, 30, "doctor", "god", true},
+        {Era::BC, 100, 30, "none", "devil", true},     {Era::AD, 1699, 30, "doctor", "gun", true},
+        {Era::AD, 1700, 30, "doctor", "gun", false},   {Era::BC, 100, 30, "doctor", "gun", true},
+        {Era::AD, 1960, 41, "athlete", "none", true},  {Era::AD, 1960, 40, "athlete", "none", false},
+        {Era::BC, 100, 20, "athlete", "none", true},   {Era::AD, 1851, 30, "slave", "none", true},
+        {Era::AD, 1850, 30, "slave", "none", false},   {Era::BC, 2000, 30, "slave", "none", false},
+        {Era::BC, 3001, 30, "doctor", "none", true},   {Era::BC, 3000, 30, "doctor", "none", false},
+        {Era::AD, 1800, 12, "doctor", "none", true},   {Era::AD, 1800, 13, "doctor", "none", false},
+        {Era::AD, 1800, 12, "student", "none", false}, {Era::AD, 1800, 1, "none", "none", false},
     };
     for (const Case& c : cases) {
         PastLifeInput in = base;
@@ -481,7 +481,8 @@ TEST(PastLifeLists, OccupationsSortedAndCluesInOrder)
 {
     const auto jobs = occupationList();
     EXPECT_EQ(jobs.size(), 23u);
-    EXPECT_TRUE(std::is_sorted(jobs.begin(), jobs.end(), [](const char* a, const char* b) { return std::string_view(a) < b; }));
+    EXPECT_TRUE(
+        std::is_sorted(jobs.begin(), jobs.end(), [](const char* a, const char* b) { return std::string_view(a) < b; }));
     const auto clues = clueList();
     ASSERT_EQ(clues.size(), 51u);
     EXPECT_STREQ(clues[0], "death");

@@ -36,8 +36,8 @@ TEST(PetDay, DigitIsTheStripModNinePlusOne)
 
 TEST(PetDay, EveryDigitHasItsVerdict)
 {
-    const Rating expected[10] = {Rating::Normal, Rating::Normal, Rating::Bad,    Rating::Good, Rating::Normal,
-                                 Rating::Bad,    Rating::Bad,    Rating::Good,   Rating::Normal, Rating::Good};
+    const Rating expected[10] = {Rating::Normal, Rating::Normal, Rating::Bad,  Rating::Good,   Rating::Normal,
+                                 Rating::Bad,    Rating::Bad,    Rating::Good, Rating::Normal, Rating::Good};
     for (int digit = 0; digit <= 9; ++digit)
         EXPECT_EQ(PetDayRating(digit), expected[digit]) << digit;
     EXPECT_STREQ(numerology::PetDayText(Rating::Good), " Good Day for ");
@@ -94,10 +94,9 @@ TEST_F(ZendaryPets, AnEmptyNameIsRefusedAndExplained)
     EXPECT_EQ(fake.ui.boxes[0].text, "Please enter your pet's name!");
     EXPECT_EQ(fake.ui.boxes[1].caption, "FURROWEN");
     EXPECT_EQ(fake.ui.boxes[1].icon, shell::Icon::Information);
-    EXPECT_EQ(fake.ui.boxes[1].text,
-              "Please enter your pet's name and change the current date if necessary.\n"
-              "You can select any year from your pet's past, present or future.\n"
-              "Then click on the PTS button. Your pet's reading will be clearly displayed.    ");
+    EXPECT_EQ(fake.ui.boxes[1].text, "Please enter your pet's name and change the current date if necessary.\n"
+                                     "You can select any year from your pet's past, present or future.\n"
+                                     "Then click on the PTS button. Your pet's reading will be clearly displayed.    ");
 }
 
 TEST_F(ZendaryPets, ADayTheMonthDoesNotHaveGetsNoReading)

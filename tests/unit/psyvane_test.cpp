@@ -137,11 +137,13 @@ TEST_F(PsyvaneTest, ExercisesDrawAfterTheInstructionAndWalkTheBar)
     EXPECT_EQ(ExerciseResult(Exercise::Numbers, 2),
               "The number is: 2\n\nPlease note that you should practice at least 7 times at a time,    \n"
               "but no more than 20 times in one session.\n\nTIP\n\nTry to concentrate on the yellow picture.");
-    EXPECT_TRUE(ExerciseResult(Exercise::Colors, 7).starts_with("The color is: blue\n\nPlease note that you "
-                                                               "should practice at least 7 times"));
+    EXPECT_TRUE(ExerciseResult(Exercise::Colors, 7)
+                    .starts_with("The color is: blue\n\nPlease note that you "
+                                 "should practice at least 7 times"));
     EXPECT_TRUE(ExerciseResult(Exercise::Colors, 7).ends_with("on the green picture."));
-    EXPECT_TRUE(ExerciseResult(Exercise::Shapes, 7).starts_with("The shape is: square\n\nPlease note that "
-                                                               "you should practice at least 5 times"));
+    EXPECT_TRUE(ExerciseResult(Exercise::Shapes, 7)
+                    .starts_with("The shape is: square\n\nPlease note that "
+                                 "you should practice at least 5 times"));
     EXPECT_TRUE(ExerciseResult(Exercise::Shapes, 7).ends_with("on one the blue picture."));
 }
 

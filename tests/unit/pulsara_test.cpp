@@ -48,11 +48,11 @@ TEST(PulsaraDayCount, OwnCountOfThirtyDayMonthsAndYearsDivisibleByFour)
 {
     EXPECT_EQ(DayCount({1, 1, 2000}, {3, 1, 2000}), 59);  // the calendar says 60
     EXPECT_EQ(DayCount({5, 5, 1999}, {5, 5, 1999}), 0);
-    EXPECT_EQ(DayCount({5, 5, 2000}, {5, 5, 2000}), 1);  // the year 2000 counts on its own
+    EXPECT_EQ(DayCount({5, 5, 2000}, {5, 5, 2000}), 1);        // the year 2000 counts on its own
     EXPECT_EQ(DayCount({6, 15, 1970}, {6, 15, 2000}), 10958);  // 30 x 365 + 1972 ... 2000
-    EXPECT_EQ(DayCount({12, 31, 2001}, {1, 1, 2002}), 3);  // 365 - 330 - 2 + 1 - 31
-    EXPECT_EQ(DayCount({1, 31, 2001}, {2, 1, 2001}), -2);  // 30 - 2 + 1 - 31
-    EXPECT_EQ(DayCount({4, 30, 1999}, {6, 1, 1999}), 32);  // 60 + 0 - (-1) + 1 - 30
+    EXPECT_EQ(DayCount({12, 31, 2001}, {1, 1, 2002}), 3);      // 365 - 330 - 2 + 1 - 31
+    EXPECT_EQ(DayCount({1, 31, 2001}, {2, 1, 2001}), -2);      // 30 - 2 + 1 - 31
+    EXPECT_EQ(DayCount({4, 30, 1999}, {6, 1, 1999}), 32);      // 60 + 0 - (-1) + 1 - 30
 }
 
 TEST(PulsaraMeters, PhysicalColumnsAndPhases)
@@ -110,7 +110,7 @@ TEST(PulsaraTraditional, TheDaysSinceBirthOnTheThreeCycles)
     EXPECT_EQ(TraditionalMeters({1, 1, 2000}, {3, 1, 2000}), (Meters{30, 71, 12}));
     EXPECT_EQ(TraditionalMeters({1, 1, 2001}, {1, 2, 2001}), (Meters{60, 57, 56}));
     EXPECT_EQ(TraditionalMeters({5, 5, 1999}, {5, 5, 1999}), kMiddle);
-    EXPECT_EQ(TraditionalMeters({1, 1, 2000}, {1, 1, 2000}), kMiddle);  // counts 1
+    EXPECT_EQ(TraditionalMeters({1, 1, 2000}, {1, 1, 2000}), kMiddle);               // counts 1
     EXPECT_EQ(TraditionalMeters({1, 1, 2000}, {1, 2, 2000}), (Meters{70, 64, 62}));  // counts 2
     // 31 January to 1 February counts -2 days: read as the day of birth.
     EXPECT_EQ(TraditionalMeters({1, 31, 2001}, {2, 1, 2001}), kMiddle);
@@ -119,13 +119,13 @@ TEST(PulsaraTraditional, TheDaysSinceBirthOnTheThreeCycles)
 
 TEST(PulsaraNumerology, DateSumDigitContinuesTheCenturies)
 {
-    EXPECT_EQ(DateSumDigit({1, 1, 2000}), 3);     // 2002
-    EXPECT_EQ(DateSumDigit({1, 1, 1800}), 3);     // 1802, the least sum
-    EXPECT_EQ(DateSumDigit({1, 1, 2097}), 1);     // 2099: 99 % 9 + 1
-    EXPECT_EQ(DateSumDigit({12, 19, 2069}), 1);   // 2100
-    EXPECT_EQ(DateSumDigit({12, 31, 2099}), 7);   // 2142, the greatest sum
-    EXPECT_EQ(DateSumDigit({7, 4, 1985}), 7);     // 1996
-    EXPECT_EQ(DateSumDigit({0, 0, 50}), 6);       // below the centuries: the plain year rule
+    EXPECT_EQ(DateSumDigit({1, 1, 2000}), 3);    // 2002
+    EXPECT_EQ(DateSumDigit({1, 1, 1800}), 3);    // 1802, the least sum
+    EXPECT_EQ(DateSumDigit({1, 1, 2097}), 1);    // 2099: 99 % 9 + 1
+    EXPECT_EQ(DateSumDigit({12, 19, 2069}), 1);  // 2100
+    EXPECT_EQ(DateSumDigit({12, 31, 2099}), 7);  // 2142, the greatest sum
+    EXPECT_EQ(DateSumDigit({7, 4, 1985}), 7);    // 1996
+    EXPECT_EQ(DateSumDigit({0, 0, 50}), 6);      // below the centuries: the plain year rule
     EXPECT_EQ(DateSumDigit({1, 1, 1000}), 0);
 }
 

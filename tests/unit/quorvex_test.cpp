@@ -68,8 +68,8 @@ TEST(QuorvexOdds, DigitAfterTheSellShiftAndTheRemap)
     EXPECT_EQ(OddsDigit(4103, "Buy"), 7);   // 4 becomes 7
     EXPECT_EQ(OddsDigit(4107, "Buy"), 8);
     EXPECT_EQ(OddsDigit(4108, "Buy"), 9);
-    EXPECT_EQ(OddsDigit(4109, "Buy"), 5);   // 9 % 9 + 1 = 1
-    EXPECT_EQ(OddsDigit(4100, "Buy"), 6);   // 00 counts as 1, 1 % 9 + 1 = 2
+    EXPECT_EQ(OddsDigit(4109, "Buy"), 5);  // 9 % 9 + 1 = 1
+    EXPECT_EQ(OddsDigit(4100, "Buy"), 6);  // 00 counts as 1, 1 % 9 + 1 = 2
     EXPECT_EQ(OddsDigit(15000, "Buy"), 15000);
     EXPECT_EQ(OddsDigit(15000, "Sell"), 14997);
 }
@@ -129,8 +129,8 @@ TEST(QuorvexItemFile, JunkGivesStartValuesAndLongTextsAreCut)
     const fs::path dir = scratch("junk");
     const std::string longName(90, 'x');
     std::ofstream(dir / "item.txt", std::ios::binary)
-        << longName << "\r\nShares\nNasdaq\n301\nlots\nAnn\n13\n-1\n1899\n" << std::string("Widowed\0junk\n", 13)
-        << "Regular\n\nSell\n2";
+        << longName << "\r\nShares\nNasdaq\n301\nlots\nAnn\n13\n-1\n1899\n"
+        << std::string("Widowed\0junk\n", 13) << "Regular\n\nSell\n2";
     PortfolioItem read;
     read.security = "old";
     ASSERT_TRUE(LoadItemFile(dir / "item.txt", {5, 6, 2007}, read));

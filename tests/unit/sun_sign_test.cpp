@@ -11,11 +11,11 @@ TEST(SunSign, EveryMonthSplitsAtItsBoundary)
         Sign early, late;
     };
     const Case cases[] = {
-        {1, 20, Sign::Capricorn, Sign::Aquarius},  {2, 19, Sign::Aquarius, Sign::Pisces},
-        {3, 20, Sign::Pisces, Sign::Aries},        {4, 20, Sign::Aries, Sign::Taurus},
-        {5, 21, Sign::Taurus, Sign::Gemini},       {6, 21, Sign::Gemini, Sign::Cancer},
-        {7, 22, Sign::Cancer, Sign::Leo},          {8, 23, Sign::Leo, Sign::Virgo},
-        {9, 23, Sign::Virgo, Sign::Libra},         {10, 23, Sign::Libra, Sign::Scorpio},
+        {1, 20, Sign::Capricorn, Sign::Aquarius},   {2, 19, Sign::Aquarius, Sign::Pisces},
+        {3, 20, Sign::Pisces, Sign::Aries},         {4, 20, Sign::Aries, Sign::Taurus},
+        {5, 21, Sign::Taurus, Sign::Gemini},        {6, 21, Sign::Gemini, Sign::Cancer},
+        {7, 22, Sign::Cancer, Sign::Leo},           {8, 23, Sign::Leo, Sign::Virgo},
+        {9, 23, Sign::Virgo, Sign::Libra},          {10, 23, Sign::Libra, Sign::Scorpio},
         {11, 22, Sign::Scorpio, Sign::Sagittarius}, {12, 21, Sign::Sagittarius, Sign::Capricorn},
     };
     for (const Case& c : cases) {

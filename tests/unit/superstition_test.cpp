@@ -44,16 +44,16 @@ TEST(SuperstitionTable, HasEveryKeywordAndText)
 TEST(SuperstitionTable, KeywordsAndSynonymsAreAsDocumented)
 {
     const auto documented = ReadKeywordGroups(
-    "cat / cats; bed / beds; beggar / beggars; broom / brooms; chimney / chimneys; clothes; garment / "
-    "garments; clover / clovers; eyelash / eyelashes; garter / garters; hay-cart / hay cart; "
-    "horseshoe / horseshoes; ivy; knock on wood; ladder / ladders; ladybug / ladybugs; mirror / "
-    "mirrors; number 13 / 13; owl / owls; rabbit's foot / rabbit; hare / hares; salt; shoe / shoes; "
-    "sock / socks; swan / swans; sneeze; bird / birds; crow / crows; bee / bees; cricket / crickets; "
-    "spider / web; dog / dogs; squirrel / squirrels; hair / woman; eyebrow / eyebrows; nail / nails; "
-    "stumbling / trip; marriage / wedding; knife / knives; bread; wine; hat / hats; fish; singing / "
-    "song; whistling / whistle; friday; pin / pins; birthmark / mole; cheek / cheeks; itch / itching; "
-    "hand / hands; name / names; milk; kiss; friend / friends; umbrella / umbrellas; bad luck / bad "
-    "spirits; shadow / shadows; wedding ring / ring; separation; apple / apples; seven / 7");
+        "cat / cats; bed / beds; beggar / beggars; broom / brooms; chimney / chimneys; clothes; garment / "
+        "garments; clover / clovers; eyelash / eyelashes; garter / garters; hay-cart / hay cart; "
+        "horseshoe / horseshoes; ivy; knock on wood; ladder / ladders; ladybug / ladybugs; mirror / "
+        "mirrors; number 13 / 13; owl / owls; rabbit's foot / rabbit; hare / hares; salt; shoe / shoes; "
+        "sock / socks; swan / swans; sneeze; bird / birds; crow / crows; bee / bees; cricket / crickets; "
+        "spider / web; dog / dogs; squirrel / squirrels; hair / woman; eyebrow / eyebrows; nail / nails; "
+        "stumbling / trip; marriage / wedding; knife / knives; bread; wine; hat / hats; fish; singing / "
+        "song; whistling / whistle; friday; pin / pins; birthmark / mole; cheek / cheeks; itch / itching; "
+        "hand / hands; name / names; milk; kiss; friend / friends; umbrella / umbrellas; bad luck / bad "
+        "spirits; shadow / shadows; wedding ring / ring; separation; apple / apples; seven / 7");
     const auto table = SuperstitionTable();
     ASSERT_EQ(documented.size(), table.size());
     for (size_t i = 0; i < table.size(); ++i) {

@@ -16,7 +16,6 @@ class BalloraWindowTest : public QObject {
 
     FakeServices fake;
 
-
 private slots:
     void everyControlHasItsTooltipAndLabel()
     {

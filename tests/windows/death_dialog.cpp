@@ -31,11 +31,16 @@ private slots:
         zendary::DeathDialog dialog(z);
         QCOMPARE(dialog.windowTitle(), QString("Numerology & Astrology Death Reading"));
         const std::pair<int, const char*> tips[] = {
-            {1094, "your name"},          {1024, "your birth year"},
-            {1025, "your mother's name"}, {1026, "your mother's birth year"},
-            {1027, "your father's name"}, {1029, "your father's birth year"},
-            {1002, "select your gender"}, {1020, "select your favorite color"},
-            {1014, "select your favorite number"}, {1, "calculate death reading"},
+            {1094, "your name"},
+            {1024, "your birth year"},
+            {1025, "your mother's name"},
+            {1026, "your mother's birth year"},
+            {1027, "your father's name"},
+            {1029, "your father's birth year"},
+            {1002, "select your gender"},
+            {1020, "select your favorite color"},
+            {1014, "select your favorite number"},
+            {1, "calculate death reading"},
         };
         for (auto [id, tip] : tips) {
             QWidget* widget = shell::control(dialog, id);

@@ -102,8 +102,8 @@ private slots:
     {
         fake.clock.time = {2026, 12, 8, 9, 30, 0};
         FurlovaWindow window(fake.services);
-        const std::pair<int, const char*> values[] = {{kPostId, "1"},   {kSpeedId, "0"}, {kWeightId, "115"},
-                                                      {kAgeId, "2"},    {kMonthId, "12"}, {kDayId, "8"},
+        const std::pair<int, const char*> values[] = {{kPostId, "1"},    {kSpeedId, "0"},  {kWeightId, "115"},
+                                                      {kAgeId, "2"},     {kMonthId, "12"}, {kDayId, "8"},
                                                       {kYearId, "2026"}, {kHorseId, ""}};
         for (auto [id, value] : values)
             QCOMPARE(window.findChild<QLineEdit*>(QString::number(id))->text(), QString(value));
@@ -112,7 +112,8 @@ private slots:
     void enterRunsOddsAndAFocusedButtonPressesItself()
     {
         FurlovaWindow window(fake.services);
-        checkEnterInEditShows(window, QString::number(kTrackId), fake.ui, std::string("Please enter name of the horse.    "));
+        checkEnterInEditShows(window, QString::number(kTrackId), fake.ui,
+                              std::string("Please enter name of the horse.    "));
 
         auto* help = window.findChild<QPushButton*>(QString::number(kHelpId));
         help->setFocus();

@@ -18,15 +18,13 @@ class FurrowenWindowTest : public QObject {
 
     FakeServices fake;
 
-
 private slots:
     void everyControlHasItsIdAndTooltip()
     {
         furrowen::FurrowenWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
-            {1003, "enter pet name here"},       {1005, "choose desired month here"},
-            {1006, "choose desired day here"},   {1007, "choose desired year here"},
-            {1008, "select pet age here"},       {1001, "select if a dog"},
+            {1003, "enter pet name here"},      {1005, "choose desired month here"}, {1006, "choose desired day here"},
+            {1007, "choose desired year here"}, {1008, "select pet age here"},       {1001, "select if a dog"},
             {1002, "select if a cat"},
         };
         for (auto [id, tip] : tips) {
@@ -34,8 +32,11 @@ private slots:
             QVERIFY2(control, qPrintable(QString::number(id)));
             QCOMPARE(control->toolTip(), QString(tip));
         }
-        const std::pair<const char*, const char*> buttons[] = {
-            {"&READING", "reading"}, {"&HELP", "help"}, {"&EXIT", ""}, {"Dog", "select if a dog"}, {"Cat", "select if a cat"}};
+        const std::pair<const char*, const char*> buttons[] = {{"&READING", "reading"},
+                                                               {"&HELP", "help"},
+                                                               {"&EXIT", ""},
+                                                               {"Dog", "select if a dog"},
+                                                               {"Cat", "select if a cat"}};
         for (auto [caption, tip] : buttons) {
             QPushButton* button = buttonCaptioned(window, caption);
             QVERIFY2(button, caption);

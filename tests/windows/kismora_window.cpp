@@ -57,8 +57,10 @@ private slots:
     {
         kismora::KismoraWindow window(fake.services);
         QCOMPARE(window.windowTitle(), QString("Kismora 2000"));
-        checkTips(window, {{1, "Enter Personal Info"}, {1003, "Establish Selection Criteria"},
-                           {1005, "Date Book Wizard"}, {1013, "Help Wizard"}});
+        checkTips(window, {{1, "Enter Personal Info"},
+                           {1003, "Establish Selection Criteria"},
+                           {1005, "Date Book Wizard"},
+                           {1013, "Help Wizard"}});
         QCOMPARE(buttonText(window, 1), QString("&Personal Info"));
         QVERIFY(window.findChild<QPushButton*>("1")->isDefault());
     }
@@ -67,14 +69,30 @@ private slots:
     {
         kismora::ProfileDialog form(fake.services, kismora::ProfileKind::NewDate);
         QCOMPARE(form.windowTitle(), QString("  New Date - Enter Info For Your New Date"));
-        checkTips(form, {{1, "Save Info"}, {1000, "Enter Full Name"}, {1015, "Select Gender"},
-                         {1016, "Select Hair Color"}, {1017, "Select Eye Color"}, {1014, "feet"}, {1035, "inches"},
-                         {1018, "Enter Weight"}, {1019, "Select Race"}, {1020, "Select Religion"},
-                         {1021, "Select Marital Status"}, {1022, "Have Children"}, {1023, "Want Children"},
-                         {1024, "Select Smoking Status"}, {1025, "Select Drinking Status"},
-                         {1026, "Select Education Level"}, {1009, "Enter Occupation"}, {1010, "Enter City or State"},
-                         {1027, "Interests - Outdoors"}, {1028, "Interests - Travel"}, {1029, "Interests - Sports"},
-                         {1030, "Interests - Movies"}, {1031, "Interests - Music"}, {1003, "Help Wizard"},
+        checkTips(form, {{1, "Save Info"},
+                         {1000, "Enter Full Name"},
+                         {1015, "Select Gender"},
+                         {1016, "Select Hair Color"},
+                         {1017, "Select Eye Color"},
+                         {1014, "feet"},
+                         {1035, "inches"},
+                         {1018, "Enter Weight"},
+                         {1019, "Select Race"},
+                         {1020, "Select Religion"},
+                         {1021, "Select Marital Status"},
+                         {1022, "Have Children"},
+                         {1023, "Want Children"},
+                         {1024, "Select Smoking Status"},
+                         {1025, "Select Drinking Status"},
+                         {1026, "Select Education Level"},
+                         {1009, "Enter Occupation"},
+                         {1010, "Enter City or State"},
+                         {1027, "Interests - Outdoors"},
+                         {1028, "Interests - Travel"},
+                         {1029, "Interests - Sports"},
+                         {1030, "Interests - Movies"},
+                         {1031, "Interests - Music"},
+                         {1003, "Help Wizard"},
                          {1004, "View Picture"}});
         QCOMPARE(items(form, 1015), (QStringList{"female", "male"}));
         QCOMPARE(items(form, 1016), (QStringList{"bald", "white", "blond", "brunet", "red", "brown", "black"}));
@@ -106,8 +124,11 @@ private slots:
         saved.paths.root = root.string();
         kismora::DateBookDialog book(saved.services);
         QCOMPARE(book.windowTitle(), QString("  Date Book"));
-        checkTips(book, {{1033, "Dates Currently in Your Date Book"}, {1, "Analyze Selected Date"},
-                         {1004, "New Date Wizard"}, {1005, "Delete Selected Date"}, {1034, "Edit Date Info"},
+        checkTips(book, {{1033, "Dates Currently in Your Date Book"},
+                         {1, "Analyze Selected Date"},
+                         {1004, "New Date Wizard"},
+                         {1005, "Delete Selected Date"},
+                         {1034, "Edit Date Info"},
                          {1003, "Help Wizard"}});
         auto* list = book.findChild<QListWidget*>("1033");
         QStringList shown;
@@ -124,8 +145,13 @@ private slots:
     {
         kismora::AnalysisDialog analysis(fake.services, "Cy");
         QCOMPARE(analysis.windowTitle(), QString("  Analyze Date"));
-        checkTips(analysis, {{1016, "Match Name"}, {1015, "Select Criteria"}, {1062, "Add Note"}, {1, "Analyze Date"},
-                             {1003, "Create Report"}, {1004, "View Tips"}, {1005, "Help Wizard"}});
+        checkTips(analysis, {{1016, "Match Name"},
+                             {1015, "Select Criteria"},
+                             {1062, "Add Note"},
+                             {1, "Analyze Date"},
+                             {1003, "Create Report"},
+                             {1004, "View Tips"},
+                             {1005, "Help Wizard"}});
         QCOMPARE(items(analysis, 1016), (QStringList{"No", "Yes"}));
         QCOMPARE(analysis.findChild<QComboBox*>("1016")->currentText(), QString("No"));
         QCOMPARE(items(analysis, 1015), (QStringList{"physical appearance criteria", "social background criteria",

@@ -22,12 +22,12 @@ private slots:
     {
         lexivar::LexivarWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
-            {1000, "enter birth month here"},  {1001, "enter birth day here"},     {1002, "enter birth year here"},
-            {1003, "select month here"},       {1004, "select day here"},          {1005, "select year here"},
-            {1007, "enter first name here"},   {1018, "enter first name here"},    {1008, "enter last name here"},
-            {1019, "enter last name here"},    {1016, "enter message here"},       {1023, "select a clue here"},
-            {1006, "select if letter"},        {1009, "select if personal"},       {1010, "select if business"},
-            {1020, "select if from a friend"}, {1021, "select if from a foe"},     {1022, "select if from a coworker"},
+            {1000, "enter birth month here"},  {1001, "enter birth day here"},  {1002, "enter birth year here"},
+            {1003, "select month here"},       {1004, "select day here"},       {1005, "select year here"},
+            {1007, "enter first name here"},   {1018, "enter first name here"}, {1008, "enter last name here"},
+            {1019, "enter last name here"},    {1016, "enter message here"},    {1023, "select a clue here"},
+            {1006, "select if letter"},        {1009, "select if personal"},    {1010, "select if business"},
+            {1020, "select if from a friend"}, {1021, "select if from a foe"},  {1022, "select if from a coworker"},
         };
         for (auto [id, tip] : tips) {
             QWidget* control = window.findChild<QWidget*>(QString::number(id));
@@ -95,7 +95,8 @@ private slots:
     void enterRunsDecode()
     {
         lexivar::LexivarWindow window(fake.services);
-        checkEnterInEditShows(window, "1007", fake.ui, std::string("No message to decode! Please enter a message first!    "));
+        checkEnterInEditShows(window, "1007", fake.ui,
+                              std::string("No message to decode! Please enter a message first!    "));
     }
 
     void maximisingMovesTheWindowInstead()

@@ -17,7 +17,6 @@ class PsyvaneWindowTest : public QObject {
 
     FakeServices fake;
 
-
     QStringList itemsOf(QWidget& window, int id)
     {
         auto* list = window.findChild<QComboBox*>(QString::number(id));
@@ -32,9 +31,15 @@ private slots:
     {
         psyvane::PsyvaneWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
-            {1001, "right click on any of the pictures"}, {1016, "current month"}, {1017, "current date"},
-            {1018, "current year"},  {1009, "select number"}, {1010, "select color"},
-            {1012, "select shape"},  {1013, "select sign"},   {1014, "select type"},
+            {1001, "right click on any of the pictures"},
+            {1016, "current month"},
+            {1017, "current date"},
+            {1018, "current year"},
+            {1009, "select number"},
+            {1010, "select color"},
+            {1012, "select shape"},
+            {1013, "select sign"},
+            {1014, "select type"},
         };
         for (auto [id, tip] : tips) {
             QWidget* control = window.findChild<QWidget*>(QString::number(id));

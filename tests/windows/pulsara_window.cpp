@@ -17,7 +17,6 @@ class PulsaraWindowTest : public QObject {
 
     FakeServices fake;
 
-
 private slots:
     void everyControlHasItsIdAndTooltip()
     {
@@ -25,12 +24,18 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const std::pair<int, const char*> tips[] = {
-            {1001, "enter full name here"},  {1002, "select month"},
-            {1003, "select date"},           {1004, "select year"},
-            {1011, "birth month"},           {1012, "birth date"},
-            {1013, "birth year"},            {1007, "select number"},
-            {1008, "select color"},          {1005, "emotional biorhythm scale"},
-            {1014, "physical biorhythm scale"}, {1015, "intellectual biorhythm scale"},
+            {1001, "enter full name here"},
+            {1002, "select month"},
+            {1003, "select date"},
+            {1004, "select year"},
+            {1011, "birth month"},
+            {1012, "birth date"},
+            {1013, "birth year"},
+            {1007, "select number"},
+            {1008, "select color"},
+            {1005, "emotional biorhythm scale"},
+            {1014, "physical biorhythm scale"},
+            {1015, "intellectual biorhythm scale"},
         };
         for (auto [id, tip] : tips) {
             QWidget* control = window.findChild<QWidget*>(QString::number(id));
@@ -57,8 +62,8 @@ private slots:
         for (QGroupBox* group : window.findChildren<QGroupBox*>())
             groups << group->title();
         groups.sort();
-        QCOMPARE(groups, (QStringList{" Biorhythm Scales ", " Personal Information ", "Enter Birthday",
-                                      "Select Meters"}));
+        QCOMPARE(groups,
+                 (QStringList{" Biorhythm Scales ", " Personal Information ", "Enter Birthday", "Select Meters"}));
         QCOMPARE(window.windowTitle(), QString(" Pulsara 2000"));
         QCOMPARE(window.findChild<QLineEdit*>("1001")->maxLength(), 120);
     }

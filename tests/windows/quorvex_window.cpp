@@ -26,7 +26,6 @@ class QuorvexWindowTest : public QObject {
 
     FakeServices fake;
 
-
     static QStringList entries(QListWidget* list)
     {
         QStringList out;
@@ -64,9 +63,12 @@ private slots:
             QCOMPARE(control->toolTip(), QString(tip));
         }
         const std::pair<const char*, const char*> buttons[] = {
-            {"&Add", "add to your personal portfolio"}, {"&Delete", "delete from your personal portfolio"},
-            {"&Save", "save your personal portfolio"},  {"&Odds", "calculate odds"},
-            {"&Help", "help information"},              {"&Clear", "clear all fields"},
+            {"&Add", "add to your personal portfolio"},
+            {"&Delete", "delete from your personal portfolio"},
+            {"&Save", "save your personal portfolio"},
+            {"&Odds", "calculate odds"},
+            {"&Help", "help information"},
+            {"&Clear", "clear all fields"},
         };
         for (auto [caption, tip] : buttons) {
             QPushButton* button = buttonCaptioned(window, caption);

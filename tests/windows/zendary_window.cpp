@@ -25,18 +25,42 @@ private slots:
     {
         zendary::ZendaryWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
-            {1024, "your month of birth"}, {1030, "mother's year of birth"}, {1033, "father's year of birth"},
-            {1036, "selected year"}, {1080, "your soul numbers"}, {8, "spirit power"}, {1064, "love reading"},
-            {1084, "symbols and gems reading"}, {1, "prediction for any day"}, {1091, "blood type reading"},
-            {1050, "aquarius"}, {1063, "virgo"}, {1078, "BC years"}, {1075, "past life reading"},
-            {1079, "enter a past life age here"}, {1002, "select a past life occupation here"},
-            {1014, "select a past life clue here"}, {1020, "select a superstition here"},
-            {1071, "enter a dream here"}, {1118, "enter pet's name here"}, {1120, "enter first name here"},
-            {1110, "enter first and last name"}, {1038, "month of birth"}, {1108, "date of birth"},
-            {1114, "soulmate - friends"}, {1093, "palm reading"}, {1115, "soulmate - friends report"},
-            {1125, "death reading"}, {9, "help"}, {1104, "select number here"}, {1007, "select shape here"},
-            {1103, "check mental power"}, {1123, "enter second team here"}, {1124, "sports numerology"},
-            {1094, "enter any message here"}, {1097, "find hidden messages"},
+            {1024, "your month of birth"},
+            {1030, "mother's year of birth"},
+            {1033, "father's year of birth"},
+            {1036, "selected year"},
+            {1080, "your soul numbers"},
+            {8, "spirit power"},
+            {1064, "love reading"},
+            {1084, "symbols and gems reading"},
+            {1, "prediction for any day"},
+            {1091, "blood type reading"},
+            {1050, "aquarius"},
+            {1063, "virgo"},
+            {1078, "BC years"},
+            {1075, "past life reading"},
+            {1079, "enter a past life age here"},
+            {1002, "select a past life occupation here"},
+            {1014, "select a past life clue here"},
+            {1020, "select a superstition here"},
+            {1071, "enter a dream here"},
+            {1118, "enter pet's name here"},
+            {1120, "enter first name here"},
+            {1110, "enter first and last name"},
+            {1038, "month of birth"},
+            {1108, "date of birth"},
+            {1114, "soulmate - friends"},
+            {1093, "palm reading"},
+            {1115, "soulmate - friends report"},
+            {1125, "death reading"},
+            {9, "help"},
+            {1104, "select number here"},
+            {1007, "select shape here"},
+            {1103, "check mental power"},
+            {1123, "enter second team here"},
+            {1124, "sports numerology"},
+            {1094, "enter any message here"},
+            {1097, "find hidden messages"},
         };
         for (auto [id, tip] : tips) {
             QWidget* widget = shell::control(window, id);
@@ -60,9 +84,12 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QString("Zendary 2000"));
-        const QStringList titles = {"Past Lives Interpretations", "Dreams, Names, Spells...",
-                                    "Find your soulmate or check your friends", "Reports",
-                                    "Check your mental powers", "Sports! Check your favorite team's chances",
+        const QStringList titles = {"Past Lives Interpretations",
+                                    "Dreams, Names, Spells...",
+                                    "Find your soulmate or check your friends",
+                                    "Reports",
+                                    "Check your mental powers",
+                                    "Sports! Check your favorite team's chances",
                                     "Discover secrets hidden in any text message"};
         for (const QString& title : titles) {
             QGroupBox* found = nullptr;
