@@ -1,4 +1,4 @@
-#include "ballora.h"
+#include "ballora/ballora.h"
 
 #include "numerology/dates.h"
 #include "shell/date_checks.h"

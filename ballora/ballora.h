@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "lottery.h"
+#include "ballora/lottery.h"
 #include "shell/seams.h"
 
 namespace ballora {

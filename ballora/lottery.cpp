@@ -1,4 +1,4 @@
-#include "lottery.h"
+#include "ballora/lottery.h"
 
 #include <cstdlib>
 

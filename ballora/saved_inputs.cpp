@@ -1,4 +1,4 @@
-#include "saved_inputs.h"
+#include "ballora/saved_inputs.h"
 
 #include "shell/files.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ballora.h"
+#include "ballora/ballora.h"
 
 namespace ballora {
 

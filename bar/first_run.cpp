@@ -1,4 +1,4 @@
-#include "first_run.h"
+#include "bar/first_run.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "launcher_actions.h"
+#include "bar/launcher_actions.h"
 
 #include "shell/files.h"
 

@@ -1,4 +1,4 @@
-#include "launcher_table.h"
+#include "bar/launcher_table.h"
 
 namespace bar {
 

@@ -1,4 +1,4 @@
-#include "duovell.h"
+#include "duovell/duovell.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "lists.h"
+#include "duovell/lists.h"
 
 namespace duovell {
 

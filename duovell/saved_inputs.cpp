@@ -1,4 +1,4 @@
-#include "saved_inputs.h"
+#include "duovell/saved_inputs.h"
 
 #include <vector>
 

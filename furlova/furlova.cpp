@@ -1,4 +1,4 @@
-#include "furlova.h"
+#include "furlova/furlova.h"
 
 namespace furlova {
 

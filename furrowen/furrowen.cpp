@@ -1,4 +1,4 @@
-#include "furrowen.h"
+#include "furrowen/furrowen.h"
 
 #include <tuple>
 

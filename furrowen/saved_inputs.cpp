@@ -1,4 +1,4 @@
-#include "saved_inputs.h"
+#include "furrowen/saved_inputs.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "furrowen.h"
+#include "furrowen/furrowen.h"
 
 namespace furrowen {
 

@@ -1,8 +1,8 @@
-#include "analysis.h"
+#include "kismora/analysis.h"
 
 #include <chrono>
 
-#include "kismora_files.h"
+#include "kismora/kismora_files.h"
 #include "shell/files.h"
 
 namespace kismora {

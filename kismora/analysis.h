@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "date_profile.h"
+#include "kismora/date_profile.h"
 #include "shell/seams.h"
 
 namespace kismora {

@@ -1,10 +1,10 @@
-#include "date_book.h"
+#include "kismora/date_book.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 
-#include "kismora_files.h"
+#include "kismora/kismora_files.h"
 #include "shell/files.h"
 
 namespace kismora {

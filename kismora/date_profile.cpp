@@ -1,4 +1,4 @@
-#include "date_profile.h"
+#include "kismora/date_profile.h"
 
 #include <fstream>
 #include <variant>

@@ -1,4 +1,4 @@
-#include "kismora_files.h"
+#include "kismora/kismora_files.h"
 
 #include "shell/files.h"
 

@@ -1,9 +1,9 @@
-#include "note.h"
+#include "kismora/note.h"
 
 #include <cstdio>
 #include <fstream>
 
-#include "kismora_files.h"
+#include "kismora/kismora_files.h"
 #include "shell/files.h"
 #include "shell/utf8_text.h"
 

@@ -1,8 +1,8 @@
-#include "profile_form.h"
+#include "kismora/profile_form.h"
 
 #include <algorithm>
 
-#include "kismora_files.h"
+#include "kismora/kismora_files.h"
 #include "shell/files.h"
 
 namespace kismora {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "date_profile.h"
+#include "kismora/date_profile.h"
 #include "shell/seams.h"
 
 namespace kismora {

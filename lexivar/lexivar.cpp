@@ -1,4 +1,4 @@
-#include "lexivar.h"
+#include "lexivar/lexivar.h"
 
 #include "numerology/dates.h"
 #include "shell/date_checks.h"

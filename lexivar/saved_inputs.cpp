@@ -1,4 +1,4 @@
-#include "saved_inputs.h"
+#include "lexivar/saved_inputs.h"
 
 #include "shell/files.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "lexivar.h"
+#include "lexivar/lexivar.h"
 
 namespace lexivar {
 

@@ -1,4 +1,4 @@
-#include "dates.h"
+#include "numerology/dates.h"
 
 namespace numerology {
 

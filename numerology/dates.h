@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "numerology.h"
+#include "numerology/numerology.h"
 
 namespace numerology {
 

@@ -1,4 +1,4 @@
-#include "hidden_message.h"
+#include "numerology/hidden_message.h"
 
 namespace numerology {
 

@@ -1,4 +1,4 @@
-#include "intuition.h"
+#include "numerology/intuition.h"
 
 #include <cstdio>
 

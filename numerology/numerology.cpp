@@ -1,4 +1,4 @@
-#include "numerology.h"
+#include "numerology/numerology.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "pet_day.h"
+#include "numerology/pet_day.h"
 
 namespace numerology {
 

@@ -1,6 +1,6 @@
 // The pet's day rules that Furrowen and the main program's pets reading share.
 #pragma once
-#include "numerology.h"
+#include "numerology/numerology.h"
 
 namespace numerology {
 

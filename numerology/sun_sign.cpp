@@ -1,4 +1,4 @@
-#include "sun_sign.h"
+#include "numerology/sun_sign.h"
 
 namespace numerology {
 

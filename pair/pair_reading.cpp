@@ -1,4 +1,4 @@
-#include "pair_reading.h"
+#include "pair/pair_reading.h"
 
 #include <optional>
 

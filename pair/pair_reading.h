@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "pair_rules.h"
+#include "pair/pair_rules.h"
 
 namespace pairing {
 

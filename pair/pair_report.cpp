@@ -1,4 +1,4 @@
-#include "pair_report.h"
+#include "pair/pair_report.h"
 
 #include <algorithm>
 #include <cstdio>

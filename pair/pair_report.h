@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "pair_reading.h"
+#include "pair/pair_reading.h"
 #include "shell/seams.h"
 
 namespace pairing {

@@ -1,4 +1,4 @@
-#include "pair_rules.h"
+#include "pair/pair_rules.h"
 
 #include <cstdlib>
 

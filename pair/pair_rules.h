@@ -3,7 +3,7 @@
 #pragma once
 #include <string_view>
 
-#include "pair_record.h"
+#include "pair/pair_record.h"
 
 namespace pairing {
 

@@ -1,4 +1,4 @@
-#include "psyvane.h"
+#include "psyvane/psyvane.h"
 
 #include <cstdlib>
 

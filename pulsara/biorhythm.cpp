@@ -1,4 +1,4 @@
-#include "biorhythm.h"
+#include "pulsara/biorhythm.h"
 
 #include <algorithm>
 #include <span>

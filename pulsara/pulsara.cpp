@@ -1,4 +1,4 @@
-#include "pulsara.h"
+#include "pulsara/pulsara.h"
 
 #include <tuple>
 

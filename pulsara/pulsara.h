@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "biorhythm.h"
+#include "pulsara/biorhythm.h"
 #include "shell/seams.h"
 
 namespace pulsara {

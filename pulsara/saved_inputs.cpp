@@ -1,4 +1,4 @@
-#include "saved_inputs.h"
+#include "pulsara/saved_inputs.h"
 
 #include "shell/files.h"
 

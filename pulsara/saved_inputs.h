@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "pulsara.h"
+#include "pulsara/pulsara.h"
 
 namespace pulsara {
 

@@ -1,4 +1,4 @@
-#include "odds.h"
+#include "quorvex/odds.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "portfolio_item.h"
+#include "quorvex/portfolio_item.h"
 
 namespace quorvex {
 

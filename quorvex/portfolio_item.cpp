@@ -1,10 +1,10 @@
-#include "portfolio_item.h"
+#include "quorvex/portfolio_item.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "shell/files.h"
-#include "text_lines.h"
+#include "quorvex/text_lines.h"
 #include "shell/utf8_text.h"
 
 namespace quorvex {

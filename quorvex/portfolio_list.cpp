@@ -1,9 +1,9 @@
-#include "portfolio_list.h"
+#include "quorvex/portfolio_list.h"
 
 #include <QString>
 
-#include "portfolio_item.h"
-#include "text_lines.h"
+#include "quorvex/portfolio_item.h"
+#include "quorvex/text_lines.h"
 #include "shell/utf8_text.h"
 
 namespace quorvex {

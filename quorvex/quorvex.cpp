@@ -1,10 +1,10 @@
-#include "quorvex.h"
+#include "quorvex/quorvex.h"
 
 #include <cerrno>
 #include <cstdio>
 
 #include "numerology/dates.h"
-#include "odds.h"
+#include "quorvex/odds.h"
 #include "shell/files.h"
 
 namespace quorvex {

@@ -3,8 +3,8 @@
 #pragma once
 #include <string>
 
-#include "portfolio_item.h"
-#include "portfolio_list.h"
+#include "quorvex/portfolio_item.h"
+#include "quorvex/portfolio_list.h"
 #include "shell/seams.h"
 
 namespace quorvex {

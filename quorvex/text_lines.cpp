@@ -1,4 +1,4 @@
-#include "text_lines.h"
+#include "quorvex/text_lines.h"
 
 #include <fstream>
 

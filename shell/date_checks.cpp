@@ -1,4 +1,4 @@
-#include "date_checks.h"
+#include "shell/date_checks.h"
 
 #include "numerology/dates.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "numerology/numerology.h"
-#include "seams.h"
+#include "shell/seams.h"
 
 namespace shell {
 

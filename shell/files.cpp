@@ -1,4 +1,4 @@
-#include "files.h"
+#include "shell/files.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,6 +1,6 @@
-#include "help.h"
+#include "shell/help.h"
 
-#include "files.h"
+#include "shell/files.h"
 
 namespace shell {
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "seams.h"
+#include "shell/seams.h"
 
 namespace shell {
 

@@ -5,7 +5,7 @@
 
 #include <QSettings>
 
-#include "seams.h"
+#include "shell/seams.h"
 
 namespace shell {
 

@@ -1,4 +1,4 @@
-#include "tip_file.h"
+#include "shell/tip_file.h"
 
 #include <sys/stat.h>
 

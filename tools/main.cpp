@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "runner.h"
+#include "tools/runner.h"
 
 int main(int argc, char* argv[])
 {

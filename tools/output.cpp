@@ -1,4 +1,4 @@
-#include "output.h"
+#include "tools/output.h"
 
 #include <cstdio>
 

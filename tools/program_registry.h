@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/program.h"
+#include "shell/gui/program.h"
 
 struct RegisteredProgram {
     std::string name;

@@ -1,4 +1,4 @@
-#include "runner.h"
+#include "tools/runner.h"
 
 #include <sys/stat.h>
 #include <utime.h>
@@ -25,7 +25,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "program_registry.h"
+#include "tools/program_registry.h"
 
 using shell::Answer;
 using shell::Buttons;

@@ -7,8 +7,8 @@
 
 #include <QString>
 
-#include "output.h"
-#include "script.h"
+#include "tools/output.h"
+#include "tools/script.h"
 #include "shell/seams.h"
 
 class QDialog;

@@ -1,4 +1,4 @@
-#include "astrology.h"
+#include "zendary/astrology.h"
 
 namespace zendary {
 

@@ -2,8 +2,8 @@
 #pragma once
 #include <string>
 
-#include "sign_texts.h"
-#include "zendary.h"
+#include "zendary/sign_texts.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

@@ -1,6 +1,6 @@
 // A one-line character sketch for the user's blood type, reached through a chain of questions.
 #pragma once
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

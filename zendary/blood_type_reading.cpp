@@ -1,4 +1,4 @@
-#include "blood_type.h"
+#include "zendary/blood_type.h"
 
 namespace zendary {
 

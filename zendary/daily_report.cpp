@@ -1,8 +1,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "daily_report.h"
-#include "day_readings.h"
+#include "zendary/daily_report.h"
+#include "zendary/day_readings.h"
 #include "numerology/dates.h"
 #include "shell/files.h"
 

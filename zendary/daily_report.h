@@ -4,8 +4,8 @@
 #include <string>
 
 #include "numerology/numerology.h"
-#include "sign_texts.h"
-#include "zendary.h"
+#include "zendary/sign_texts.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

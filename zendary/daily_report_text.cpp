@@ -1,6 +1,6 @@
 #include <string_view>
 
-#include "daily_report.h"
+#include "zendary/daily_report.h"
 #include "numerology/dates.h"
 #include "shell/files.h"
 

@@ -1,4 +1,4 @@
-#include "day_readings.h"
+#include "zendary/day_readings.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <array>
 
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

@@ -1,4 +1,4 @@
-#include "death_reading.h"
+#include "zendary/death_reading.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

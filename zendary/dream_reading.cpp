@@ -1,4 +1,4 @@
-#include "dream.h"
+#include "zendary/dream.h"
 
 namespace zendary {
 

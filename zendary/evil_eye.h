@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

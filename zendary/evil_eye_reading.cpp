@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "evil_eye.h"
+#include "zendary/evil_eye.h"
 #include "numerology/dates.h"
 
 namespace zendary {

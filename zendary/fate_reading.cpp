@@ -1,4 +1,4 @@
-#include "fate_reading.h"
+#include "zendary/fate_reading.h"
 
 #include "numerology/dates.h"
 

@@ -1,7 +1,7 @@
 // How the decisions of the selected day bear on the user's fate, with a one-line
 // advice for the day.
 #pragma once
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

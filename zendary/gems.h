@@ -1,6 +1,6 @@
 // Birthstone, flower and symbol of the own birth month.
 #pragma once
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

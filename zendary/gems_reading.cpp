@@ -1,4 +1,4 @@
-#include "gems.h"
+#include "zendary/gems.h"
 
 namespace zendary {
 

@@ -1,4 +1,4 @@
-#include "love_spell.h"
+#include "zendary/love_spell.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "lists.h"
+#include "zendary/lists.h"
 
 namespace zendary {
 

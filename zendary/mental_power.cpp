@@ -1,9 +1,9 @@
-#include "mental_power.h"
+#include "zendary/mental_power.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "lists.h"
+#include "zendary/lists.h"
 
 namespace zendary {
 

@@ -2,8 +2,8 @@
 // advice and the intuition power check over the selected date and three choices.
 #pragma once
 #include "numerology/intuition.h"
-#include "personal_data.h"
-#include "zendary.h"
+#include "zendary/personal_data.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

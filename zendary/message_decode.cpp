@@ -1,6 +1,6 @@
-#include "message_decode.h"
+#include "zendary/message_decode.h"
 
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

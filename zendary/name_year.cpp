@@ -1,4 +1,4 @@
-#include "name_year.h"
+#include "zendary/name_year.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

@@ -1,4 +1,4 @@
-#include "palm_reading.h"
+#include "zendary/palm_reading.h"
 
 namespace zendary {
 

@@ -1,6 +1,6 @@
 // The palm reading (PMR): a guided tour of the lines of the right palm.
 #pragma once
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

@@ -1,5 +1,5 @@
 // The P LIVES button: checks, confirmation, the conversation and the result.
-#include "past_life.h"
+#include "zendary/past_life.h"
 
 namespace zendary {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

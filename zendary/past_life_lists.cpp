@@ -1,5 +1,5 @@
 // The two drop-down lists of the past-lives group.
-#include "lists.h"
+#include "zendary/lists.h"
 
 namespace zendary {
 

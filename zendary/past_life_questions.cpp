@@ -2,7 +2,7 @@
 // and awaited even when its answer sets nothing: the conversation is part of the reading.
 #include <cstdlib>
 
-#include "past_life.h"
+#include "zendary/past_life.h"
 
 namespace zendary {
 

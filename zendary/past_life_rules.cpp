@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "numerology/numerology.h"
-#include "past_life.h"
+#include "zendary/past_life.h"
 
 namespace zendary {
 

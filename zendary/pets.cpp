@@ -1,4 +1,4 @@
-#include "pets.h"
+#include "zendary/pets.h"
 
 #include "numerology/dates.h"
 #include "numerology/pet_day.h"

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "numerology/numerology.h"
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

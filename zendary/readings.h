@@ -4,7 +4,7 @@
 #pragma once
 #include <span>
 
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

@@ -2,7 +2,7 @@
 #include <cctype>
 #include <initializer_list>
 
-#include "sign_texts.h"
+#include "zendary/sign_texts.h"
 
 namespace zendary {
 

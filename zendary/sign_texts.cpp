@@ -1,4 +1,4 @@
-#include "sign_texts.h"
+#include "zendary/sign_texts.h"
 
 namespace zendary {
 

@@ -1,4 +1,4 @@
-#include "soul_numbers.h"
+#include "zendary/soul_numbers.h"
 
 #include <cstdlib>
 

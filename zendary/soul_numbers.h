@@ -1,7 +1,7 @@
 // The life-long numbers beside the birthday columns: the user's soul, good luck and
 // bad luck numbers, and the mother's and father's soul numbers.
 #pragma once
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 namespace zendary {
 

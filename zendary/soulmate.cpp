@@ -1,9 +1,9 @@
-#include "soulmate.h"
+#include "zendary/soulmate.h"
 
 #include "numerology/dates.h"
 #include "pair/pair_reading.h"
 #include "pair/pair_report.h"
-#include "zendary.h"
+#include "zendary/zendary.h"
 #include "shell/date_checks.h"
 
 namespace zendary {

@@ -1,4 +1,4 @@
-#include "sports.h"
+#include "zendary/sports.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 #include <cctype>
 
 #include "numerology/dates.h"
-#include "readings.h"
+#include "zendary/readings.h"
 
 namespace zendary {
 

@@ -1,5 +1,5 @@
 // The items of the superstition list, in the order they are shown (not sorted).
-#include "lists.h"
+#include "zendary/lists.h"
 
 namespace zendary {
 

@@ -1,4 +1,4 @@
-#include "superstition.h"
+#include "zendary/superstition.h"
 
 namespace zendary {
 

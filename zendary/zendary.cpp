@@ -1,4 +1,4 @@
-#include "zendary.h"
+#include "zendary/zendary.h"
 
 #include "numerology/dates.h"
 #include "shell/date_checks.h"

@@ -4,11 +4,11 @@
 #include <array>
 #include <string>
 
-#include "love_spell_memory.h"
+#include "zendary/love_spell_memory.h"
 #include "numerology/numerology.h"
-#include "personal_data.h"
+#include "zendary/personal_data.h"
 #include "shell/seams.h"
-#include "soulmate.h"
+#include "zendary/soulmate.h"
 
 namespace zendary {
 

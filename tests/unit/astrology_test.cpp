@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "zendary/astrology.h"
 
 using namespace zendary;

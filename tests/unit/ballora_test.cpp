@@ -7,7 +7,7 @@
 #include "ballora/ballora.h"
 #include "ballora/lottery.h"
 #include "ballora/saved_inputs.h"
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 
 using namespace ballora;
 

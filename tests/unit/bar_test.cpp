@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "bar/first_run.h"
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "shell/files.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "zendary/daily_report.h"
 
 using namespace zendary;

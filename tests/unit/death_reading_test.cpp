@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "zendary/death_reading.h"
 
 using numerology::NameValue;

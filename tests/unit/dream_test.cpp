@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "keyword_groups.h"
+#include "tests/unit/keyword_groups.h"
 #include "zendary/dream.h"
 
 using namespace zendary;

@@ -6,7 +6,7 @@
 
 #include "duovell/duovell.h"
 #include "duovell/saved_inputs.h"
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 
 using namespace duovell;
 using pairing::PairRecord;

@@ -1,7 +1,7 @@
 // Furlova's lists, odds rule, texts, date check and the Odds conversation.
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "furlova/furlova.h"
 #include "numerology/numerology.h"
 

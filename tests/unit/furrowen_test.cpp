@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "furrowen/furrowen.h"
 #include "furrowen/saved_inputs.h"
 

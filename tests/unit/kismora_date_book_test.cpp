@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "kismora/analysis.h"
 #include "kismora/date_book.h"
 #include "kismora/note.h"

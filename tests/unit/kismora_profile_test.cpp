@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "kismora/date_profile.h"
 #include "kismora/kismora_files.h"
 #include "kismora/profile_form.h"

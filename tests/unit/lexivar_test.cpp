@@ -5,7 +5,7 @@
 #include "lexivar/lexivar.h"
 #include "lexivar/saved_inputs.h"
 #include "numerology/numerology.h"
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 
 using namespace lexivar;
 

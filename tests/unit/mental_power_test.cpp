@@ -2,7 +2,7 @@
 // and the power check over the selected date and three choices.
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "zendary/mental_power.h"
 
 using namespace zendary;

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "zendary/past_life.h"
 
 using namespace zendary;

@@ -1,7 +1,7 @@
 // The pet's day rules shared by Furrowen and the main program's pets reading.
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "numerology/pet_day.h"
 #include "zendary/pets.h"
 

@@ -2,7 +2,7 @@
 // walk, the advice boxes and the story box.
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "psyvane/psyvane.h"
 
 using namespace psyvane;

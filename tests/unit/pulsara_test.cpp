@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "pulsara/pulsara.h"
 #include "pulsara/saved_inputs.h"
 

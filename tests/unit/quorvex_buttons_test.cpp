@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_services.h"
+#include "tests/support/fake_services.h"
 #include "quorvex/quorvex.h"
 
 using namespace quorvex;

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "keyword_groups.h"
+#include "tests/unit/keyword_groups.h"
 #include "zendary/lists.h"
 #include "zendary/superstition.h"
 

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "ballora/ballora_window.h"
-#include "window_checks.h"
+#include "tests/support/fake_services.h"
+#include "ballora/window/ballora_window.h"
+#include "tests/support/window_checks.h"
 
 class BalloraWindowTest : public QObject {
     Q_OBJECT

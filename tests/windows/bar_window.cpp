@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "bar/bar_window.h"
+#include "tests/support/fake_services.h"
+#include "bar/window/bar_window.h"
 #include "bar/launcher_table.h"
-#include "window_checks.h"
+#include "tests/support/window_checks.h"
 
 namespace {
 

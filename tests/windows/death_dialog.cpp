@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "shell/data_exchange.h"
-#include "zendary/death_dialog.h"
+#include "tests/support/fake_services.h"
+#include "shell/gui/data_exchange.h"
+#include "zendary/window/death_dialog.h"
 
 class DeathDialogTest : public QObject {
     Q_OBJECT

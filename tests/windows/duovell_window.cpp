@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "duovell/duovell_window.h"
-#include "window_checks.h"
+#include "tests/support/fake_services.h"
+#include "duovell/window/duovell_window.h"
+#include "tests/support/window_checks.h"
 
 namespace {
 

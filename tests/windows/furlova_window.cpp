@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "furlova/furlova_window.h"
-#include "window_checks.h"
+#include "tests/support/fake_services.h"
+#include "furlova/window/furlova_window.h"
+#include "tests/support/window_checks.h"
 
 using namespace furlova;
 

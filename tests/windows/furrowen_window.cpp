@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "furrowen/furrowen_window.h"
-#include "window_checks.h"
+#include "tests/support/fake_services.h"
+#include "furrowen/window/furrowen_window.h"
+#include "tests/support/window_checks.h"
 
 class FurrowenWindowTest : public QObject {
     Q_OBJECT

@@ -10,14 +10,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "kismora/analysis_dialog.h"
-#include "kismora/date_book_dialog.h"
-#include "kismora/kismora_window.h"
-#include "kismora/profile_dialog.h"
-#include "shell/program.h"
-#include "shell/tip_dialog.h"
-#include "window_checks.h"
+#include "tests/support/fake_services.h"
+#include "kismora/window/analysis_dialog.h"
+#include "kismora/window/date_book_dialog.h"
+#include "kismora/window/kismora_window.h"
+#include "kismora/window/profile_dialog.h"
+#include "shell/gui/program.h"
+#include "shell/gui/tip_dialog.h"
+#include "tests/support/window_checks.h"
 
 namespace fs = std::filesystem;
 

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "lexivar/lexivar_window.h"
-#include "shell/limited_text_edit.h"
-#include "window_checks.h"
+#include "tests/support/fake_services.h"
+#include "lexivar/window/lexivar_window.h"
+#include "shell/gui/limited_text_edit.h"
+#include "tests/support/window_checks.h"
 
 class LexivarWindowTest : public QObject {
     Q_OBJECT

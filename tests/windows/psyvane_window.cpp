@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "psyvane/psyvane_window.h"
-#include "window_checks.h"
+#include "tests/support/fake_services.h"
+#include "psyvane/window/psyvane_window.h"
+#include "tests/support/window_checks.h"
 
 class PsyvaneWindowTest : public QObject {
     Q_OBJECT

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "pulsara/pulsara_window.h"
-#include "window_checks.h"
+#include "tests/support/fake_services.h"
+#include "pulsara/window/pulsara_window.h"
+#include "tests/support/window_checks.h"
 
 class PulsaraWindowTest : public QObject {
     Q_OBJECT

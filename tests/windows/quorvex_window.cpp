@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "quorvex/quorvex_window.h"
-#include "shell/program.h"
-#include "shell/tip_dialog.h"
-#include "window_checks.h"
+#include "tests/support/fake_services.h"
+#include "quorvex/window/quorvex_window.h"
+#include "shell/gui/program.h"
+#include "shell/gui/tip_dialog.h"
+#include "tests/support/window_checks.h"
 
 namespace fs = std::filesystem;
 

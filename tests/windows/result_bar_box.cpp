@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shell/qt_services.h"
+#include "shell/gui/qt_services.h"
 
 class ResultBarBoxTest : public QObject {
     Q_OBJECT

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../unit/fake_services.h"
-#include "shell/data_exchange.h"
-#include "window_checks.h"
-#include "zendary/zendary_window.h"
+#include "tests/support/fake_services.h"
+#include "shell/gui/data_exchange.h"
+#include "tests/support/window_checks.h"
+#include "zendary/window/zendary_window.h"
 
 class ZendaryWindowTest : public QObject {
     Q_OBJECT

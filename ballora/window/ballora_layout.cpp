@@ -1,0 +1,151 @@
+// The main window's groups, controls, ids and tooltips, and the picture band.
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ballora/window/ballora_window.h"
+
+namespace ballora {
+
+using shell::makeEdit;
+
+namespace {
+
+struct Entry {
+    const char* label;
+    int id;
+    const char* tip;
+    int digits;  // width in digits; 0 for a name that takes the room left
+};
+
+// A group of labelled edits on one row each, or all on one row.
+QGroupBox* group(QWidget* parent, const QString& title, std::initializer_list<Entry> entries, bool oneRow)
+{
+    auto* box = new QGroupBox(title, parent);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(6, 4, 6, 6);
+    grid->setHorizontalSpacing(4);
+    int column = 0, row = 0;
+    for (const Entry& entry : entries) {
+        QLineEdit* edit = makeEdit(box, entry.id, entry.tip);
+        if (entry.digits > 0)
+            edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(entry.digits, '0')) + 12);
+        auto* label = new QLabel(entry.label, box);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, column, Qt::AlignRight);
+        grid->addWidget(edit, row, column + 1, entry.digits > 0 ? Qt::AlignLeft : Qt::Alignment());
+        if (oneRow)
+            column += 2;
+        else
+            ++row;
+    }
+    if (oneRow)
+        grid->setColumnStretch(column, 1);
+    else
+        grid->setColumnStretch(1, 1);
+    return box;
+}
+
+// The band between the inputs and the results: a row of lottery balls.
+QLabel* band(QWidget* parent)
+{
+    QPixmap pixmap(330, 30);
+    pixmap.fill(QColor(20, 70, 35));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = shell::windowFont(8);
+    font.setBold(true);
+    painter.setFont(font);
+    const QColor colours[] = {QColor(200, 40, 40),   QColor(240, 190, 30), QColor(40, 90, 200),
+                              QColor(240, 240, 240), QColor(120, 40, 160), QColor(240, 120, 20)};
+    const int shown[] = {7, 14, 21, 28, 35, 42};
+    for (int i = 0; i < 6; ++i) {
+        const QRectF ball(16 + i * 52, 3, 24, 24);
+        QRadialGradient shine(ball.center() - QPointF(5, 5), 16);
+        shine.setColorAt(0, Qt::white);
+        shine.setColorAt(1, colours[i]);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(shine);
+        painter.drawEllipse(ball);
+        painter.setPen(Qt::black);
+        painter.drawText(ball, Qt::AlignCenter, QString::number(shown[i]));
+    }
+    painter.end();
+    auto* label = new QLabel(parent);
+    label->setPixmap(pixmap);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet("background-color: rgb(20, 70, 35);");
+    return label;
+}
+
+QPushButton* button(QWidget* parent, int id, const QString& caption, const QString& tip)
+{
+    QPushButton* made = shell::makeButton(parent, id, caption, tip);
+    made->setAutoDefault(true);  // Enter on a focused button presses that button
+    return made;
+}
+
+}  // namespace
+
+void BalloraWindow::buildLayout()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+
+    auto* dates = new QHBoxLayout;
+    dates->addWidget(group(this, " Birthday Info",
+                           {{"M", kBirthMonthId, "enter birth month", 2},
+                            {"D", kBirthDayId, "enter birth date", 2},
+                            {"Y", kBirthYearId, "enter birth year", 4}},
+                           true));
+    dates->addWidget(group(this, " Select Date",
+                           {{"M", kSelectedMonthId, "select month", 2},
+                            {"D", kSelectedDayId, "select date", 2},
+                            {"Y", kSelectedYearId, "select year", 4}},
+                           true));
+    layout->addLayout(dates);
+    layout->addWidget(group(this, "   Personal Info",
+                            {{"F", kFirstNameId, "enter first name", 0},
+                             {"M", kMiddleNameId, "enter middle name", 0},
+                             {"L", kLastNameId, "enter last name", 0}},
+                            false));
+    layout->addWidget(band(this));
+
+    auto* results = new QGroupBox(" Lottery Numbers", this);
+    auto* grid = new QGridLayout(results);
+    grid->setContentsMargins(6, 4, 6, 6);
+    grid->setSpacing(4);
+    for (int i = 0; i < 6; ++i) {
+        QLineEdit* number = makeEdit(results, kFirstNumberId + i, "lottery number");
+        number->setReadOnly(true);
+        number->setAlignment(Qt::AlignCenter);
+        number->setFocusPolicy(Qt::NoFocus);
+        grid->addWidget(number, 0, i);
+    }
+    auto* maxLabel = new QLabel("Max Number", results);
+    QComboBox* max =
+        shell::makeDropDown(results, kMaxNumberId, "select max lottery number",
+                            {kMaxNumbers[0], kMaxNumbers[1], kMaxNumbers[2], kMaxNumbers[3], kMaxNumbers[4]});
+    maxLabel->setBuddy(max);
+    grid->addWidget(maxLabel, 1, 0, 1, 2);
+    grid->addWidget(max, 2, 0, 1, 2);
+    QPushButton* calculate = button(results, kCalculateId, "&Calculate", "calculate lottery numbers");
+    calculate->setDefault(true);
+    grid->addWidget(calculate, 1, 2, 1, 2);
+    grid->addWidget(button(results, kReportId, "&Report", "create lottery report"), 1, 4, 1, 2);
+    grid->addWidget(button(results, kHelpId, "&Help", "help"), 2, 2, 1, 2);
+    grid->addWidget(button(results, kExitId, "&Exit", ""), 2, 4, 1, 2);
+    layout->addWidget(results);
+    layout->addStretch(1);
+
+    resize(348, 330);
+}
+
+}  // namespace ballora

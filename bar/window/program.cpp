@@ -1,0 +1,21 @@
+#include <QCoreApplication>
+
+#include "bar/window/bar_window.h"
+#include "bar/first_run.h"
+#include "bar/window/pictures.h"
+#include "shell/gui/program.h"
+
+const shell::Program& mystorin_program_bar()
+{
+    static const shell::Program program{
+        "bar",
+        std::nullopt,
+        false,  // the launcher is where the other programs return to
+        [](shell::Services& services) -> std::unique_ptr<QDialog> {
+            const std::string launcher = (QCoreApplication::applicationDirPath() + "/bar").toStdString();
+            bar::FirstRunIfNeeded(services, {launcher, bar::launcherIconPng()});
+            return std::make_unique<bar::BarWindow>(services);
+        },
+    };
+    return program;
+}

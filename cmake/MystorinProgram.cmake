@@ -1,0 +1,41 @@
+# mystorin_add_program(NAME [LINKS lib...])
+#
+# A program folder NAME/ holds its record, readings, saved inputs and report writers at
+# the top (and in sub-folders such as readings/), and its windows under NAME/window/.
+# They become two libraries: NAME_core, which links no Qt Widgets and is what the unit
+# tests link, and NAME_gui on top of it, which the executable and the scenario runner
+# link. The executable itself is the shared start-up in shell/gui/program_main.cpp.
+set(MYSTORIN_PROGRAMS "" CACHE INTERNAL "")
+
+function(mystorin_add_program name)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "LINKS")
+
+  file(GLOB_RECURSE core_sources CONFIGURE_DEPENDS ${name}/*.cpp ${name}/*.h)
+  list(FILTER core_sources EXCLUDE REGEX "/${name}/window/")
+  add_library(${name}_core STATIC ${core_sources})
+  target_link_libraries(${name}_core PUBLIC shell_core numerology ${ARG_LINKS})
+
+  file(GLOB gui_sources CONFIGURE_DEPENDS ${name}/window/*.cpp ${name}/window/*.h)
+  set(qrc resources/${name}/${name}.qrc)
+  if(NOT EXISTS ${CMAKE_SOURCE_DIR}/${qrc})
+    set(qrc)
+  endif()
+  add_library(${name}_gui STATIC ${gui_sources} ${qrc})
+  set_target_properties(${name}_gui PROPERTIES AUTORCC ON)
+  target_link_libraries(${name}_gui PUBLIC ${name}_core shell_gui)
+
+  add_executable(${name} shell/gui/program_main.cpp)
+  target_compile_definitions(${name} PRIVATE MYSTORIN_PROGRAM=${name})
+  target_link_libraries(${name} PRIVATE ${name}_gui)
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+  # Documents the program shows from its docs folder (tips, help, read-me files).
+  file(GLOB docs CONFIGURE_DEPENDS resources/${name}/docs/*)
+  foreach(doc IN LISTS docs)
+    get_filename_component(doc_name ${doc} NAME)
+    configure_file(${doc} ${MYSTORIN_DOCS_DIR}/${doc_name} COPYONLY)
+    install(FILES ${doc} DESTINATION ${CMAKE_INSTALL_DATADIR}/mystorin)
+  endforeach()
+
+  set(MYSTORIN_PROGRAMS ${MYSTORIN_PROGRAMS} ${name} CACHE INTERNAL "")
+endfunction()

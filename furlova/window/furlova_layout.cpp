@@ -1,0 +1,119 @@
+// The main window's frames: one captioned group per entry, the date group with its three
+// small edits, and the row of buttons.
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "furlova/window/furlova_window.h"
+
+namespace furlova {
+
+namespace {
+
+QStringList items(const std::vector<std::string>& list)
+{
+    QStringList out;
+    for (const std::string& item : list)
+        out << QString::fromStdString(item);
+    return out;
+}
+
+QGroupBox* editGroup(QWidget* parent, const QString& caption, int id, const QString& tip)
+{
+    auto* group = new QGroupBox(caption, parent);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 2, 6, 4);
+    row->addWidget(shell::makeEdit(group, id, tip));
+    return group;
+}
+
+QGroupBox* listGroup(QWidget* parent, const QString& caption, int id, const QString& tip,
+                     const std::vector<std::string>& list)
+{
+    auto* group = new QGroupBox(caption, parent);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 2, 6, 4);
+    QComboBox* combo = shell::makeDropDown(group, id, tip, items(list));
+    combo->setMaxVisibleItems(14);
+    row->addWidget(combo);
+    return group;
+}
+
+QGroupBox* dateGroup(QWidget* parent)
+{
+    auto* group = new QGroupBox("Date  MM - DD - YYYY", parent);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 2, 6, 4);
+    row->setSpacing(4);
+    const struct {
+        int id;
+        const char* tip;
+        int digits;
+    } parts[] = {{kMonthId, "enter month - required field", 2},
+                 {kDayId, "enter day - required field", 2},
+                 {kYearId, "enter year - required field", 4}};
+    for (const auto& part : parts) {
+        QLineEdit* edit = shell::makeEdit(group, part.id, part.tip);
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.digits + 1, '0')) + 12);
+        row->addWidget(edit);
+    }
+    row->addStretch(1);
+    return group;
+}
+
+}  // namespace
+
+void FurlovaWindow::buildLayout()
+{
+    auto* grid = new QGridLayout;
+    grid->setSpacing(4);
+    const QString required = " - required field", optional = " - optional field";
+    QWidget* cells[] = {
+        editGroup(this, "Horse Name", kHorseId, "enter horse name" + required),
+        editGroup(this, "Jockey Name", kJockeyId, "enter jockey name" + optional),
+        editGroup(this, "Trainer Name", kTrainerId, "enter trainer name" + optional),
+        listGroup(this, "Race Distance", kDistanceId, "select race distance" + required, DistanceList()),
+        listGroup(this, "Track Surface", kSurfaceId, "select track surface" + required, SurfaceList()),
+        listGroup(this, "Weather", kWeatherId, "select weather" + required, WeatherList()),
+        editGroup(this, "Owner Name", kOwnerId, "enter owner name" + optional),
+        listGroup(this, "Class of Race", kClassId, "select class of race" + optional, ClassList()),
+        listGroup(this, "Medication", kMedicationId, "select medication" + optional, MedicationList()),
+        editGroup(this, "Speed of Horse", kSpeedId, "enter horse speed history" + optional),
+        editGroup(this, "Horse Weight", kWeightId, "enter horse weight" + optional),
+        editGroup(this, "Horse Age", kAgeId, "enter horse age" + optional),
+        editGroup(this, "Post Position", kPostId, "enter post position" + optional),
+        editGroup(this, "Race Track", kTrackId, "enter race track" + optional),
+        dateGroup(this),
+    };
+    int cell = 0;
+    for (QWidget* widget : cells) {
+        grid->addWidget(widget, cell / 3, cell % 3);
+        ++cell;
+    }
+
+    QPushButton* odds = shell::makeButton(this, kOddsId, "&Odds", "calculate odds of winning");
+    odds->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(odds);
+    for (QPushButton* button :
+         {shell::makeButton(this, kHelpId, "&Help", "help"), shell::makeButton(this, kExitId, "&Exit", "")}) {
+        button->setAutoDefault(true);  // Enter on a focused button presses that button
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(6);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    resize(503, 391);
+}
+
+}  // namespace furlova

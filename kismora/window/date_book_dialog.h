@@ -1,0 +1,39 @@
+// The date book window: the list of dates and New, Edit, Delete, Analyze and Help.
+#pragma once
+#include <QDialog>
+
+#include "kismora/date_book.h"
+
+class QListWidget;
+
+namespace kismora {
+
+enum DateBookControl {
+    kAnalyzeDateId = 1,
+    kBookHelpId = 1003,
+    kNewDateId = 1004,
+    kDeleteDateId = 1005,
+    kDateListId = 1033,
+    kEditDateId = 1034
+};
+
+class DateBookDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit DateBookDialog(shell::Services& services, QWidget* parent = nullptr);
+
+    DateBook& book() { return book_; }
+
+private:
+    void buildLayout();
+    void showNames();
+    void onNewDate();
+    void onEditDate();
+    void onDeleteDate();
+    void onAnalyzeDate();
+
+    DateBook book_;
+    QListWidget* list_ = nullptr;
+};
+
+}  // namespace kismora

@@ -1,0 +1,103 @@
+#include "kismora/window/kismora_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "kismora/window/date_book_dialog.h"
+#include "kismora/kismora_files.h"
+#include "kismora/window/profile_dialog.h"
+
+namespace kismora {
+
+namespace {
+#include "resources/kismora/help_texts.inc"
+
+// Two hearts on a rose band: the picture under the buttons.
+QPixmap heartsPicture(int width, int height)
+{
+    QPixmap pixmap(width, height);
+    pixmap.fill(QColor(250, 225, 235));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const auto heart = [&](QPointF at, qreal size, QColor colour) {
+        QPainterPath path;
+        path.moveTo(at.x(), at.y() + size * 0.3);
+        path.cubicTo(at.x(), at.y(), at.x() - size * 0.5, at.y(), at.x() - size * 0.5, at.y() + size * 0.3);
+        path.cubicTo(at.x() - size * 0.5, at.y() + size * 0.6, at.x(), at.y() + size * 0.8, at.x(), at.y() + size);
+        path.cubicTo(at.x(), at.y() + size * 0.8, at.x() + size * 0.5, at.y() + size * 0.6, at.x() + size * 0.5,
+                     at.y() + size * 0.3);
+        path.cubicTo(at.x() + size * 0.5, at.y(), at.x(), at.y(), at.x(), at.y() + size * 0.3);
+        painter.fillPath(path, colour);
+    };
+    heart({width * 0.45, height * 0.15}, height * 0.7, QColor(200, 30, 70));
+    heart({width * 0.55, height * 0.2}, height * 0.6, QColor(235, 90, 120));
+    return pixmap;
+}
+
+}  // namespace
+
+KismoraWindow::KismoraWindow(shell::Services& services) :
+    ProgramDialog(services, {"&About Kismora 2000", "Kismora 2000", QString("Kismora 2000\n") + kCopyright})
+{
+    setWindowTitle("Kismora 2000");
+    setWindowIcon(shell::programIcon('K', QColor(200, 30, 70)));
+    setMaximiseGeometry({200, 200, 501, 166});
+    MakeKismoraFolders(services.paths);
+    buildLayout();
+}
+
+void KismoraWindow::buildLayout()
+{
+    auto* personal = shell::makeButton(this, kPersonalId, "&Personal Info", "Enter Personal Info");
+    auto* selection = shell::makeButton(this, kSelectionId, "&Selection Criteria", "Establish Selection Criteria");
+    auto* book = shell::makeButton(this, kDateBookId, "&Date Book", "Date Book Wizard");
+    auto* help = shell::makeButton(this, kMainHelpId, "&Help", "Help Wizard");
+    personal->setDefault(true);
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : {personal, selection, book, help})
+        row->addWidget(button);
+
+    auto* picture = new QLabel(this);
+    picture->setPixmap(heartsPicture(440, 80));
+    picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    picture->setAlignment(Qt::AlignCenter);
+
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(row);
+    column->addWidget(picture, 1);
+
+    connect(personal, &QPushButton::clicked, this, [this] { openProfile(int(ProfileKind::Personal)); });
+    connect(selection, &QPushButton::clicked, this, [this] { openProfile(int(ProfileKind::Selection)); });
+    connect(book, &QPushButton::clicked, this, &KismoraWindow::openDateBook);
+    connect(help, &QPushButton::clicked, this, &KismoraWindow::helpRequested);
+    resize(501, 166);
+}
+
+void KismoraWindow::openProfile(int kind)
+{
+    ProfileDialog dialog(services(), ProfileKind(kind), {}, this);
+    services().ui.exec(dialog);
+}
+
+void KismoraWindow::openDateBook()
+{
+    DateBookDialog dialog(services(), this);
+    services().ui.exec(dialog);
+}
+
+void KismoraWindow::accept()
+{
+    // Enter runs the default button, Personal Info; the window closes only by Escape.
+    openProfile(int(ProfileKind::Personal));
+}
+
+void KismoraWindow::helpRequested()
+{
+    services().ui.info(kHelpCaption, std::string(kMainHelp) + kCopyright);
+}
+
+}  // namespace kismora

@@ -1,0 +1,197 @@
+// The main window's frames, controls, ids, tooltips, meters and the two small pictures.
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "pulsara/window/pulsara_window.h"
+
+namespace pulsara {
+
+using shell::makeButton;
+using shell::makeEdit;
+
+namespace {
+
+QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QStringList items(const std::vector<std::string>& list)
+{
+    QStringList out;
+    for (const std::string& item : list)
+        out << QString::fromStdString(item);
+    return out;
+}
+
+// The scale line under a meter, its blanks widened so that it spans the meter.
+class ScaleLine : public QLabel {
+public:
+    ScaleLine(QWidget* parent) :
+        QLabel("0     10     20     30     40     50     60     70     80     90     100", parent)
+    {
+        setMinimumWidth(fontMetrics().horizontalAdvance(text()));
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QFont widened = font();
+        widened.setWordSpacing(0);
+        const int natural = QFontMetrics(widened).horizontalAdvance(text());
+        const int gaps = text().split(' ', Qt::SkipEmptyParts).size() - 1;
+        widened.setWordSpacing(std::max(0.0, (width() - natural) / double(gaps)));
+        setFont(widened);
+        QLabel::resizeEvent(event);
+    }
+};
+
+// A small picture: one wave, or three waves of different lengths.
+QLabel* wavePicture(QWidget* parent, bool threeWaves)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor colours[] = {QColor(200, 40, 40), QColor(40, 140, 60), QColor(40, 70, 200)};
+    const int waves = threeWaves ? 3 : 1;
+    for (int w = 0; w < waves; ++w) {
+        QPainterPath path;
+        const double length = 12.0 + 5 * w;
+        for (int x = 0; x <= 32; ++x) {
+            const double y = 16 - 11 * std::sin(x / length * 2 * 3.14159265);
+            x == 0 ? path.moveTo(x, y) : path.lineTo(x, y);
+        }
+        painter.setPen(QPen(threeWaves ? colours[w] : QColor(170, 30, 60), 2));
+        painter.drawPath(path);
+    }
+    painter.end();
+    auto* label = new QLabel(parent);
+    label->setPixmap(pixmap);
+    return label;
+}
+
+// Three number boxes in a row, each as wide as its longest value.
+QHBoxLayout* dateRow(QWidget* parent, const int (&ids)[3], const char* const (&tips)[3], const char* const* labels)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    for (int i = 0; i < 3; ++i) {
+        QLineEdit* edit = makeEdit(parent, ids[i], tips[i]);
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(i == 2 ? 5 : 3, '0')) + 12);
+        if (labels)
+            row->addWidget(labelFor(parent, labels[i], edit));
+        row->addWidget(edit);
+        row->addSpacing(4);
+    }
+    row->addStretch(1);
+    return row;
+}
+
+QGroupBox* personalGroup(QWidget* parent)
+{
+    auto* group = new QGroupBox(" Personal Information ", parent);
+    auto* column = new QVBoxLayout(group);
+
+    QLineEdit* name = makeEdit(group, 1001, "enter full name here");
+    column->addWidget(labelFor(group, "Enter Full Name ", name));
+    column->addWidget(name);
+
+    auto* birthday = new QGroupBox("Enter Birthday", group);
+    static const char* const birthLabels[] = {"MM", "DD", "YY"};
+    birthday->setLayout(
+        dateRow(birthday, {1011, 1012, 1013}, {"birth month", "birth date", "birth year"}, birthLabels));
+
+    auto* meters = new QGroupBox("Select Meters", group);
+    auto* grid = new QGridLayout(meters);
+    QLayout* selected = dateRow(meters, {1002, 1003, 1004}, {"select month", "select date", "select year"}, nullptr);
+    grid->addWidget(new QLabel("Select Date", meters), 0, 0);
+    grid->addLayout(selected, 0, 1, 1, 2);
+    QComboBox* number = shell::makeDropDown(meters, 1007, "select number", items(NumberList()));
+    QComboBox* colour = shell::makeDropDown(meters, 1008, "select color", items(ColourList()));
+    colour->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    grid->addWidget(labelFor(meters, "Select Number", number), 1, 0);
+    grid->addWidget(number, 1, 1);
+    grid->addWidget(wavePicture(meters, false), 1, 2, Qt::AlignRight);
+    grid->addWidget(labelFor(meters, "Select Color", colour), 2, 0);
+    grid->addWidget(colour, 2, 1);
+    grid->addWidget(wavePicture(meters, true), 2, 2, Qt::AlignRight);
+    grid->setColumnStretch(2, 1);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(birthday);
+    row->addWidget(meters, 1);
+    column->addLayout(row);
+    return group;
+}
+
+QGroupBox* scalesGroup(QWidget* parent)
+{
+    auto* group = new QGroupBox(" Biorhythm Scales ", parent);
+    auto* column = new QVBoxLayout(group);
+    const struct {
+        int id;
+        const char* caption;
+        const char* tip;
+    } meters[] = {
+        {1014, "--------- Passive ---------------- Physical ---------------- Acitve ----------------",
+         "physical biorhythm scale"},
+        {1005, "--------- Passive --------------- Emotional --------------- Acitve ----------------",
+         "emotional biorhythm scale"},
+        {1015, "--------- Passive -------------- Intellectual -------------- Acitve ----------------",
+         "intellectual biorhythm scale"},
+    };
+    for (const auto& meter : meters) {
+        column->addWidget(new QLabel(meter.caption, group), 0, Qt::AlignHCenter);
+        auto* bar = new QProgressBar(group);
+        bar->setObjectName(QString::number(meter.id));
+        bar->setToolTip(meter.tip);
+        bar->setRange(0, 100);
+        bar->setTextVisible(false);
+        column->addWidget(bar);
+        column->addWidget(new ScaleLine(group));
+        column->addSpacing(6);
+    }
+    return group;
+}
+
+QHBoxLayout* buttonRow(QWidget* parent)
+{
+    auto* row = new QHBoxLayout;
+    QPushButton* numerology =
+        makeButton(parent, kNumerologyId, "&NA", "measure biorhythms via numerology and astrology");
+    numerology->setDefault(true);
+    row->addWidget(numerology);
+    row->addWidget(makeButton(parent, kTraditionalId, "&TM", "measure biorhythms via traditional method"));
+    row->addWidget(makeButton(parent, kExplainId, "&BE", "biorhythms explained"));
+    row->addWidget(makeButton(parent, kHelpId, "&HP", "help wizard"));
+    row->addWidget(makeButton(parent, kExitId, "&EX", "exit"));
+    return row;
+}
+
+}  // namespace
+
+void PulsaraWindow::buildLayout()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(6);
+    layout->addWidget(personalGroup(this));
+    layout->addWidget(scalesGroup(this));
+    layout->addLayout(buttonRow(this));
+    layout->addStretch(1);
+    resize(520, 540);
+}
+
+}  // namespace pulsara

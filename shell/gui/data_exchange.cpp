@@ -1,0 +1,97 @@
+#include "shell/gui/data_exchange.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "shell/gui/limited_text_edit.h"
+
+namespace shell {
+
+QWidget* control(const QWidget& window, int id)
+{
+    return window.findChild<QWidget*>(QString::number(id));
+}
+
+void applyLimits(const QWidget& window, std::span<const Field> fields)
+{
+    for (const Field& field : fields) {
+        if (!std::holds_alternative<std::string*>(field.target))
+            continue;
+        QWidget* widget = control(window, field.id);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            edit->setMaxLength(field.max);
+        else if (auto* text = qobject_cast<LimitedTextEdit*>(widget))
+            text->setMaxLength(field.max);
+    }
+}
+
+std::string controlText(const QWidget& widget)
+{
+    if (auto* edit = qobject_cast<const QLineEdit*>(&widget))
+        return edit->text().toStdString();
+    if (auto* combo = qobject_cast<const QComboBox*>(&widget))
+        return combo->currentIndex() < 0 ? std::string() : combo->currentText().toStdString();
+    if (auto* text = qobject_cast<const QPlainTextEdit*>(&widget))
+        return text->toPlainText().toStdString();
+    return {};
+}
+
+void setControlText(QWidget& widget, const std::string& text)
+{
+    const QString value = QString::fromStdString(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget))
+        edit->setText(value);
+    else if (auto* combo = qobject_cast<QComboBox*>(&widget))
+        combo->setCurrentIndex(combo->findText(value, Qt::MatchExactly));
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(&widget))
+        plain->setPlainText(value);
+}
+
+static bool readNumber(QWidget& widget, const Field& field, Ui& ui, const std::string& caption)
+{
+    bool ok = false;
+    const int value = QString::fromStdString(controlText(widget)).trimmed().toInt(&ok, 10);
+    if (ok && value >= field.min && value <= field.max) {
+        *std::get<int*>(field.target) = value;
+        return true;
+    }
+    ui.warn(caption,
+            "Please enter an integer between " + std::to_string(field.min) + " and " + std::to_string(field.max) + ".");
+    widget.setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget))
+        edit->selectAll();
+    return false;
+}
+
+bool readControls(const QWidget& window, std::span<const Field> fields, Ui& ui, const std::string& caption)
+{
+    for (const Field& field : fields) {
+        QWidget* widget = control(window, field.id);
+        if (!widget)
+            continue;
+        if (std::holds_alternative<int*>(field.target)) {
+            if (!readNumber(*widget, field, ui, caption))
+                return false;
+        } else {
+            QString text = QString::fromStdString(controlText(*widget));
+            *std::get<std::string*>(field.target) = text.left(field.max).toStdString();
+        }
+    }
+    return true;
+}
+
+void writeControls(const QWidget& window, std::span<const Field> fields)
+{
+    for (const Field& field : fields) {
+        QWidget* widget = control(window, field.id);
+        if (!widget)
+            continue;
+        if (const auto* number = std::get_if<int*>(&field.target))
+            setControlText(*widget, std::to_string(**number));
+        else
+            setControlText(*widget, *std::get<std::string*>(field.target));
+    }
+}
+
+}  // namespace shell

@@ -1,0 +1,54 @@
+#include "shell/gui/help_window.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+void load(QTextBrowser& browser, const QString& file)
+{
+    QFile in(file);
+    if (in.open(QIODevice::ReadOnly)) {
+        browser.setHtml(QString::fromUtf8(in.read(4 * 1024 * 1024)));
+        return;
+    }
+    browser.setPlainText(QFileInfo(file).fileName() + " cannot be found.\n\nPress \"Locate...\" to find it yourself.");
+}
+
+}  // namespace
+
+void showHelpWindow(const QString& file)
+{
+    // A child of the modal window, so that it stays usable while that window runs.
+    auto* window = new QDialog(QApplication::activeModalWidget(), Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(QFileInfo(file).fileName() + " - Help");
+    window->resize(560, 480);
+    auto* browser = new QTextBrowser(window);
+    browser->setOpenExternalLinks(true);
+    load(*browser, file);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    QPushButton* locate = buttons->addButton("&Locate...", QDialogButtonBox::ActionRole);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
+    QObject::connect(locate, &QPushButton::clicked, window, [window, browser] {
+        const QString chosen = QFileDialog::getOpenFileName(window, "Locate help file", QString(),
+                                                            "Help files (*.hlp *.html *.htm);;All files (*)");
+        if (!chosen.isEmpty())
+            load(*browser, chosen);
+    });
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    window->show();
+}
+
+}  // namespace shell

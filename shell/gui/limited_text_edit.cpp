@@ -1,0 +1,36 @@
+#include "shell/gui/limited_text_edit.h"
+
+#include <QTextCursor>
+
+namespace shell {
+
+LimitedTextEdit::LimitedTextEdit(QWidget* parent) : QPlainTextEdit(parent)
+{
+    connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextEdit::enforce);
+}
+
+void LimitedTextEdit::setMaxLength(int length)
+{
+    maxLength_ = length;
+    enforce();
+}
+
+void LimitedTextEdit::enforce()
+{
+    if (enforcing_ || maxLength_ <= 0)
+        return;
+    const QString text = toPlainText();
+    if (text.size() <= maxLength_)
+        return;
+    enforcing_ = true;
+    // Keep what fits, as an edit does when typing or pasting runs past its limit.
+    QTextCursor cursor = textCursor();
+    const int position = std::min<int>(cursor.position(), maxLength_);
+    setPlainText(text.left(maxLength_));
+    cursor = textCursor();
+    cursor.setPosition(position);
+    setTextCursor(cursor);
+    enforcing_ = false;
+}
+
+}  // namespace shell

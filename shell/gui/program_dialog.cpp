@@ -1,0 +1,162 @@
+#include "shell/gui/program_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QIconEngine>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace shell {
+
+ProgramDialog::ProgramDialog(Services& services, AboutSpec about, QWidget* parent) :
+    QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                        Qt::WindowCloseButtonHint),
+    services_(services),
+    about_(std::move(about))
+{
+    setFont(windowFont());
+}
+
+void ProgramDialog::showAbout()
+{
+    services_.ui.info(about_.caption.toStdString(), about_.text.toStdString());
+}
+
+void ProgramDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // Maximising does not fill the screen: the window goes to a fixed place and size.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+            setGeometry(maximiseGeometry_);
+        });
+    }
+}
+
+void ProgramDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (about_.menuEntry.isEmpty())
+        return QDialog::contextMenuEvent(event);
+    QMenu menu(this);
+    menu.addAction(about_.menuEntry, this, &ProgramDialog::showAbout);
+    menu.exec(event->globalPos());
+}
+
+void ProgramDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 || event->key() == Qt::Key_Help) {
+        helpRequested();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+static void identify(QWidget* widget, int id, const QString& tooltip)
+{
+    widget->setObjectName(QString::number(id));
+    if (!tooltip.isEmpty())
+        widget->setToolTip(tooltip);
+}
+
+QPushButton* makeButton(QWidget* parent, int id, const QString& caption, const QString& tooltip)
+{
+    auto* button = new QPushButton(caption, parent);
+    identify(button, id, tooltip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* makeEdit(QWidget* parent, int id, const QString& tooltip, int maxLength)
+{
+    auto* edit = new QLineEdit(parent);
+    identify(edit, id, tooltip);
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QComboBox* makeDropDown(QWidget* parent, int id, const QString& tooltip, const QStringList& items)
+{
+    auto* combo = new QComboBox(parent);
+    identify(combo, id, tooltip);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QCheckBox* makeCheck(QWidget* parent, int id, const QString& caption, const QString& tooltip)
+{
+    auto* check = new QCheckBox(caption, parent);
+    identify(check, id, tooltip);
+    return check;
+}
+
+QRadioButton* makeRadio(QWidget* parent, int id, const QString& caption, const QString& tooltip)
+{
+    auto* radio = new QRadioButton(caption, parent);
+    identify(radio, id, tooltip);
+    return radio;
+}
+
+namespace {
+
+class StarIconEngine : public QIconEngine {
+public:
+    StarIconEngine(QChar letter, QColor colour) : letter_(letter), colour_(colour) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect).adjusted(1, 1, -1, -1);
+        QRadialGradient glow(r.center(), r.width() / 2);
+        glow.setColorAt(0, colour_.lighter(160));
+        glow.setColorAt(1, colour_.darker(140));
+        painter->setBrush(glow);
+        painter->setPen(QPen(colour_.darker(200), std::max(1.0, r.width() / 32)));
+        painter->drawEllipse(r);
+        QFont font("Liberation Serif");
+        font.setBold(true);
+        font.setPixelSize(std::max(6, int(r.height() * 0.62)));
+        painter->setFont(font);
+        painter->setPen(Qt::white);
+        painter->drawText(r, Qt::AlignCenter, QString(letter_));
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+    QIconEngine* clone() const override { return new StarIconEngine(letter_, colour_); }
+
+private:
+    QChar letter_;
+    QColor colour_;
+};
+
+}  // namespace
+
+QIcon programIcon(QChar letter, QColor colour)
+{
+    return QIcon(new StarIconEngine(letter, colour));
+}
+
+QFont windowFont(int pointSize)
+{
+    QFont font("Liberation Serif", pointSize);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+}  // namespace shell

@@ -1,0 +1,64 @@
+// The base of every program's main window: the About entry, the maximise rule, F1 as a
+// help request, the program icon, and small builders for controls known by numeric id.
+#pragma once
+#include <QDialog>
+#include <QRect>
+#include <QStringList>
+
+#include "shell/seams.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace shell {
+
+struct AboutSpec {
+    QString menuEntry;  // "&About Zendary 2000"
+    QString caption;    // "COPYRIGHT"
+    QString text;       // "Zendary 2000\n" and the copyright line
+};
+
+class ProgramDialog : public QDialog {
+    Q_OBJECT
+public:
+    ProgramDialog(Services& services, AboutSpec about, QWidget* parent = nullptr);
+
+    Services& services() const { return services_; }
+    void showAbout();
+
+    // Where a maximised window goes instead of filling the screen; each program has its own.
+    void setMaximiseGeometry(const QRect& geometry) { maximiseGeometry_ = geometry; }
+
+protected:
+    // F1 and the help key land here; the default does nothing.
+    virtual void helpRequested() {}
+
+    void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Services& services_;
+    AboutSpec about_;
+    QRect maximiseGeometry_{100, 100, 523, 501};
+};
+
+// Builders: each control gets its numeric id as object name and its tooltip.
+QPushButton* makeButton(QWidget* parent, int id, const QString& caption, const QString& tooltip);
+QLineEdit* makeEdit(QWidget* parent, int id, const QString& tooltip, int maxLength = 0);
+QComboBox* makeDropDown(QWidget* parent, int id, const QString& tooltip, const QStringList& items = {});
+QCheckBox* makeCheck(QWidget* parent, int id, const QString& caption, const QString& tooltip);
+QRadioButton* makeRadio(QWidget* parent, int id, const QString& caption, const QString& tooltip);
+
+// The suite's program icon, drawn at every size so that it stays sharp.
+QIcon programIcon(QChar letter, QColor colour);
+
+// The font of the suite's windows (Liberation Serif, the metric twin of Times New Roman).
+QFont windowFont(int pointSize = 9);
+
+}  // namespace shell

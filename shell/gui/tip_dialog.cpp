@@ -1,0 +1,151 @@
+#include "shell/gui/tip_dialog.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/profile.h"
+#include "shell/gui/program_dialog.h"
+
+namespace shell {
+
+static const char* const kTrouble = "Trouble reading the tips file";
+static const char* const kNoTips = "The tips file holds no tips yet.";
+
+namespace {
+
+// The light bulb beside "Did you know...", drawn so that it stays sharp at any scale.
+class BulbPicture : public QWidget {
+public:
+    explicit BulbPicture(QWidget* parent) : QWidget(parent) { setFixedSize(34, 44); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QRadialGradient glass(QPointF(15, 14), 16);
+        glass.setColorAt(0, QColor(255, 255, 200));
+        glass.setColorAt(1, QColor(250, 210, 40));
+        p.setPen(QPen(QColor(120, 100, 20), 1.2));
+        p.setBrush(glass);
+        p.drawEllipse(QRectF(3, 2, 26, 26));
+        p.setBrush(QColor(170, 170, 170));
+        p.drawRect(QRectF(10, 28, 12, 10));
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        for (double y : {31.0, 34.0})
+            p.drawLine(QPointF(10, y), QPointF(22, y));
+        p.setBrush(QColor(80, 80, 80));
+        p.drawRoundedRect(QRectF(12, 38, 8, 4), 2, 2);
+    }
+};
+
+}  // namespace
+
+TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string& program) :
+    profile_(openProfile(paths, program))
+{
+    setWindowTitle(QString::fromStdString(spec.caption));
+    setObjectName("106");
+    setFont(QFont("Liberation Sans", 8));
+
+    showAtStartUp_ = profileInt(*profile_, "Tip/StartUp", 0) == 0;
+    long position = profileInt(*profile_, "Tip/FilePos", 0);
+    QString text;
+
+    auto file = std::make_unique<TipFile>(paths.docs(spec.file));
+    if (!file->isOpen()) {
+        text = QString::fromStdString(spec.missing);
+    } else {
+        const QString stamp = QString::fromStdString(file->modificationTime());
+        if (stamp != profile_->value("Tip/TimeStamp").toString()) {
+            position = 0;
+            profile_->setValue("Tip/TimeStamp", stamp);
+        }
+        file_ = std::move(file);
+    }
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName("1000");
+    frame->setFrameShape(QFrame::Box);
+    frame->setAutoFillBackground(true);
+    QPalette white = frame->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    frame->setPalette(white);
+    auto* heading = new QLabel(QString::fromStdString(spec.heading), frame);
+    QFont headingFont("Liberation Sans", 12);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    tip_ = new QLabel(frame);
+    tip_->setObjectName("1004");
+    tip_->setWordWrap(true);
+    tip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tip_->setTextFormat(Qt::PlainText);
+    tip_->setMinimumHeight(110);
+    auto* top = new QHBoxLayout;
+    top->addWidget(new BulbPicture(frame));
+    top->addWidget(heading, 1);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addLayout(top);
+    frameLayout->addWidget(tip_, 1);
+
+    startUp_ = makeCheck(this, 1001, "&Show Tips on StartUp", "Show Tips on StartUp");
+    startUp_->setChecked(showAtStartUp_);
+    QPushButton* next = makeButton(this, 1002, "&Next Tip", QString::fromStdString(spec.nextTip));
+    QPushButton* launch = makeButton(this, 1, "&Launch", QString::fromStdString(spec.launch));
+    launch->setDefault(true);
+    next->setAutoDefault(true);  // Enter on a focused "&Next Tip" shows the next tip
+    next->setEnabled(file_ != nullptr);
+    connect(next, &QPushButton::clicked, this, &TipDialog::nextTip);
+    connect(launch, &QPushButton::clicked, this, &TipDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(startUp_);
+    buttons->addStretch(1);
+    buttons->addWidget(next);
+    buttons->addWidget(launch);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame, 1);
+    layout->addLayout(buttons);
+    resize(360, 270);
+
+    if (file_) {
+        if (file_->seek(position))
+            nextTip();
+        else
+            tip_->setText(kTrouble);
+    } else {
+        tip_->setText(text);
+    }
+}
+
+TipDialog::~TipDialog()
+{
+    if (file_)
+        profile_->setValue("Tip/FilePos", qint64(file_->position()));
+    profile_->sync();
+}
+
+QString TipDialog::tipText() const
+{
+    return tip_->text();
+}
+
+void TipDialog::nextTip()
+{
+    const auto tip = file_ ? file_->next() : std::nullopt;
+    tip_->setText(tip ? QString::fromUtf8(tip->c_str()) : QString(kNoTips));
+}
+
+void TipDialog::accept()
+{
+    QDialog::accept();
+    profile_->setValue("Tip/StartUp", startUp_->isChecked() ? 0 : 1);
+}
+
+}  // namespace shell

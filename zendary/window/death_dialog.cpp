@@ -1,0 +1,161 @@
+#include "zendary/window/death_dialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/gui/program_dialog.h"
+#include "zendary/window/zendary_window.h"
+
+namespace zendary {
+
+using shell::Field;
+
+namespace {
+
+// The small hourglass that flanks the "Days" field on both sides.
+QLabel* hourglass(QWidget* parent)
+{
+    QPixmap pixmap(20, 28);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(90, 60, 30), 1.5));
+    painter.drawLine(2, 2, 18, 2);
+    painter.drawLine(2, 26, 18, 26);
+    painter.setBrush(QColor(220, 190, 120));
+    const QPointF top[] = {{4, 3}, {16, 3}, {10, 14}};
+    const QPointF bottom[] = {{10, 14}, {16, 25}, {4, 25}};
+    painter.drawPolygon(top, 3);
+    painter.drawPolygon(bottom, 3);
+    painter.end();
+    auto* label = new QLabel(parent);
+    label->setPixmap(pixmap);
+    return label;
+}
+
+QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+DeathDialog::DeathDialog(const Zendary& z, QWidget* parent) :
+    QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint), z_(z)
+{
+    record_.year = z.data.own.year;
+    record_.motherYear = z.data.mother.year;
+    record_.fatherYear = z.data.father.year;
+    DeathRecord& r = record_;
+    fields_ = {
+        Field::text(1094, r.name, 150),       Field::number(1024, r.year, 1800, 2099),
+        Field::text(1025, r.motherName, 150), Field::number(1026, r.motherYear, 1800, 2099),
+        Field::text(1027, r.fatherName, 150), Field::number(1029, r.fatherYear, 1800, 2099),
+        Field::text(1002, r.gender, 30),      Field::text(1020, r.color, 30),
+        Field::text(1014, r.number, 30),      Field::text(1030, r.result, 20),
+    };
+    setWindowTitle("Numerology & Astrology Death Reading");
+    buildLayout();
+    shell::applyLimits(*this, fields_);
+    shell::writeControls(*this, fields_);
+}
+
+void DeathDialog::buildLayout()
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* frame = new QGroupBox(this);
+    auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(2);
+    struct Person {
+        int name, year;
+        const char *label, *nameTip, *yearTip;
+    };
+    const Person people[] = {
+        {1094, 1024, " Enter Your Full Name Here", "your name", "your birth year"},
+        {1025, 1026, " Enter Your Mother's Full Name Here", "your mother's name", "your mother's birth year"},
+        {1027, 1029, " Enter Your Father's Full Name Here", "your father's name", "your father's birth year"},
+    };
+    int row = 0;
+    for (const Person& p : people) {
+        QLineEdit* name = shell::makeEdit(frame, p.name, p.nameTip);
+        QLineEdit* year = shell::makeEdit(frame, p.year, p.yearTip);
+        year->setFixedWidth(year->fontMetrics().horizontalAdvance("000000") + 10);
+        grid->addWidget(labelFor(frame, p.label, name), row, 0, 1, 2);
+        grid->addWidget(labelFor(frame, "Birth Year ", year), row++, 2);
+        grid->addWidget(name, row, 0, 1, 2);
+        grid->addWidget(year, row++, 2);
+    }
+    QStringList numbers;
+    for (int i = 1; i <= 9; ++i)
+        numbers << QString::number(i);
+    QComboBox* lists[] = {
+        shell::makeDropDown(frame, 1002, "select your gender", {"female", "male"}),
+        shell::makeDropDown(frame, 1020, "select your favorite color",
+                            {"white", "yellow", "green", "brown", "red", "blue", "black"}),
+        shell::makeDropDown(frame, 1014, "select your favorite number", numbers),
+    };
+    const char* const listLabels[] = {"Gender", "Color", "Number"};
+    for (int i = 0; i < 3; ++i) {
+        grid->addWidget(labelFor(frame, listLabels[i], lists[i]), row, i);
+        grid->addWidget(lists[i], row + 1, i);
+    }
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    outer->addWidget(frame);
+
+    auto* bottom = new QHBoxLayout;
+    QPushButton* death = shell::makeButton(this, 1, "&DEATH", "calculate death reading");
+    death->setDefault(true);
+    QPushButton* exit = shell::makeButton(this, 2, "&EXIT", "");
+    auto* daysFrame = new QGroupBox(this);
+    auto* daysLayout = new QHBoxLayout(daysFrame);
+    auto* result = shell::makeEdit(daysFrame, 1030, "");
+    result->setReadOnly(true);
+    result->setAlignment(Qt::AlignCenter);
+    result->setFixedWidth(result->fontMetrics().horizontalAdvance("0000000000") + 10);
+    auto* days = new QVBoxLayout;
+    days->addWidget(labelFor(daysFrame, "Days", result), 0, Qt::AlignHCenter);
+    days->addWidget(result);
+    daysLayout->addWidget(hourglass(daysFrame));
+    daysLayout->addLayout(days);
+    daysLayout->addWidget(hourglass(daysFrame));
+    bottom->addWidget(death, 0, Qt::AlignVCenter);
+    bottom->addStretch(1);
+    bottom->addWidget(daysFrame);
+    bottom->addStretch(1);
+    bottom->addWidget(exit, 0, Qt::AlignVCenter);
+    outer->addLayout(bottom);
+
+    connect(death, &QPushButton::clicked, this, &DeathDialog::onDeath);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    setMinimumWidth(360);
+}
+
+void DeathDialog::onDeath()
+{
+    // A number the transfer refused has been reported by its prompt and stops the reading.
+    if (!shell::readControls(*this, fields_, z_.ui, "Zendary"))
+        return;
+    if (DeathReading(z_, record_))
+        shell::writeControls(*this, fields_);
+}
+
+bool OpenDeathReading(ZendaryWindow& w)
+{
+    // The years are those of the main window's last transfer: nothing is read or
+    // checked before the dialog opens, so no prompt of the main window can come first.
+    DeathDialog dialog(w.core(), &w);
+    w.core().ui.exec(dialog);
+    return true;
+}
+
+}  // namespace zendary
