@@ -14,29 +14,15 @@
 
 namespace duovell {
 
+using pairing::PairKind;
+using shell::listItems;
 using shell::makeButton;
 using shell::makeCheck;
 using shell::makeDropDown;
 using shell::makeEdit;
+using shell::makeLabel;
 
 namespace {
-
-QStringList items(std::span<const char* const> list, bool sorted)
-{
-    QStringList out;
-    for (const char* item : list)
-        out << QString::fromUtf8(item);
-    if (sorted)
-        out.sort();
-    return out;
-}
-
-QLabel* label(QWidget* parent, const QString& text, QWidget* buddy)
-{
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(buddy);
-    return l;
-}
 
 QLineEdit* dateEdit(QWidget* parent, int id, const char* tooltip)
 {
@@ -54,79 +40,17 @@ void dateRow(QWidget* parent, QGridLayout* grid, int row, const int ids[3], cons
     box->setVerticalSpacing(0);
     for (int i = 0; i < 3; ++i) {
         QLineEdit* edit = dateEdit(parent, ids[i], tips[i]);
-        box->addWidget(label(parent, names[i], edit), 0, i);
+        box->addWidget(makeLabel(parent, names[i], edit), 0, i);
         box->addWidget(edit, 1, i);
     }
     box->setColumnStretch(3, 1);
     grid->addLayout(box, row, 0, 1, 2);
 }
 
-struct PersonIds {
-    int first, last, month, day, year, hair, eyes, male, single, pets;
-};
-
-QGroupBox* personGroup(QWidget* parent, const QString& title, const PersonIds& ids)
+QStringList sorted(QStringList items)
 {
-    auto* group = new QGroupBox(title, parent);
-    auto* grid = new QGridLayout(group);
-    grid->setVerticalSpacing(4);
-    QLineEdit* first = makeEdit(group, ids.first, "enter first name here");
-    QLineEdit* last = makeEdit(group, ids.last, "enter last name here");
-    grid->addWidget(label(group, "FN", first), 0, 0);
-    grid->addWidget(first, 0, 1);
-    grid->addWidget(label(group, "LN", last), 1, 0);
-    grid->addWidget(last, 1, 1);
-    grid->addWidget(new QLabel("Birthday", group), 2, 0, 1, 2);
-    const int dates[] = {ids.month, ids.day, ids.year};
-    const char* const tips[] = {"enter birthday month here", "enter birthday day here", "enter birthday year here"};
-    dateRow(group, grid, 3, dates, tips);
-    QComboBox* hair = makeDropDown(group, ids.hair, "choose hair color here", items(hairColours(), true));
-    QComboBox* eyes = makeDropDown(group, ids.eyes, "choose eyes color here", items(eyeColours(), true));
-    grid->addWidget(label(group, "Hair", hair), 4, 0);
-    grid->addWidget(hair, 4, 1);
-    grid->addWidget(label(group, "Eyes", eyes), 5, 0);
-    grid->addWidget(eyes, 5, 1);
-    auto* checks = new QHBoxLayout;
-    checks->addWidget(makeCheck(group, ids.male, "male", "check if male"));
-    checks->addWidget(makeCheck(group, ids.single, "single", "check if single"));
-    checks->addWidget(makeCheck(group, ids.pets, "pets", "check if has any pets"));
-    grid->addLayout(checks, 6, 0, 1, 2);
-    grid->setRowStretch(7, 1);
-    return group;
-}
-
-QGroupBox* optionsGroup(QWidget* parent)
-{
-    auto* group = new QGroupBox("Options", parent);
-    auto* grid = new QGridLayout(group);
-    grid->setVerticalSpacing(4);
-    grid->addWidget(new QLabel("Select Date", group), 0, 0, 1, 2);
-    const int dates[] = {1000, 1001, 1002};
-    const char* const tips[] = {"choose month here", "choose day here", "choose year here"};
-    dateRow(group, grid, 1, dates, tips);
-    QComboBox* activity = makeDropDown(group, 1025, "choose any activity here", items(activities(), false));
-    activity->setPlaceholderText("activity");
-    grid->addWidget(activity, 2, 0, 1, 2);
-    const struct {
-        int id;
-        const char* caption;
-        const char* tooltip;
-    } buttons[] = {
-        {1, "Reading", "prediction for any day"}, {1028, "Report", "reports"},
-        {1035, "Fortune", "fortune reading"},     {1036, "Regrets", "regrets reading"},
-        {1033, "Loyalty", "loyalty reading"},     {1034, "Trust", "trust reading"},
-        {1031, "Business", "business reading"},   {1032, "Friendship", "friendship reading"},
-        {1029, "Love", "love reading"},           {1030, "Fate", "fate reading"},
-        {1003, "Help", "help information"},       {2, "Exit", ""},
-    };
-    int i = 0;
-    for (const auto& b : buttons) {
-        QPushButton* button = makeButton(group, b.id, b.caption, b.tooltip);
-        grid->addWidget(button, 3 + i / 2, i % 2);
-        ++i;
-    }
-    grid->setRowStretch(3 + i / 2, 1);
-    return group;
+    items.sort();
+    return items;
 }
 
 QLabel* banner(QWidget* parent)
@@ -145,20 +69,105 @@ QLabel* banner(QWidget* parent)
 
 }  // namespace
 
+QWidget* DuovellWindow::personGroup(const QString& title, const PersonIds& ids, pairing::Individual& person)
+{
+    auto* group = new QGroupBox(title, this);
+    auto* grid = new QGridLayout(group);
+    grid->setVerticalSpacing(4);
+    QLineEdit* first = makeEdit(group, ids.first, "enter first name here");
+    QLineEdit* last = makeEdit(group, ids.last, "enter last name here");
+    grid->addWidget(makeLabel(group, "FN", first), 0, 0);
+    grid->addWidget(first, 0, 1);
+    grid->addWidget(makeLabel(group, "LN", last), 1, 0);
+    grid->addWidget(last, 1, 1);
+    grid->addWidget(new QLabel("Birthday", group), 2, 0, 1, 2);
+    const int dates[] = {ids.month, ids.day, ids.year};
+    const char* const tips[] = {"enter birthday month here", "enter birthday day here", "enter birthday year here"};
+    dateRow(group, grid, 3, dates, tips);
+    QComboBox* hair = makeDropDown(group, ids.hair, "choose hair color here", sorted(listItems(hairColours())));
+    QComboBox* eyes = makeDropDown(group, ids.eyes, "choose eyes color here", sorted(listItems(eyeColours())));
+    grid->addWidget(makeLabel(group, "Hair", hair), 4, 0);
+    grid->addWidget(hair, 4, 1);
+    grid->addWidget(makeLabel(group, "Eyes", eyes), 5, 0);
+    grid->addWidget(eyes, 5, 1);
+    auto* checks = new QHBoxLayout;
+    QCheckBox* male = makeCheck(group, ids.male, "male", "check if male");
+    QCheckBox* single = makeCheck(group, ids.single, "single", "check if single");
+    QCheckBox* pets = makeCheck(group, ids.pets, "pets", "check if has any pets");
+    addFlag(male, person.male);
+    addFlag(single, person.single);
+    addFlag(pets, person.pets);
+    checks->addWidget(male);
+    checks->addWidget(single);
+    checks->addWidget(pets);
+    grid->addLayout(checks, 6, 0, 1, 2);
+    grid->setRowStretch(7, 1);
+    return group;
+}
+
+QWidget* DuovellWindow::optionsGroup()
+{
+    auto* group = new QGroupBox("Options", this);
+    auto* grid = new QGridLayout(group);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(new QLabel("Select Date", group), 0, 0, 1, 2);
+    const int dates[] = {kSelectedMonthId, kSelectedDayId, kSelectedYearId};
+    const char* const tips[] = {"choose month here", "choose day here", "choose year here"};
+    dateRow(group, grid, 1, dates, tips);
+    QComboBox* activity = makeDropDown(group, kActivityId, "choose any activity here", listItems(activities()));
+    activity->setPlaceholderText("activity");
+    grid->addWidget(activity, 2, 0, 1, 2);
+
+    int i = 0;
+    auto place = [&](QPushButton* button) {
+        grid->addWidget(button, 3 + i / 2, i % 2);
+        ++i;
+        return button;
+    };
+    auto pair = [&](ControlId id, const char* caption, const char* tooltip, PairKind kind) {
+        connect(place(makeButton(group, id, caption, tooltip)), &QPushButton::clicked, this,
+                [this, kind] { pairReading(kind); });
+    };
+    QPushButton* readingButton = place(makeButton(group, kReadingId, "Reading", "prediction for any day"));
+    connect(readingButton, &QPushButton::clicked, this, &DuovellWindow::reading);
+    // "Reading" is the dialog's OK button: Enter runs it.
+    readingButton->setDefault(true);
+    connect(place(makeButton(group, kReportId, "Report", "reports")), &QPushButton::clicked, this,
+            &DuovellWindow::report);
+    pair(kFortuneId, "Fortune", "fortune reading", PairKind::Fortune);
+    pair(kRegretsId, "Regrets", "regrets reading", PairKind::Regrets);
+    pair(kLoyaltyId, "Loyalty", "loyalty reading", PairKind::Loyalty);
+    pair(kTrustId, "Trust", "trust reading", PairKind::Trust);
+    pair(kBusinessId, "Business", "business reading", PairKind::Business);
+    pair(kFriendshipId, "Friendship", "friendship reading", PairKind::Friendship);
+    pair(kLoveId, "Love", "love reading", PairKind::Love);
+    pair(kFateId, "Fate", "fate reading", PairKind::Fate);
+    connect(place(makeButton(group, kHelpId, "Help", "help information")), &QPushButton::clicked, this,
+            &DuovellWindow::helpRequested);
+    connect(place(makeButton(group, kExitId, "Exit", "")), &QPushButton::clicked, this, &DuovellWindow::reject);
+    grid->setRowStretch(3 + i / 2, 1);
+    return group;
+}
+
 void DuovellWindow::buildLayout()
 {
+    pairing::PairRecord& r = core_.record;
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, 6, 6, 6);
     outer->addWidget(banner(this));
     auto* row = new QHBoxLayout;
-    row->addWidget(personGroup(this, "Individual # 1", {1005, 1006, 1007, 1008, 1009, 1013, 1014, 1021, 1020, 1012}),
+    row->addWidget(personGroup("Individual # 1",
+                               {kFirstName1Id, kLastName1Id, kBirthMonth1Id, kBirthDay1Id, kBirthYear1Id, kHair1Id,
+                                kEyes1Id, kMale1Id, kSingle1Id, kPets1Id},
+                               r.one),
                    1);
-    row->addWidget(personGroup(this, "Individual # 2", {1015, 1016, 1017, 1018, 1019, 1023, 1024, 1027, 1026, 1022}),
+    row->addWidget(personGroup("Individual # 2",
+                               {kFirstName2Id, kLastName2Id, kBirthMonth2Id, kBirthDay2Id, kBirthYear2Id, kHair2Id,
+                                kEyes2Id, kMale2Id, kSingle2Id, kPets2Id},
+                               r.two),
                    1);
-    row->addWidget(optionsGroup(this));
+    row->addWidget(optionsGroup());
     outer->addLayout(row);
-    // "Reading" is the dialog's OK button: Enter runs it.
-    qobject_cast<QPushButton*>(shell::control(*this, 1))->setDefault(true);
     resize(570, 400);
 }
 

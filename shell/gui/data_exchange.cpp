@@ -13,6 +13,15 @@ QWidget* control(const QWidget& window, int id)
     return window.findChild<QWidget*>(QString::number(id));
 }
 
+std::vector<int> missingControls(const QWidget& window, std::span<const Field> fields)
+{
+    std::vector<int> missing;
+    for (const Field& field : fields)
+        if (!control(window, field.id))
+            missing.push_back(field.id);
+    return missing;
+}
+
 void applyLimits(const QWidget& window, std::span<const Field> fields)
 {
     for (const Field& field : fields) {
@@ -68,6 +77,7 @@ bool readControls(const QWidget& window, std::span<const Field> fields, Ui& ui, 
 {
     for (const Field& field : fields) {
         QWidget* widget = control(window, field.id);
+        Q_ASSERT_X(widget, "readControls", "a field names a control the window does not have");
         if (!widget)
             continue;
         if (std::holds_alternative<int*>(field.target)) {

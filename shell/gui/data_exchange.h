@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "shell/seams.h"
 
@@ -23,6 +24,10 @@ struct Field {
 
 // The control with the given numeric id (its object name), or null.
 QWidget* control(const QWidget& window, int id);
+
+// The ids of the table that name no control of the window: a table and its layout must
+// agree (readControls asserts it; the window tests check every window).
+std::vector<int> missingControls(const QWidget& window, std::span<const Field> fields);
 
 // Gives every edit of the table its length limit.
 void applyLimits(const QWidget& window, std::span<const Field> fields);

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QIconEngine>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -104,6 +105,29 @@ QRadioButton* makeRadio(QWidget* parent, int id, const QString& caption, const Q
     auto* radio = new QRadioButton(caption, parent);
     identify(radio, id, tooltip);
     return radio;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QStringList listItems(std::span<const char* const> texts)
+{
+    QStringList items;
+    for (const char* text : texts)
+        items << QString::fromUtf8(text);
+    return items;
+}
+
+QStringList listItems(const std::vector<std::string>& texts)
+{
+    QStringList items;
+    for (const std::string& text : texts)
+        items << QString::fromStdString(text);
+    return items;
 }
 
 namespace {

@@ -4,6 +4,9 @@
 #include <QDialog>
 #include <QRect>
 #include <QStringList>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "shell/seams.h"
 
@@ -54,6 +57,13 @@ QLineEdit* makeEdit(QWidget* parent, int id, const QString& tooltip, int maxLeng
 QComboBox* makeDropDown(QWidget* parent, int id, const QString& tooltip, const QStringList& items = {});
 QCheckBox* makeCheck(QWidget* parent, int id, const QString& caption, const QString& tooltip);
 QRadioButton* makeRadio(QWidget* parent, int id, const QString& caption, const QString& tooltip);
+
+// A label whose mnemonic moves the focus to `buddy`.
+QLabel* makeLabel(QWidget* parent, const QString& text, QWidget* buddy);
+
+// The items of a drop-down list from a table of texts.
+QStringList listItems(std::span<const char* const> texts);
+QStringList listItems(const std::vector<std::string>& texts);
 
 // The suite's program icon, drawn at every size so that it stays sharp.
 QIcon programIcon(QChar letter, QColor colour);
