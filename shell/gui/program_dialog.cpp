@@ -57,6 +57,16 @@ void ProgramDialog::keyPressEvent(QKeyEvent* event)
         helpRequested();
         return;
     }
+    // Enter presses the focused button, as in any dialog; only elsewhere does it run the
+    // window's default action (the default button, or accept()).
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (button && button->isEnabled() && button->isVisible()) {
+            button->click();
+            return;
+        }
+    }
     QDialog::keyPressEvent(event);
 }
 

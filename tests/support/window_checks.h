@@ -43,3 +43,18 @@ void checkEnterInEditShows(QWidget& window, const QString& editId, Ui& ui, const
     QCOMPARE(ui.boxes[0].text, text);
     QVERIFY(window.isVisible());
 }
+
+// Enter on a focused button presses that button, not the window's default action:
+// `pressed` is what that button's press shows first.
+template <typename Ui>
+void checkEnterPressesFocusedButton(QWidget& window, QPushButton* button, Ui& ui, const std::string& pressed)
+{
+    QVERIFY(button);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    button->setFocus();
+    ui.boxes.clear();
+    QTest::keyClick(button, Qt::Key_Return);
+    QVERIFY(!ui.boxes.empty());
+    QCOMPARE(ui.boxes[0].text, pressed);
+}
