@@ -6,6 +6,8 @@
 # tests link, and NAME_gui on top of it, which the executable and the scenario runner
 # link. The executable itself is the shared start-up in shell/gui/program_main.cpp.
 set(MYSTORIN_PROGRAMS "" CACHE INTERNAL "")
+# `ninja programs` builds what starting the suite needs, and nothing else.
+add_custom_target(programs)
 
 function(mystorin_add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "LINKS")
@@ -27,7 +29,11 @@ function(mystorin_add_program name)
   add_executable(${name} shell/gui/program_main.cpp)
   target_compile_definitions(${name} PRIVATE MYSTORIN_PROGRAM=${name})
   target_link_libraries(${name} PRIVATE ${name}_gui)
-  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The programs live in a private folder, where they find one another for the hand-over;
+  # bin/ gets only the `mystorin` command.
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MYSTORIN_PROGRAMS_DIR})
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/mystorin)
+  add_dependencies(programs ${name})
 
   # Documents the program shows from its docs folder (tips, help, read-me files).
   file(GLOB docs CONFIGURE_DEPENDS resources/${name}/docs/*)

@@ -126,7 +126,8 @@ StandardPaths::StandardPaths()
     data_ =
         (home.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Mystorin" : home)
             .toStdString();
-    docs_ = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/mystorin").toStdString();
+    // Programs live in PREFIX/libexec/mystorin, their documents in PREFIX/share/mystorin.
+    docs_ = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../../share/mystorin").toStdString();
     config_ = (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Mystorin").toStdString();
     applications_ = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation).toStdString();
 }
