@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "shell/box_text.h"
 #include "tools/program_registry.h"
 
 using shell::Answer;
@@ -97,6 +98,8 @@ Answer ScriptedUi::message(const std::string& caption, const std::string& text, 
                             {"buttons", buttonsName(buttons)},
                             {"text", text},
                             {"answer", answerName(answer)}});
+    if (runner_.takeCopyRequest())
+        QApplication::clipboard()->setText(QString::fromStdString(shell::boxClipboardText(caption, text)));
     return answer;
 }
 
@@ -142,6 +145,10 @@ void Runner::run()
 
 void Runner::finish(int code)
 {
+    if (code == 0 && copyNextBox_) {
+        out_.event({{"event", "error"}, {"message", "a copy was left unused"}});
+        code = 2;
+    }
     if (code == 0 && !answers_.empty()) {
         out_.event({{"event", "error"}, {"message", "an answer was left unused"}});
         code = 2;
@@ -325,6 +332,10 @@ void Runner::execute(const Command& c)
             answers_.push_back(Answer::Ok);
         else
             fail("line " + std::to_string(c.line) + ": unknown answer " + w);
+    } else if (verb == "copy") {
+        // Ctrl+C in the next box, queued like an answer before the command that shows it.
+        needs(1, 1);
+        copyNextBox_ = true;
     } else if (verb == "show") {
         needs(2, 2);
         cmdShow(c);

@@ -2,6 +2,7 @@
 // seams, and prints what a user would see.
 #pragma once
 #include <deque>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,7 @@ public:
 
     // Called by the scripted Ui.
     shell::Answer takeAnswer(shell::Buttons buttons);
+    bool takeCopyRequest() { return std::exchange(copyNextBox_, false); }
     int runDialog(QDialog& dialog);
     Output& output() { return out_; }
     [[noreturn]] void fail(const std::string& message);
@@ -108,6 +110,7 @@ private:
     bool check_;
     Output out_;
     std::deque<shell::Answer> answers_;
+    bool copyNextBox_ = false;
     std::vector<QDialog*> windows_;
 
     ScriptedUi ui_{*this};

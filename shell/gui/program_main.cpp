@@ -1,8 +1,10 @@
-// The executable of one program: the desktop's services and the shared start-up.
+// The executable of one program: the command line, the suite's look, the desktop's
+// services and the shared start-up.
 #include <QApplication>
 
 #include "shell/gui/program.h"
 #include "shell/gui/qt_services.h"
+#include "shell/gui/suite_look.h"
 
 #define MYSTORIN_CONCAT2(a, b) a##b
 #define MYSTORIN_CONCAT(a, b) MYSTORIN_CONCAT2(a, b)
@@ -12,10 +14,15 @@ const shell::Program& MYSTORIN_PROGRAM_FN();
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     const shell::Program& program = MYSTORIN_PROGRAM_FN();
-    QApplication::setApplicationName(QString::fromStdString(program.name));
-    QApplication::setOrganizationName("Mystorin");
+    {
+        // --help and --version answer without a display.
+        const QCoreApplication commandLine(argc, argv);
+        if (const auto exitCode = shell::handleCommandLine(program, QCoreApplication::arguments()))
+            return *exitCode;
+    }
+    QApplication app(argc, argv);
+    shell::applySuiteLook(program);
     shell::QtServices services;
     return shell::runProgram(program, services.services(), true);
 }

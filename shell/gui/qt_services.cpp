@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
@@ -21,9 +23,44 @@
 #include <QThread>
 #include <QUrl>
 
+#include "shell/box_text.h"
+#include "shell/gui/document_viewer.h"
 #include "shell/gui/help_window.h"
 
 namespace shell {
+
+namespace {
+
+// Ctrl+C anywhere in a message box copies its caption and text, whatever has the focus
+// (a selectable label would otherwise copy only its selection, which is usually empty).
+class BoxCopier : public QObject {
+public:
+    BoxCopier(QWidget& box, std::string caption, std::string text) :
+        box_(box), caption_(std::move(caption)), text_(std::move(text))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~BoxCopier() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!key || !widget || widget->window() != &box_ ||
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+            return false;
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            QApplication::clipboard()->setText(QString::fromStdString(boxClipboardText(caption_, text_)));
+        return true;
+    }
+
+private:
+    QWidget& box_;
+    std::string caption_, text_;
+};
+
+}  // namespace
 
 Answer QtUi::message(const std::string& caption, const std::string& text, Icon icon, Buttons buttons)
 {
@@ -41,6 +78,7 @@ Answer QtUi::message(const std::string& caption, const std::string& text, Icon i
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.setWindowModality(Qt::ApplicationModal);
+    const BoxCopier copier(box, caption, text);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -77,6 +115,7 @@ void QtUi::infoWithBar(const std::string& caption, const std::string& text, int 
     grid->addWidget(label, 0, 1);
     grid->addWidget(bar, 1, 1);
     grid->addWidget(buttons, 2, 0, 1, 2);
+    const BoxCopier copier(box, caption, text);
     box.exec();
 }
 
@@ -101,8 +140,13 @@ void DesktopOpener::open(const std::string& file)
     // A web address (the launcher's updates page) goes to the browser as it is.
     const QString target = QString::fromStdString(file);
     const bool web = target.startsWith("https://") || target.startsWith("http://");
-    const QUrl url = web ? QUrl(target) : QUrl::fromLocalFile(target);
-    QDesktopServices::openUrl(url);
+    if (web) {
+        QDesktopServices::openUrl(QUrl(target));
+        return;
+    }
+    // Where the desktop has no viewer for it, the document opens in the suite's own.
+    if (!desktopCanOpen(target) || !QDesktopServices::openUrl(QUrl::fromLocalFile(target)))
+        showInOwnViewer(target);
 }
 
 void DesktopOpener::help(const std::string& file)

@@ -51,7 +51,7 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
 {
     setWindowTitle(QString::fromStdString(spec.caption));
     setObjectName("106");
-    setFont(QFont("Liberation Sans", 8));
+    setFont(windowFont(8));
 
     showAtStartUp_ = profileInt(*profile_, "Tip/StartUp", 0) == 0;
     long position = profileInt(*profile_, "Tip/FilePos", 0);
@@ -78,7 +78,7 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     white.setColor(QPalette::WindowText, Qt::black);
     frame->setPalette(white);
     auto* heading = new QLabel(QString::fromStdString(spec.heading), frame);
-    QFont headingFont("Liberation Sans", 12);
+    QFont headingFont = windowFont(12);
     headingFont.setBold(true);
     heading->setFont(headingFont);
     tip_ = new QLabel(frame);

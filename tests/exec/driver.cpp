@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace {
@@ -66,6 +67,10 @@ void step()
 
 void startDriving()
 {
+    // A program first reads its command line with a plain core application; the one to
+    // drive is the one that shows windows.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
     logLine(QString("start %1 %2").arg(::getpid()).arg(QCoreApplication::arguments().join(' ')));
     // Posted, so the timers start once the event loop of the first window runs.
     QMetaObject::invokeMethod(

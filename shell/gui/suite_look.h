@@ -1,0 +1,24 @@
+// What makes every program of the suite look and behave as one on the desktop: the
+// application's name, version, icon, desktop file name and font; and the command line.
+#pragma once
+#include <optional>
+
+#include <QStringList>
+
+#include "shell/gui/program.h"
+
+namespace shell {
+
+// The freedesktop id of a program's menu entry and icon: "org.mystorin.Zendary"; the
+// launcher's is the suite's own, "org.mystorin.Mystorin".
+QString desktopId(const Program& program);
+
+// Sets the application's identity and look: name, version, desktop file name, the
+// program's icon for every window and box, and the suite's one font family.
+void applySuiteLook(const Program& program);
+
+// --help and --version print and give the exit code; anything else (a plain start, or
+// the launcher's "execv" word) gives nothing and the program starts.
+std::optional<int> handleCommandLine(const Program& program, const QStringList& arguments);
+
+}  // namespace shell
