@@ -26,7 +26,7 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
   file(CREATE_LINK ${main_name} ${tree}/usr/share/doc/${main_name}-dbgsym SYMBOLIC)
 
   file(REMOVE ${package})
-  execute_process(COMMAND dpkg-deb --root-owner-group --build ${tree} ${package}
+  execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip --build ${tree} ${package}
                   OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
   file(REMOVE_RECURSE ${tree})
 endforeach()
