@@ -28,7 +28,7 @@ function(mystorin_add_program name)
 
   add_executable(${name} shell/gui/program_main.cpp)
   target_compile_definitions(${name} PRIVATE MYSTORIN_PROGRAM=${name})
-  target_link_libraries(${name} PRIVATE ${name}_gui)
+  target_link_libraries(${name} PRIVATE ${name}_gui mystorin_icons)
   # The programs live in a private folder, where they find one another for the hand-over;
   # bin/ gets only the `mystorin` command.
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MYSTORIN_PROGRAMS_DIR})
