@@ -64,7 +64,7 @@ bool Ballora::DatesValid()
 {
     // Years outside the program's own range fail without a message.
     for (const Date* date : {&data.birthday, &data.selected})
-        if (date->year < 1900 || date->year > 2099 || !shell::datesValid(ui, "DATE ERROR", {date}))
+        if (date->year < kFirstYear || date->year > kLastYear || !shell::datesValid(ui, "DATE ERROR", {date}))
             return false;
     return true;
 }

@@ -13,7 +13,7 @@ extern const char* const kCopyrightLine;
 extern const char* const kMaxNumbers[5];  // the drop-down's items, in list order
 
 struct BalloraData {
-    Date birthday{1, 1, 1900};
+    Date birthday{1, 1, kFirstYear};
     std::string first;   // at most 50
     std::string middle;  // at most 50, may stay empty
     std::string last;    // at most 100
@@ -26,7 +26,7 @@ struct BalloraData {
     int dayValue = 0;
 };
 
-// Start values: birthday 1/1/1900, no names, today as the selected date, max number "50".
+// Start values: birthday January 1 of the first year, no names, today as the selected date, max number "50".
 BalloraData startValues(const shell::DateTime& today);
 
 // The max number a list text stands for, or 0 when it is none of the five.

@@ -9,7 +9,7 @@ using numerology::LetterSum;
 
 int LotteryYearDigit(int n)
 {
-    if (n < 1800 || n > 2099)
+    if (n < kFirstCenturyYear || n > kLastYear)
         return 1;
     return (n % 100) % 9 + 1;
 }

@@ -9,9 +9,15 @@ namespace ballora {
 
 using numerology::Date;
 
+// The years the program's dates may have.
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2099;
+// The first year of the three centuries the lottery year digit knows.
+inline constexpr int kFirstCenturyYear = 1800;
+
 // What one calculation needs.
 struct LotteryInputs {
-    Date birthday{1, 1, 1900};
+    Date birthday{1, 1, kFirstYear};
     std::string first, middle, last;
     Date selected;
     int maxNumber = 50;  // 10, 20, 30, 40 or 50
@@ -24,7 +30,8 @@ struct LotteryResult {
     std::array<int, 6> numbers{1, 1, 1, 1, 1, 1};
 };
 
-// The digit 1-9 of a year's offset in its century, for 1800-2099 only; 1 for anything else.
+// The digit 1-9 of a year's offset in its century, for the three centuries from
+// kFirstCenturyYear to kLastYear only; 1 for anything else.
 int LotteryYearDigit(int n);
 
 // D before the odd-month rule: the year digit of the date's sum, changed by the day.

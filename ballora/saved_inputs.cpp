@@ -25,7 +25,7 @@ void applySavedInputs(const std::vector<std::string>& lines, BalloraData& data)
 {
     takeNumber(lines, 0, data.birthday.month, 1, 12);
     takeNumber(lines, 1, data.birthday.day, 1, 31);
-    takeNumber(lines, 2, data.birthday.year, 1900, 2099);
+    takeNumber(lines, 2, data.birthday.year, kFirstYear, kLastYear);
     takeText(lines, 3, data.first);
     takeText(lines, 4, data.middle);
     takeText(lines, 5, data.last);

@@ -144,7 +144,7 @@ std::string ResultText(const RaceData& d, int bandDigit)
 bool RaceDateValid(shell::Ui& ui, const Date& date)
 {
     const char* message = nullptr;
-    if (date.month < 1 || date.month > 12 || date.year < 1900 || date.year > 2099)
+    if (date.month < 1 || date.month > 12 || date.year < kFirstYear || date.year > kLastYear)
         return false;
     if (date.month == 2) {
         if (date.year % 4 == 0 && (date.day < 1 || date.day > 29))

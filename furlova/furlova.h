@@ -11,6 +11,10 @@ namespace furlova {
 
 using numerology::Date;
 
+// The years a race date may have.
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2099;
+
 struct RaceData {
     std::string horse, jockey, trainer, owner;  // at most 50 characters each
     int postPosition = 1;                       // 1-15
@@ -20,7 +24,7 @@ struct RaceData {
     int weight = 115;                           // 105-132
     int age = 2;                                // 1-12
     std::string raceTrack;
-    Date date;         // the race date, 1900-2099
+    Date date;         // the race date
     int lastBand = 0;  // band digit of the last reading, 0 before the first
 };
 

@@ -12,11 +12,11 @@ namespace furrowen {
 using numerology::Date;
 
 struct PetData {
-    std::string name;  // 1003, at most 100
-    std::string age;   // 1008, one of the age list or empty
-    int dog = 0;       // set by Dog (1001), cleared by Cat
-    int cat = 0;       // set by Cat (1002), cleared by Dog
-    Date selected;     // 1005, 1006, 1007
+    std::string name;  // at most 100
+    std::string age;   // one of the age list or empty
+    int dog = 0;       // set by Dog, cleared by Cat
+    int cat = 0;       // set by Cat, cleared by Dog
+    Date selected;
 };
 
 enum class Tense { Past, Present, Future };

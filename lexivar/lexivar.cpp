@@ -27,7 +27,7 @@ Names namesOf(const LexivarData& d)
 int LexNumberDigit(int n)
 {
     // Here a year digit of 100 and more outside the centuries counts as offset 0.
-    if (n >= 2100)
+    if (n > kLastYear)
         return 1;
     return numerology::NumberDigit(n);
 }

@@ -14,18 +14,22 @@ namespace lexivar {
 
 using numerology::Date;
 
-// The six message-info toggles, in the order of their controls 1006, 1009, 1010, 1020, 1021, 1022.
+// The years a date of this program may have.
+inline constexpr int kFirstYear = 1800;
+inline constexpr int kLastYear = 2099;
+
+// The six message-info toggles, in the order of their controls in the window.
 enum Flag { Letter, Personal, Business, Friend, Foe, Coworker, FlagCount };
 
 struct LexivarData {
-    std::string recipientFirst;  // 1007, at most 50
-    std::string recipientLast;   // 1008, at most 80
-    Date birthday{1, 1, 1900};   // 1000, 1001, 1002
-    std::string senderFirst;     // 1018, at most 50
-    std::string senderLast;      // 1019, at most 80
-    Date selected;               // 1003, 1004, 1005
-    std::string clue;            // 1023, at most 80
-    std::string message;         // 1016, at most 50000
+    std::string recipientFirst;  // at most 50
+    std::string recipientLast;   // at most 80
+    Date birthday{1, 1, 1900};   // the recipient's
+    std::string senderFirst;     // at most 50
+    std::string senderLast;      // at most 80
+    Date selected;               // the day the message came
+    std::string clue;            // at most 80
+    std::string message;         // at most 50000
     std::array<bool, FlagCount> flags{};
 };
 
@@ -38,7 +42,7 @@ Names namesOf(const LexivarData& data);
 
 extern const char* const kClues[20];
 
-// NumberDigit as this program has it: sums of 2100 and more give 1.
+// NumberDigit as this program has it: sums past the last year give 1.
 int LexNumberDigit(int n);
 int ClueNumber(std::string_view clue, int ticks);
 int NamesNumber(const LexivarData& data);

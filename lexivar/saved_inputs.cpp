@@ -21,7 +21,7 @@ void applySavedInputs(const std::vector<std::string>& lines, LexivarData& data)
     if (n > 1)
         takeNumber(lines[1], data.birthday.day, 1, 31);
     if (n > 2)
-        takeNumber(lines[2], data.birthday.year, 1800, 2099);
+        takeNumber(lines[2], data.birthday.year, kFirstYear, kLastYear);
     if (n > 3)
         data.recipientFirst = lines[3];
     if (n > 4)

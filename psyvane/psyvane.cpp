@@ -30,7 +30,7 @@ int DateSumDigit(const Date& date)
 {
     const int sum = date.year + date.month + date.day;
     // Past the century the sum counts as offset 0.
-    return sum >= 2100 ? numerology::OffsetDigit(0) : numerology::YearDigit(sum);
+    return sum > kLastYear ? numerology::OffsetDigit(0) : numerology::YearDigit(sum);
 }
 
 int ChoiceDigit(const PsyvaneData& d)

@@ -14,18 +14,23 @@ namespace psyvane {
 using numerology::Date;
 using numerology::Exercise;
 
+// The years the date may have.
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2099;
+
 struct PsyvaneData {
-    Date date;                      // 1016, 1017, 1018
-    std::string type = "personal";  // 1014
-    std::string number;             // 1009, at most 1
-    std::string color;              // 1010, at most 20
-    std::string shape;              // 1012, at most 20
-    std::string sign;               // 1013, at most 20
+    Date date;
+    std::string type = "personal";  // at most 20
+    std::string number;             // at most 1
+    std::string color;              // at most 20
+    std::string shape;              // at most 20
+    std::string sign;               // at most 20
 };
 
 extern const shell::HelpSpec kPsyvaneHelp;
 
-// The date digit a: the year digit of year + month + day, where 2100 and more count as 1.
+// The date digit a: the year digit of year + month + day, where sums past the last year
+// count as 1.
 int DateSumDigit(const Date& date);
 // The choice digit b of the five choices.
 int ChoiceDigit(const PsyvaneData& data);

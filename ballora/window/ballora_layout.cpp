@@ -14,12 +14,13 @@
 namespace ballora {
 
 using shell::makeEdit;
+using shell::makeLabel;
 
 namespace {
 
 struct Entry {
     const char* label;
-    int id;
+    ControlId id;
     const char* tip;
     int digits;  // width in digits; 0 for a name that takes the room left
 };
@@ -36,9 +37,7 @@ QGroupBox* group(QWidget* parent, const QString& title, std::initializer_list<En
         QLineEdit* edit = makeEdit(box, entry.id, entry.tip);
         if (entry.digits > 0)
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(entry.digits, '0')) + 12);
-        auto* label = new QLabel(entry.label, box);
-        label->setBuddy(edit);
-        grid->addWidget(label, row, column, Qt::AlignRight);
+        grid->addWidget(makeLabel(box, entry.label, edit), row, column, Qt::AlignRight);
         grid->addWidget(edit, row, column + 1, entry.digits > 0 ? Qt::AlignLeft : Qt::Alignment());
         if (oneRow)
             column += 2;
@@ -84,14 +83,40 @@ QLabel* band(QWidget* parent)
     return label;
 }
 
-QPushButton* button(QWidget* parent, int id, const QString& caption, const QString& tip)
-{
-    QPushButton* made = shell::makeButton(parent, id, caption, tip);
-    made->setAutoDefault(true);  // Enter on a focused button presses that button
-    return made;
-}
-
 }  // namespace
+
+QGroupBox* BalloraWindow::resultsGroup()
+{
+    auto* results = new QGroupBox(" Lottery Numbers", this);
+    auto* grid = new QGridLayout(results);
+    grid->setContentsMargins(6, 4, 6, 6);
+    grid->setSpacing(4);
+    for (int i = 0; i < 6; ++i) {
+        QLineEdit* number = makeEdit(results, kFirstNumberId + i, "lottery number");
+        number->setReadOnly(true);
+        number->setAlignment(Qt::AlignCenter);
+        number->setFocusPolicy(Qt::NoFocus);
+        grid->addWidget(number, 0, i);
+    }
+    QComboBox* max =
+        shell::makeDropDown(results, kMaxNumberId, "select max lottery number", shell::listItems(kMaxNumbers));
+    grid->addWidget(makeLabel(results, "Max Number", max), 1, 0, 1, 2);
+    grid->addWidget(max, 2, 0, 1, 2);
+
+    auto button = [&](ControlId id, const char* caption, const char* tip, void (BalloraWindow::*handler)()) {
+        QPushButton* made = shell::makeButton(results, id, caption, tip);
+        made->setAutoDefault(true);  // Enter on a focused button presses that button
+        connect(made, &QPushButton::clicked, this, handler);
+        return made;
+    };
+    QPushButton* calculate = button(kCalculateId, "&Calculate", "calculate lottery numbers", &BalloraWindow::calculate);
+    calculate->setDefault(true);
+    grid->addWidget(calculate, 1, 2, 1, 2);
+    grid->addWidget(button(kReportId, "&Report", "create lottery report", &BalloraWindow::report), 1, 4, 1, 2);
+    grid->addWidget(button(kHelpId, "&Help", "help", &BalloraWindow::helpRequested), 2, 2, 1, 2);
+    grid->addWidget(button(kExitId, "&Exit", "", &BalloraWindow::reject), 2, 4, 1, 2);
+    return results;
+}
 
 void BalloraWindow::buildLayout()
 {
@@ -117,32 +142,7 @@ void BalloraWindow::buildLayout()
                              {"L", kLastNameId, "enter last name", 0}},
                             false));
     layout->addWidget(band(this));
-
-    auto* results = new QGroupBox(" Lottery Numbers", this);
-    auto* grid = new QGridLayout(results);
-    grid->setContentsMargins(6, 4, 6, 6);
-    grid->setSpacing(4);
-    for (int i = 0; i < 6; ++i) {
-        QLineEdit* number = makeEdit(results, kFirstNumberId + i, "lottery number");
-        number->setReadOnly(true);
-        number->setAlignment(Qt::AlignCenter);
-        number->setFocusPolicy(Qt::NoFocus);
-        grid->addWidget(number, 0, i);
-    }
-    auto* maxLabel = new QLabel("Max Number", results);
-    QComboBox* max =
-        shell::makeDropDown(results, kMaxNumberId, "select max lottery number",
-                            {kMaxNumbers[0], kMaxNumbers[1], kMaxNumbers[2], kMaxNumbers[3], kMaxNumbers[4]});
-    maxLabel->setBuddy(max);
-    grid->addWidget(maxLabel, 1, 0, 1, 2);
-    grid->addWidget(max, 2, 0, 1, 2);
-    QPushButton* calculate = button(results, kCalculateId, "&Calculate", "calculate lottery numbers");
-    calculate->setDefault(true);
-    grid->addWidget(calculate, 1, 2, 1, 2);
-    grid->addWidget(button(results, kReportId, "&Report", "create lottery report"), 1, 4, 1, 2);
-    grid->addWidget(button(results, kHelpId, "&Help", "help"), 2, 2, 1, 2);
-    grid->addWidget(button(results, kExitId, "&Exit", ""), 2, 4, 1, 2);
-    layout->addWidget(results);
+    layout->addWidget(resultsGroup());
     layout->addStretch(1);
 
     resize(348, 330);

@@ -1,10 +1,9 @@
 // Ballora's main window: binds the controls to the record and runs the buttons.
 #pragma once
-#include <vector>
-
 #include "ballora/ballora.h"
-#include "shell/gui/data_exchange.h"
-#include "shell/gui/program_dialog.h"
+#include "shell/gui/record_window.h"
+
+class QGroupBox;
 
 namespace ballora {
 
@@ -27,27 +26,25 @@ enum ControlId {
     kHelpId = 1017,
 };
 
-class BalloraWindow : public shell::ProgramDialog {
+class BalloraWindow : public shell::RecordWindow<Ballora> {
     Q_OBJECT
 public:
     explicit BalloraWindow(shell::Services& services);
 
-    Ballora& core() { return core_; }
-    void readFields();
-    void writeFields();
-
-    void reject() override;  // Exit, Escape and the close box
-
 protected:
     void helpRequested() override;
+    bool keepsSavedInputs() const override { return true; }
+    bool inputsFitToKeep() override { return core_.DatesValid(); }
+    void saveInputs() override;
 
 private:
     void buildLayout();
-    void calculate();
-    void report();
+    QGroupBox* resultsGroup();
 
-    Ballora core_;
-    std::vector<shell::Field> fields_;
+    // Each button reads the controls, runs its reading, and shows the record again.
+    void run(bool (Ballora::*reading)());
+    void calculate() { run(&Ballora::Calculate); }
+    void report() { run(&Ballora::Report); }
 };
 
 }  // namespace ballora

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "bar/launcher_actions.h"
-#include "bar/launcher_table.h"
+#include "bar/window/launcher_table.h"
 #include "bar/window/pictures.h"
 
 namespace bar {
@@ -39,8 +39,7 @@ void BarWindow::buildLayout()
         QPushButton* button = shell::makeButton(this, row.id, row.caption, row.tooltip);
         // As in any dialog, Enter presses the focused button, else the main program's.
         button->setAutoDefault(true);
-        if (row.id == 1)
-            button->setDefault(true);
+        button->setDefault(row.isDefault);
         const std::string program = row.program;
         connect(button, &QPushButton::clicked, this, [this, program] { StartProgram(services(), program); });
         columns->addWidget(button, i % perColumn, i < perColumn ? 0 : 2);
@@ -52,8 +51,8 @@ void BarWindow::buildLayout()
 
     auto* below = new QHBoxLayout;
     below->setContentsMargins(8, 0, 8, 0);
-    QPushButton* updates = shell::makeButton(this, kUpdatesButton, "&Updates", "check our web site for updates");
-    QPushButton* support = shell::makeButton(this, kSupportButton, "&Support", "software support");
+    QPushButton* updates = shell::makeButton(this, kUpdatesId, "&Updates", "check our web site for updates");
+    QPushButton* support = shell::makeButton(this, kSupportId, "&Support", "software support");
     // Enter on a focused Updates or Support presses it, not the main program's button.
     updates->setAutoDefault(true);
     support->setAutoDefault(true);

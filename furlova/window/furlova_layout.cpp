@@ -15,15 +15,7 @@ namespace furlova {
 
 namespace {
 
-QStringList items(const std::vector<std::string>& list)
-{
-    QStringList out;
-    for (const std::string& item : list)
-        out << QString::fromStdString(item);
-    return out;
-}
-
-QGroupBox* editGroup(QWidget* parent, const QString& caption, int id, const QString& tip)
+QGroupBox* editGroup(QWidget* parent, const QString& caption, ControlId id, const QString& tip)
 {
     auto* group = new QGroupBox(caption, parent);
     auto* row = new QHBoxLayout(group);
@@ -32,13 +24,13 @@ QGroupBox* editGroup(QWidget* parent, const QString& caption, int id, const QStr
     return group;
 }
 
-QGroupBox* listGroup(QWidget* parent, const QString& caption, int id, const QString& tip,
+QGroupBox* listGroup(QWidget* parent, const QString& caption, ControlId id, const QString& tip,
                      const std::vector<std::string>& list)
 {
     auto* group = new QGroupBox(caption, parent);
     auto* row = new QHBoxLayout(group);
     row->setContentsMargins(6, 2, 6, 4);
-    QComboBox* combo = shell::makeDropDown(group, id, tip, items(list));
+    QComboBox* combo = shell::makeDropDown(group, id, tip, shell::listItems(list));
     combo->setMaxVisibleItems(14);
     row->addWidget(combo);
     return group;
@@ -51,7 +43,7 @@ QGroupBox* dateGroup(QWidget* parent)
     row->setContentsMargins(6, 2, 6, 4);
     row->setSpacing(4);
     const struct {
-        int id;
+        ControlId id;
         const char* tip;
         int digits;
     } parts[] = {{kMonthId, "enter month - required field", 2},
@@ -67,6 +59,26 @@ QGroupBox* dateGroup(QWidget* parent)
 }
 
 }  // namespace
+
+QHBoxLayout* FurlovaWindow::buttonRow()
+{
+    QPushButton* odds = shell::makeButton(this, kOddsId, "&Odds", "calculate odds of winning");
+    odds->setDefault(true);
+    connect(odds, &QPushButton::clicked, this, &FurlovaWindow::accept);
+    QPushButton* help = shell::makeButton(this, kHelpId, "&Help", "help");
+    connect(help, &QPushButton::clicked, this, &FurlovaWindow::helpRequested);
+    QPushButton* exit = shell::makeButton(this, kExitId, "&Exit", "");
+    connect(exit, &QPushButton::clicked, this, &FurlovaWindow::reject);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(odds);
+    for (QPushButton* button : {help, exit}) {
+        button->setAutoDefault(true);  // Enter on a focused button presses that button
+        row->addWidget(button);
+    }
+    return row;
+}
 
 void FurlovaWindow::buildLayout()
 {
@@ -96,23 +108,12 @@ void FurlovaWindow::buildLayout()
         ++cell;
     }
 
-    QPushButton* odds = shell::makeButton(this, kOddsId, "&Odds", "calculate odds of winning");
-    odds->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(odds);
-    for (QPushButton* button :
-         {shell::makeButton(this, kHelpId, "&Help", "help"), shell::makeButton(this, kExitId, "&Exit", "")}) {
-        button->setAutoDefault(true);  // Enter on a focused button presses that button
-        buttons->addWidget(button);
-    }
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
     layout->addLayout(grid);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow());
     resize(503, 391);
 }
 

@@ -1,20 +1,21 @@
 #include "furlova/window/furlova_window.h"
 
-#include <QPushButton>
-
 namespace furlova {
 
 using shell::Field;
 
-static const char* const kPromptCaption = "Furlova";
-
 FurlovaWindow::FurlovaWindow(shell::Services& services) :
-    ProgramDialog(services, {"&About Furlova 2000", "Furlova 2000",
-                             "Furlova 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
-    core_(services)
+    RecordWindow(services,
+                 {"&About Furlova 2000", "Furlova 2000",
+                  "Furlova 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."},
+                 "Furlova")
 {
     RaceData& d = core_.data;
-    fields_ = {
+    setWindowTitle("Furlova 2000");
+    setWindowIcon(shell::programIcon('F', QColor(30, 110, 40)));
+    setMaximiseGeometry({100, 100, 503, 391});
+    buildLayout();
+    setFields({
         Field::text(kHorseId, d.horse, 50),
         Field::text(kJockeyId, d.jockey, 50),
         Field::text(kTrainerId, d.trainer, 50),
@@ -31,30 +32,9 @@ FurlovaWindow::FurlovaWindow(shell::Services& services) :
         Field::text(kTrackId, d.raceTrack, 50),
         Field::number(kMonthId, d.date.month, 1, 12),
         Field::number(kDayId, d.date.day, 1, 31),
-        Field::number(kYearId, d.date.year, 1900, 2099),
-    };
-
-    setWindowTitle("Furlova 2000");
-    setWindowIcon(shell::programIcon('F', QColor(30, 110, 40)));
-    setMaximiseGeometry({100, 100, 503, 391});
-    buildLayout();
-    shell::applyLimits(*this, fields_);
+        Field::number(kYearId, d.date.year, kFirstYear, kLastYear),
+    });
     writeFields();
-
-    auto button = [this](int id) { return qobject_cast<QPushButton*>(shell::control(*this, id)); };
-    connect(button(kOddsId), &QPushButton::clicked, this, &FurlovaWindow::accept);
-    connect(button(kHelpId), &QPushButton::clicked, this, &FurlovaWindow::helpRequested);
-    connect(button(kExitId), &QPushButton::clicked, this, &FurlovaWindow::reject);
-}
-
-bool FurlovaWindow::readFields()
-{
-    return shell::readControls(*this, fields_, core_.ui, kPromptCaption);
-}
-
-void FurlovaWindow::writeFields()
-{
-    shell::writeControls(*this, fields_);
 }
 
 // Odds is the dialog's OK command, but a reading never closes the window.

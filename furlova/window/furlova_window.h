@@ -1,14 +1,14 @@
 // Furlova's main window: binds the controls to the record and runs the buttons.
 #pragma once
-#include <vector>
-
 #include "furlova/furlova.h"
-#include "shell/gui/data_exchange.h"
-#include "shell/gui/program_dialog.h"
+#include "shell/gui/record_window.h"
+
+class QHBoxLayout;
 
 namespace furlova {
 
-// The window's controls; the buttons Odds and Exit are the dialog's OK and cancel actions.
+// The window's control ids, numbered from 1000 in the order of the record; the buttons Odds
+// and Exit are the dialog's OK and cancel actions.
 enum ControlId {
     kOddsId = 1,
     kExitId = 2,
@@ -32,15 +32,10 @@ enum ControlId {
     kHelpId,
 };
 
-class FurlovaWindow : public shell::ProgramDialog {
+class FurlovaWindow : public shell::RecordWindow<Furlova> {
     Q_OBJECT
 public:
     explicit FurlovaWindow(shell::Services& services);
-
-    Furlova& core() { return core_; }
-    // False when a number was refused (its prompt has been shown).
-    bool readFields();
-    void writeFields();
 
     void accept() override;  // Odds and Enter
 
@@ -49,9 +44,7 @@ protected:
 
 private:
     void buildLayout();
-
-    Furlova core_;
-    std::vector<shell::Field> fields_;
+    QHBoxLayout* buttonRow();
 };
 
 }  // namespace furlova

@@ -15,15 +15,9 @@ namespace furrowen {
 
 using shell::makeButton;
 using shell::makeEdit;
+using shell::makeLabel;
 
 namespace {
-
-QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 // A paw print: one pad and four toes.
 QLabel* pawPicture(QWidget* parent)
@@ -46,7 +40,7 @@ QLabel* pawPicture(QWidget* parent)
     return label;
 }
 
-QPushButton* kindButton(QWidget* parent, int id, const QString& caption, const QString& tip)
+QPushButton* kindButton(QWidget* parent, ControlId id, const QString& caption, const QString& tip)
 {
     QPushButton* button = makeButton(parent, id, caption, tip);
     button->setCheckable(true);
@@ -54,41 +48,44 @@ QPushButton* kindButton(QWidget* parent, int id, const QString& caption, const Q
     return button;
 }
 
-QGroupBox* petGroup(QWidget* parent)
+}  // namespace
+
+QGroupBox* FurrowenWindow::petGroup()
 {
-    auto* group = new QGroupBox("Enter Pet Data and Select Date", parent);
+    auto* group = new QGroupBox("Enter Pet Data and Select Date", this);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(6);
 
-    QLineEdit* name = makeEdit(group, 1003, "enter pet name here");
-    grid->addWidget(labelFor(group, "Name", name), 0, 0);
+    QLineEdit* name = makeEdit(group, kNameId, "enter pet name here");
+    grid->addWidget(makeLabel(group, "Name", name), 0, 0);
     grid->addWidget(name, 0, 1, 1, 5);
 
-    QStringList ages;
-    for (const std::string& age : AgeList())
-        ages << QString::fromStdString(age);
-    QComboBox* age = shell::makeDropDown(group, 1008, "select pet age here", ages);
+    QComboBox* age = shell::makeDropDown(group, kAgeId, "select pet age here", shell::listItems(AgeList()));
     age->setMaxVisibleItems(12);
     age->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    grid->addWidget(labelFor(group, "Age", age), 1, 0);
+    grid->addWidget(makeLabel(group, "Age", age), 1, 0);
     grid->addWidget(age, 1, 1, 1, 2);
-    grid->addWidget(kindButton(group, 1001, "Dog", "select if a dog"), 1, 3);
-    grid->addWidget(kindButton(group, 1002, "Cat", "select if a cat"), 1, 4);
+    QPushButton* dog = kindButton(group, kDogId, "Dog", "select if a dog");
+    QPushButton* cat = kindButton(group, kCatId, "Cat", "select if a cat");
+    connect(dog, &QPushButton::clicked, this, [this] { core_.pressDog(); });
+    connect(cat, &QPushButton::clicked, this, [this] { core_.pressCat(); });
+    grid->addWidget(dog, 1, 3);
+    grid->addWidget(cat, 1, 4);
 
     const struct {
         const char* label;
-        int id;
+        ControlId id;
         const char* tip;
         int width;
-    } parts[] = {{"Month", 1005, "choose desired month here", 3},
-                 {"Day", 1006, "choose desired day here", 3},
-                 {"Year", 1007, "choose desired year here", 5}};
+    } parts[] = {{"Month", kMonthId, "choose desired month here", 3},
+                 {"Day", kDayId, "choose desired day here", 3},
+                 {"Year", kYearId, "choose desired year here", 5}};
     auto* dates = new QHBoxLayout;
     dates->setSpacing(4);
     for (const auto& part : parts) {
         QLineEdit* edit = makeEdit(group, part.id, part.tip);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.width, '0')) + 12);
-        dates->addWidget(labelFor(group, part.label, edit));
+        dates->addWidget(makeLabel(group, part.label, edit));
         dates->addWidget(edit);
         dates->addSpacing(6);
     }
@@ -98,29 +95,32 @@ QGroupBox* petGroup(QWidget* parent)
     return group;
 }
 
-QGroupBox* optionsGroup(QWidget* parent)
+QGroupBox* FurrowenWindow::optionsGroup()
 {
-    auto* group = new QGroupBox("Options", parent);
+    auto* group = new QGroupBox("Options", this);
     auto* row = new QHBoxLayout(group);
     row->addWidget(pawPicture(group));
     row->addStretch(1);
     QPushButton* reading = makeButton(group, kReadingId, "&READING", "reading");
     reading->setDefault(true);
+    connect(reading, &QPushButton::clicked, this, &FurrowenWindow::reading);
+    QPushButton* help = makeButton(group, kHelpId, "&HELP", "help");
+    connect(help, &QPushButton::clicked, this, &FurrowenWindow::helpRequested);
+    QPushButton* exit = makeButton(group, kExitId, "&EXIT", "");
+    connect(exit, &QPushButton::clicked, this, &FurrowenWindow::reject);
     row->addWidget(reading);
-    row->addWidget(makeButton(group, kHelpId, "&HELP", "help"));
-    row->addWidget(makeButton(group, kExitId, "&EXIT", ""));
+    row->addWidget(help);
+    row->addWidget(exit);
     return group;
 }
-
-}  // namespace
 
 void FurrowenWindow::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
-    layout->addWidget(petGroup(this));
-    layout->addWidget(optionsGroup(this));
+    layout->addWidget(petGroup());
+    layout->addWidget(optionsGroup());
     layout->addStretch(1);
     resize(412, 320);
 }

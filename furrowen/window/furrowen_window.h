@@ -1,41 +1,42 @@
 // Furrowen's main window: binds the controls to the record and runs the buttons.
 #pragma once
-#include <vector>
-
 #include "furrowen/furrowen.h"
-#include "shell/gui/data_exchange.h"
-#include "shell/gui/program_dialog.h"
+#include "shell/gui/record_window.h"
+
+class QGroupBox;
 
 namespace furrowen {
 
-// Ids of controls that have no documented number of their own.
+// The window's control ids.
 enum ControlId {
     kReadingId = 1,  // the OK action
     kExitId = 2,     // the cancel action
+    kDogId = 1001,
+    kCatId = 1002,
+    kNameId = 1003,
+    kMonthId = 1005,
+    kDayId = 1006,
+    kYearId = 1007,
+    kAgeId = 1008,
     kHelpId = 1009,
     kPictureId = 1010,
 };
 
-class FurrowenWindow : public shell::ProgramDialog {
+class FurrowenWindow : public shell::RecordWindow<Furrowen> {
     Q_OBJECT
 public:
     explicit FurrowenWindow(shell::Services& services);
 
-    Furrowen& core() { return core_; }
-    void readFields();
-    void writeFields();
-
-    void reject() override;  // EXIT, Escape and the close box
-
 protected:
     void helpRequested() override;
+    bool keepsSavedInputs() const override { return true; }  // saved without a date check
+    void saveInputs() override;
 
 private:
     void buildLayout();
+    QGroupBox* petGroup();
+    QGroupBox* optionsGroup();
     void reading();
-
-    Furrowen core_;
-    std::vector<shell::Field> fields_;
 };
 
 }  // namespace furrowen

@@ -17,35 +17,29 @@ namespace lexivar {
 
 using shell::makeButton;
 using shell::makeEdit;
+using shell::makeLabel;
 
 namespace {
 
 struct DateIds {
-    int month, day, year;
+    ControlId month, day, year;
     const char *monthTip, *dayTip, *yearTip;
 };
 
-QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 // First name, last name and a date as "MM", "DD", "YY".
-void fillPersonGroup(QGroupBox* group, int firstId, int lastId, const DateIds& date)
+void fillPersonGroup(QGroupBox* group, ControlId firstId, ControlId lastId, const DateIds& date)
 {
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(4);
     QLineEdit* first = makeEdit(group, firstId, "enter first name here");
     QLineEdit* last = makeEdit(group, lastId, "enter last name here");
-    grid->addWidget(labelFor(group, "First Name", first), 0, 0);
+    grid->addWidget(makeLabel(group, "First Name", first), 0, 0);
     grid->addWidget(first, 0, 1, 1, 6);
-    grid->addWidget(labelFor(group, "Last Name", last), 1, 0);
+    grid->addWidget(makeLabel(group, "Last Name", last), 1, 0);
     grid->addWidget(last, 1, 1, 1, 6);
     const struct {
         const char* label;
-        int id;
+        ControlId id;
         const char* tip;
         int width;
     } parts[] = {
@@ -54,7 +48,7 @@ void fillPersonGroup(QGroupBox* group, int firstId, int lastId, const DateIds& d
     for (const auto& part : parts) {
         QLineEdit* edit = makeEdit(group, part.id, part.tip);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.width, '0')) + 10);
-        grid->addWidget(labelFor(group, part.label, edit), 2, column++, Qt::AlignRight);
+        grid->addWidget(makeLabel(group, part.label, edit), 2, column++, Qt::AlignRight);
         grid->addWidget(edit, 2, column++, Qt::AlignLeft);
     }
     grid->setColumnStretch(6, 1);
@@ -79,39 +73,6 @@ QLabel* picture(QWidget* parent, const QString& symbol, QColor colour)
     return label;
 }
 
-QGroupBox* messageInfoGroup(QWidget* parent)
-{
-    auto* group = new QGroupBox("Message Info", parent);
-    auto* grid = new QGridLayout(group);
-    grid->setSpacing(2);
-    const struct {
-        int id;
-        const char* caption;
-        const char* tip;
-        const char* symbol;
-        QColor colour;
-    } toggles[] = {
-        {1006, "Letter", "select if letter", "\u2709", QColor(40, 60, 140)},
-        {1009, "Personal", "select if personal", "\u2665", QColor(170, 30, 50)},
-        {1010, "Business", "select if business", "$", QColor(20, 110, 40)},
-        {1020, "Friend", "select if from a friend", "\u263A", QColor(180, 120, 0)},
-        {1021, "Foe", "select if from a foe", "\u2639", QColor(90, 30, 30)},
-        {1022, "Coworker", "select if from a coworker", "\u2692", QColor(70, 70, 70)},
-    };
-    for (int i = 0; i < 6; ++i) {
-        const int row = (i / 3) * 2, column = i % 3;
-        grid->addWidget(picture(group, QString::fromUtf8(toggles[i].symbol), toggles[i].colour), row, column);
-        QPushButton* toggle = makeButton(group, toggles[i].id, toggles[i].caption, toggles[i].tip);
-        toggle->setCheckable(true);
-        grid->addWidget(toggle, row + 1, column);
-    }
-    QStringList clues;
-    for (const char* clue : kClues)
-        clues << clue;
-    grid->addWidget(shell::makeDropDown(group, 1023, "select a clue here", clues), 4, 0, 1, 3);
-    return group;
-}
-
 QLabel* logo(QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -122,6 +83,78 @@ QLabel* logo(QWidget* parent)
 
 }  // namespace
 
+QGroupBox* LexivarWindow::messageInfoGroup()
+{
+    auto* group = new QGroupBox("Message Info", this);
+    auto* grid = new QGridLayout(group);
+    grid->setSpacing(2);
+    const struct {
+        ControlId id;
+        Flag flag;
+        const char* caption;
+        const char* tip;
+        const char* symbol;
+        QColor colour;
+    } toggles[] = {
+        {kLetterId, Letter, "Letter", "select if letter", "\u2709", QColor(40, 60, 140)},
+        {kPersonalId, Personal, "Personal", "select if personal", "\u2665", QColor(170, 30, 50)},
+        {kBusinessId, Business, "Business", "select if business", "$", QColor(20, 110, 40)},
+        {kFriendId, Friend, "Friend", "select if from a friend", "\u263A", QColor(180, 120, 0)},
+        {kFoeId, Foe, "Foe", "select if from a foe", "\u2639", QColor(90, 30, 30)},
+        {kCoworkerId, Coworker, "Coworker", "select if from a coworker", "\u2692", QColor(70, 70, 70)},
+    };
+    int i = 0;
+    for (const auto& t : toggles) {
+        const int row = (i / 3) * 2, column = i % 3;
+        ++i;
+        grid->addWidget(picture(group, QString::fromUtf8(t.symbol), t.colour), row, column);
+        QPushButton* toggle = makeButton(group, t.id, t.caption, t.tip);
+        toggle->setCheckable(true);
+        const Flag flag = t.flag;
+        connect(toggle, &QPushButton::toggled, this, [this, flag](bool on) { core_.data.flags[flag] = on; });
+        grid->addWidget(toggle, row + 1, column);
+    }
+    grid->addWidget(shell::makeDropDown(group, kClueId, "select a clue here", shell::listItems(kClues)), 4, 0, 1, 3);
+    return group;
+}
+
+QGroupBox* LexivarWindow::messageGroup()
+{
+    auto* group = new QGroupBox("  Message", this);
+    auto* layout = new QGridLayout(group);
+    layout->setContentsMargins(6, 4, 6, 6);
+    message_ = new shell::LimitedTextEdit(group);
+    message_->setObjectName(QString::number(kMessageId));
+    message_->setToolTip("enter message here");
+    message_->setTabChangesFocus(true);
+    message_->setMinimumHeight(60);
+    layout->addWidget(message_, 0, 0);
+    progress_ = new QProgressBar(group);
+    progress_->setObjectName(QString::number(kProgressId));
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    layout->addWidget(progress_, 1, 0);
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(2);
+    side->addWidget(logo(group));
+    auto add = [&](ControlId id, const char* caption, const char* tip, void (LexivarWindow::*handler)()) {
+        QPushButton* button = makeButton(group, id, caption, tip);
+        connect(button, &QPushButton::clicked, this, handler);
+        side->addWidget(button);
+        return button;
+    };
+    add(kCopyId, "&COPY", "copy message", &LexivarWindow::copyMessage);
+    add(kPasteId, "&PASTE", "paste message", &LexivarWindow::pasteMessage);
+    add(kDecodeId, "&DECODE", "decode message", &LexivarWindow::decode)->setDefault(true);
+    add(kHelpId, "&HELP", "help", &LexivarWindow::helpRequested);
+    add(kExitId, "&EXIT", "", &LexivarWindow::reject);
+    side->addStretch(1);
+    layout->addLayout(side, 0, 1, 2, 1);
+    return group;
+}
+
 void LexivarWindow::buildLayout()
 {
     auto* layout = new QGridLayout(this);
@@ -129,43 +162,17 @@ void LexivarWindow::buildLayout()
     layout->setSpacing(4);
 
     auto* personal = new QGroupBox("  Personal Info", this);
-    fillPersonGroup(personal, 1007, 1008,
-                    {1000, 1001, 1002, "enter birth month here", "enter birth day here", "enter birth year here"});
+    fillPersonGroup(personal, kRecipientFirstId, kRecipientLastId,
+                    {kBirthMonthId, kBirthDayId, kBirthYearId, "enter birth month here", "enter birth day here",
+                     "enter birth year here"});
     auto* from = new QGroupBox("  Message From", this);
-    fillPersonGroup(from, 1018, 1019, {1003, 1004, 1005, "select month here", "select day here", "select year here"});
+    fillPersonGroup(from, kSenderFirstId, kSenderLastId,
+                    {kSelectedMonthId, kSelectedDayId, kSelectedYearId, "select month here", "select day here",
+                     "select year here"});
     layout->addWidget(personal, 0, 0);
     layout->addWidget(from, 1, 0);
-    layout->addWidget(messageInfoGroup(this), 0, 1, 2, 1);
-
-    auto* messageGroup = new QGroupBox("  Message", this);
-    auto* messageLayout = new QGridLayout(messageGroup);
-    messageLayout->setContentsMargins(6, 4, 6, 6);
-    auto* message = new shell::LimitedTextEdit(messageGroup);
-    message->setObjectName(QString::number(kMessageId));
-    message->setToolTip("enter message here");
-    message->setTabChangesFocus(true);
-    message->setMinimumHeight(60);
-    messageLayout->addWidget(message, 0, 0);
-    progress_ = new QProgressBar(messageGroup);
-    progress_->setObjectName(QString::number(kProgressId));
-    progress_->setRange(0, 100);
-    progress_->setValue(0);
-    progress_->setTextVisible(false);
-    messageLayout->addWidget(progress_, 1, 0);
-
-    auto* side = new QVBoxLayout;
-    side->setSpacing(2);
-    side->addWidget(logo(messageGroup));
-    side->addWidget(makeButton(messageGroup, kCopyId, "&COPY", "copy message"));
-    side->addWidget(makeButton(messageGroup, kPasteId, "&PASTE", "paste message"));
-    QPushButton* decode = makeButton(messageGroup, kDecodeId, "&DECODE", "decode message");
-    decode->setDefault(true);
-    side->addWidget(decode);
-    side->addWidget(makeButton(messageGroup, kHelpId, "&HELP", "help"));
-    side->addWidget(makeButton(messageGroup, kExitId, "&EXIT", ""));
-    side->addStretch(1);
-    messageLayout->addLayout(side, 0, 1, 2, 1);
-    layout->addWidget(messageGroup, 2, 0, 1, 2);
+    layout->addWidget(messageInfoGroup(), 0, 1, 2, 1);
+    layout->addWidget(messageGroup(), 2, 0, 1, 2);
     layout->setRowStretch(2, 1);
 
     resize(525, 465);

@@ -6,9 +6,9 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QProgressBar>
-#include <QPushButton>
 
 #include "lexivar/saved_inputs.h"
+#include "shell/gui/limited_text_edit.h"
 
 namespace lexivar {
 
@@ -22,59 +22,35 @@ const shell::HelpSpec kLexivarHelp = {
     "properties that describe the message (Letter, Personal, Business, Friend, Foe, Coworker). "
     "Type or paste the message into the message box and then click DECODE."};
 
-static const char* const kPromptCaption = "Lexivar";
-
 LexivarWindow::LexivarWindow(shell::Services& services) :
-    ProgramDialog(services, {"&About Lexivar 2000", "Lexivar 2000",
-                             "Lexivar 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
-    core_(services)
+    RecordWindow(services,
+                 {"&About Lexivar 2000", "Lexivar 2000",
+                  "Lexivar 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."},
+                 "Lexivar")
 {
     LexivarData& d = core_.data;
     loadSavedInputs(services.paths, d);
-    fields_ = {
-        Field::text(1007, d.recipientFirst, 50),
-        Field::text(1008, d.recipientLast, 80),
-        Field::number(1000, d.birthday.month, 1, 12),
-        Field::number(1001, d.birthday.day, 1, 31),
-        Field::number(1002, d.birthday.year, 1800, 2099),
-        Field::text(1018, d.senderFirst, 50),
-        Field::text(1019, d.senderLast, 80),
-        Field::number(1003, d.selected.month, 1, 12),
-        Field::number(1004, d.selected.day, 1, 31),
-        Field::number(1005, d.selected.year, 1800, 2099),
-        Field::text(1023, d.clue, 80),
-        Field::text(kMessageId, d.message, 50000),
-    };
 
     setWindowTitle("Lexivar 2000");
     setWindowIcon(shell::programIcon('L', QColor(20, 90, 110)));
     setMaximiseGeometry({100, 100, 525, 465});
     buildLayout();
-    shell::applyLimits(*this, fields_);
+    setFields({
+        Field::text(kRecipientFirstId, d.recipientFirst, 50),
+        Field::text(kRecipientLastId, d.recipientLast, 80),
+        Field::number(kBirthMonthId, d.birthday.month, 1, 12),
+        Field::number(kBirthDayId, d.birthday.day, 1, 31),
+        Field::number(kBirthYearId, d.birthday.year, kFirstYear, kLastYear),
+        Field::text(kSenderFirstId, d.senderFirst, 50),
+        Field::text(kSenderLastId, d.senderLast, 80),
+        Field::number(kSelectedMonthId, d.selected.month, 1, 12),
+        Field::number(kSelectedDayId, d.selected.day, 1, 31),
+        Field::number(kSelectedYearId, d.selected.year, kFirstYear, kLastYear),
+        Field::text(kClueId, d.clue, 80),
+        Field::text(kMessageId, d.message, 50000),
+    });
     writeFields();
     core_.showProgress = [this](int value) { showProgress(value); };
-
-    static const int kFlagIds[FlagCount] = {1006, 1009, 1010, 1020, 1021, 1022};
-    for (int flag = 0; flag < FlagCount; ++flag) {
-        auto* toggle = qobject_cast<QPushButton*>(shell::control(*this, kFlagIds[flag]));
-        connect(toggle, &QPushButton::toggled, this, [this, flag](bool on) { core_.data.flags[flag] = on; });
-    }
-    auto button = [this](int id) { return qobject_cast<QPushButton*>(shell::control(*this, id)); };
-    connect(button(kCopyId), &QPushButton::clicked, this, &LexivarWindow::copyMessage);
-    connect(button(kPasteId), &QPushButton::clicked, this, &LexivarWindow::pasteMessage);
-    connect(button(kDecodeId), &QPushButton::clicked, this, &LexivarWindow::decode);
-    connect(button(kHelpId), &QPushButton::clicked, this, &LexivarWindow::helpRequested);
-    connect(button(kExitId), &QPushButton::clicked, this, &LexivarWindow::reject);
-}
-
-void LexivarWindow::readFields()
-{
-    shell::readControls(*this, fields_, core_.ui, kPromptCaption);
-}
-
-void LexivarWindow::writeFields()
-{
-    shell::writeControls(*this, fields_);
 }
 
 void LexivarWindow::showProgress(int value)
@@ -87,8 +63,7 @@ void LexivarWindow::copyMessage()
 {
     readFields();
     // What the box shows, even when a refused number kept the record from being read.
-    const QWidget* message = shell::control(*this, kMessageId);
-    QGuiApplication::clipboard()->setText(QString::fromStdString(shell::controlText(*message)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(shell::controlText(*message_)));
 }
 
 void LexivarWindow::pasteMessage()
@@ -118,14 +93,17 @@ void LexivarWindow::helpRequested()
     shell::showHelp(services(), kLexivarHelp);
 }
 
-void LexivarWindow::reject()
+bool LexivarWindow::inputsFitToKeep()
 {
-    readFields();
-    core_.data.message.clear();  // never saved; the box keeps showing it if the window stays
-    if (!core_.DatesValid())
-        return;
+    // The message is never saved; it is dropped from the record even when a bad date
+    // keeps the window open (the box still shows it).
+    core_.data.message.clear();
+    return core_.DatesValid();
+}
+
+void LexivarWindow::saveInputs()
+{
     saveSavedInputs(services().paths, core_.data);
-    ProgramDialog::reject();
 }
 
 }  // namespace lexivar

@@ -16,15 +16,9 @@ namespace psyvane {
 
 using shell::makeButton;
 using shell::makeDropDown;
+using shell::makeLabel;
 
 namespace {
-
-QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 // A picture to concentrate on: a glowing disc of one colour.
 QLabel* picture(QWidget* parent, QColor colour)
@@ -54,18 +48,19 @@ QGroupBox* dateGroup(QWidget* parent)
     grid->setHorizontalSpacing(4);
     const struct {
         const char* label;
-        int id;
+        ControlId id;
         const char* tip;
         int width;
-    } parts[] = {{"MM", 1016, "current month", 3}, {"DD", 1017, "current date", 3}, {"YY", 1018, "current year", 5}};
+    } parts[] = {
+        {"MM", kMonthId, "current month", 3}, {"DD", kDayId, "current date", 3}, {"YY", kYearId, "current year", 5}};
     int column = 0;
     for (const auto& part : parts) {
         QLineEdit* edit = shell::makeEdit(group, part.id, part.tip);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.width, '0')) + 12);
-        grid->addWidget(labelFor(group, part.label, edit), 0, column++, Qt::AlignRight);
+        grid->addWidget(makeLabel(group, part.label, edit), 0, column++, Qt::AlignRight);
         grid->addWidget(edit, 0, column++, Qt::AlignLeft);
     }
-    grid->addWidget(makeDropDown(group, 1014, "select type", {"personal", "family", "business"}), 1, 0, 1, 6);
+    grid->addWidget(makeDropDown(group, kTypeId, "select type", {"personal", "family", "business"}), 1, 0, 1, 6);
     return group;
 }
 
@@ -76,24 +71,24 @@ QGroupBox* choiceGroup(QWidget* parent)
     grid->setHorizontalSpacing(4);
     const struct {
         const char* label;
-        int id;
+        ControlId id;
         const char* tip;
         QStringList items;
         QColor colour;
     } choices[] = {
-        {"Number", 1009, "select number", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, QColor(230, 200, 20)},
+        {"Number", kNumberId, "select number", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, QColor(230, 200, 20)},
         {"Color",
-         1010,
+         kColorId,
          "select color",
          {"white", "yellow", "green", "red", "blue", "brown", "black"},
          QColor(40, 160, 60)},
-        {"Shape", 1012, "select shape", {"triangle", "square", "circle"}, QColor(40, 80, 200)},
-        {"Sign", 1013, "select sign", {"earth", "fire", "wind", "water"}, QColor(200, 40, 40)},
+        {"Shape", kShapeId, "select shape", {"triangle", "square", "circle"}, QColor(40, 80, 200)},
+        {"Sign", kSignId, "select sign", {"earth", "fire", "wind", "water"}, QColor(200, 40, 40)},
     };
     int column = 0;
     for (const auto& choice : choices) {
         QComboBox* list = makeDropDown(group, choice.id, choice.tip, choice.items);
-        grid->addWidget(labelFor(group, choice.label, list), 0, column, Qt::AlignCenter);
+        grid->addWidget(makeLabel(group, choice.label, list), 0, column, Qt::AlignCenter);
         grid->addWidget(list, 1, column);
         grid->addWidget(picture(group, choice.colour), 2, column);
         ++column;
@@ -102,6 +97,31 @@ QGroupBox* choiceGroup(QWidget* parent)
 }
 
 }  // namespace
+
+QGridLayout* PsyvaneWindow::buttonRows()
+{
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(4);
+    int i = 0;
+    auto add = [&](ControlId id, const char* caption, const char* tip, void (PsyvaneWindow::*handler)()) {
+        QPushButton* button = makeButton(this, id, caption, tip);
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button, i / 4, i % 4);
+        ++i;
+        return button;
+    };
+    add(kNumbersId, "&Numbers Exercise", "sharpen your intuition with numbers exercise",
+        &PsyvaneWindow::numbersExercise);
+    add(kColorsId, "&Colors Exercise", "sharpen your intuition with colors exercise", &PsyvaneWindow::colorsExercise);
+    add(kShapesId, "&Shapes Exercise", "sharpen your intuition with shapes exercise", &PsyvaneWindow::shapesExercise);
+    add(kSignsId, "Signs &Exercise", "sharpen your intuition with signs exercise", &PsyvaneWindow::signsExercise);
+    add(kCheckId, "Check &Intuition", "check your intuition power level", &PsyvaneWindow::checkIntuition)
+        ->setDefault(true);
+    add(kDevelopId, "&Develop", "develop your intuition step by step strategy", &PsyvaneWindow::develop);
+    add(kFineTuneId, "&Fine Tune", "fine tune your intuition step by step strategy", &PsyvaneWindow::fineTune);
+    add(kHelpId, "Detailed &Help", "detailed help and much more", &PsyvaneWindow::helpRequested);
+    return buttons;
+}
 
 void PsyvaneWindow::buildLayout()
 {
@@ -123,30 +143,7 @@ void PsyvaneWindow::buildLayout()
     progress_->setTextVisible(false);
     layout->addWidget(progress_);
 
-    const struct {
-        int id;
-        const char* caption;
-        const char* tip;
-    } rows[2][4] = {
-        {{kNumbersId, "&Numbers Exercise", "sharpen your intuition with numbers exercise"},
-         {kColorsId, "&Colors Exercise", "sharpen your intuition with colors exercise"},
-         {kShapesId, "&Shapes Exercise", "sharpen your intuition with shapes exercise"},
-         {kSignsId, "Signs &Exercise", "sharpen your intuition with signs exercise"}},
-        {{kCheckId, "Check &Intuition", "check your intuition power level"},
-         {kDevelopId, "&Develop", "develop your intuition step by step strategy"},
-         {kFineTuneId, "&Fine Tune", "fine tune your intuition step by step strategy"},
-         {kHelpId, "Detailed &Help", "detailed help and much more"}},
-    };
-    auto* buttons = new QGridLayout;
-    buttons->setSpacing(4);
-    for (int row = 0; row < 2; ++row)
-        for (int column = 0; column < 4; ++column) {
-            const auto& b = rows[row][column];
-            QPushButton* button = makeButton(this, b.id, b.caption, b.tip);
-            buttons->addWidget(button, row, column);
-        }
-    qobject_cast<QPushButton*>(shell::control(*this, kCheckId))->setDefault(true);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRows());
     layout->addStretch(1);
     resize(494, 295);
 }

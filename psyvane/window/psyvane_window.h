@@ -1,16 +1,14 @@
 // Psyvane's main window: binds the controls to the record and runs the buttons.
 #pragma once
-#include <vector>
-
 #include "psyvane/psyvane.h"
-#include "shell/gui/data_exchange.h"
-#include "shell/gui/program_dialog.h"
+#include "shell/gui/record_window.h"
 
+class QGridLayout;
 class QProgressBar;
 
 namespace psyvane {
 
-// Ids of controls that have no documented number of their own.
+// The window's control ids.
 enum ControlId {
     kCheckId = 1,  // Check Intuition, the OK action
     kProgressId = 1001,
@@ -21,16 +19,20 @@ enum ControlId {
     kDevelopId = 1006,
     kFineTuneId = 1007,
     kHelpId = 1008,
+    kNumberId = 1009,
+    kColorId = 1010,
+    kShapeId = 1012,
+    kSignId = 1013,
+    kTypeId = 1014,
+    kMonthId = 1016,
+    kDayId = 1017,
+    kYearId = 1018,
 };
 
-class PsyvaneWindow : public shell::ProgramDialog {
+class PsyvaneWindow : public shell::RecordWindow<Psyvane> {
     Q_OBJECT
 public:
     explicit PsyvaneWindow(shell::Services& services);
-
-    Psyvane& core() { return core_; }
-    void readFields();
-    void writeFields();
 
 protected:
     void helpRequested() override;
@@ -38,11 +40,17 @@ protected:
 
 private:
     void buildLayout();
+    QGridLayout* buttonRows();
+
+    void numbersExercise() { core_.RunExercise(Exercise::Numbers); }
+    void colorsExercise() { core_.RunExercise(Exercise::Colors); }
+    void shapesExercise() { core_.RunExercise(Exercise::Shapes); }
+    void signsExercise() { core_.RunExercise(Exercise::Signs); }
     void checkIntuition();
+    void develop() { core_.Develop(); }
+    void fineTune() { core_.FineTune(); }
     void showProgress(int value);
 
-    Psyvane core_;
-    std::vector<shell::Field> fields_;
     QProgressBar* progress_ = nullptr;
 };
 

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <QTemporaryDir>
+
 #include "ballora/ballora.h"
 #include "ballora/lottery.h"
 #include "ballora/saved_inputs.h"
@@ -30,14 +32,6 @@ void annaLee(BalloraData& d)
     d.first = "anna";
     d.last = "lee";
     d.selected = {1, 1, 2000};
-}
-
-std::string scratchFolder(const char* name)
-{
-    const std::string root = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(root);
-    std::filesystem::create_directories(root);
-    return root;
 }
 
 std::string contentOf(const std::string& path)
@@ -210,8 +204,9 @@ TEST(BalloraChecks, InTheirOrder)
 
 TEST(BalloraReport, WrittenThenOffered)
 {
+    QTemporaryDir scratch;
     FakeServices fake;
-    fake.paths.root = scratchFolder("mystorin_ballora_report");
+    fake.paths.root = scratch.path().toStdString();
     Ballora b(fake.services);
     annaLee(b.data);
     fake.ui.answers = {shell::Answer::Yes, shell::Answer::Yes};
@@ -240,7 +235,6 @@ TEST(BalloraReport, WrittenThenOffered)
               "Report creation failed! Please make sure that the following directory exists:\n\n" + folder +
                   "\n\nIf directory does not exist, please create it first and then try to create report again.\n"
                   "If directory exists, please make sure you have free space on your hard drive.");
-    std::filesystem::remove_all(fake.paths.root);
 }
 
 TEST(BalloraSavedInputs, JunkKeepsStartValuesAndTheMaxTextStandsAsItIs)
@@ -261,8 +255,9 @@ TEST(BalloraSavedInputs, JunkKeepsStartValuesAndTheMaxTextStandsAsItIs)
 
 TEST(BalloraSavedInputs, LongNamesComeBackWhole)
 {
+    QTemporaryDir scratch;
     FakeServices fake;
-    fake.paths.root = scratchFolder("mystorin_ballora_saved");
+    fake.paths.root = scratch.path().toStdString();
     BalloraData d;
     d.first = std::string(50, 'f');
     d.middle = std::string(49, 'm');
@@ -275,5 +270,4 @@ TEST(BalloraSavedInputs, LongNamesComeBackWhole)
     EXPECT_EQ(back.middle, d.middle);
     EXPECT_EQ(back.last, d.last);
     EXPECT_EQ(back.maxText, "30");
-    std::filesystem::remove_all(fake.paths.root);
 }

@@ -1,8 +1,7 @@
 // Furrowen's age list, total, tense, texts, the READING conversation and furrowen.ini.
-#include <filesystem>
-#include <fstream>
-
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
 
 #include "tests/support/fake_services.h"
 #include "furrowen/furrowen.h"
@@ -188,10 +187,8 @@ TEST(FurrowenSavedInputs, LinesGiveNameAgeAndDogFlag)
 
 TEST(FurrowenSavedInputs, ALongNameComesBackWholeWithTheLinesAfterIt)
 {
-    namespace fs = std::filesystem;
-    const fs::path root = fs::temp_directory_path() / "furrowen_saved_inputs";
-    fs::remove_all(root);
-    FakePaths paths(root.string());
+    QTemporaryDir root;
+    FakePaths paths(root.path().toStdString());
     PetData d = rex();
     for (std::size_t length : {97u, 98u, 99u, 100u}) {
         d.name = std::string(length - 1, 'a') + "z";
@@ -214,5 +211,4 @@ TEST(FurrowenSavedInputs, ALongNameComesBackWholeWithTheLinesAfterIt)
     EXPECT_EQ(back.name, d.name);
     EXPECT_EQ(back.age, "3 years");
     EXPECT_EQ(back.dog, 0);
-    fs::remove_all(root);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <QTemporaryDir>
 
 #include "lexivar/lexivar.h"
 #include "lexivar/saved_inputs.h"
@@ -110,9 +110,8 @@ TEST(LexivarSavedInputs, NamesStayOnTheirOwnLine)
 
 TEST(LexivarSavedInputs, ALongFirstNameLeavesTheLastNameIntact)
 {
-    const std::string root = std::filesystem::temp_directory_path() / "mystorin_lexivar_test";
-    std::filesystem::remove_all(root);
-    FakePaths paths(root);
+    QTemporaryDir root;
+    FakePaths paths(root.path().toStdString());
     LexivarData d;
     d.birthday = {7, 4, 1975};
     // 49 characters of two bytes: 98 bytes fill the line buffer and would leave the
@@ -126,7 +125,6 @@ TEST(LexivarSavedInputs, ALongFirstNameLeavesTheLastNameIntact)
     EXPECT_EQ(back.birthday, d.birthday);
     EXPECT_EQ(back.recipientFirst, d.recipientFirst.substr(0, 96));
     EXPECT_EQ(back.recipientLast, "Lee");
-    std::filesystem::remove_all(root);
 }
 
 TEST(LexivarSavedInputs, JunkAndMissingLinesKeepTheStartValues)

@@ -1,5 +1,5 @@
 // Ballora's window: ids, tooltips, groups and labels, the max number list, limits, the
-// read-only number boxes, Enter on Calculate and the maximise rule.
+// read-only number boxes, Enter on Calculate and on a focused button, and the maximise rule.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -85,6 +85,18 @@ private slots:
     {
         ballora::BalloraWindow window(fake.services);
         checkEnterInEditShows(window, "1005", fake.ui, std::string("Please enter first name!    "));
+    }
+
+    void enterOnAFocusedHelpShowsTheHelpBox()
+    {
+        ballora::BalloraWindow window(fake.services);
+        checkEnterPressesFocusedButton(window, buttonCaptioned(window, "&Help"), fake.ui, ballora::HelpText());
+    }
+
+    void everyFieldHasItsControl()
+    {
+        ballora::BalloraWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
     }
 
     void maximisingMovesTheWindowInstead()

@@ -1,12 +1,14 @@
-// The launcher's window: the two columns of program buttons, the keyboard, the
-// maximise rule and where a right-click asks its question.
+// The launcher's window: the two columns of program buttons, the keyboard (Enter on the
+// main program and on a focused button), the maximise rule and where a right-click asks
+// its question.
 #include <QContextMenuEvent>
 #include <QPushButton>
 #include <QTest>
 
 #include "tests/support/fake_services.h"
+#include "bar/launcher_actions.h"
 #include "bar/window/bar_window.h"
-#include "bar/launcher_table.h"
+#include "bar/window/launcher_table.h"
 #include "tests/support/window_checks.h"
 
 namespace {
@@ -53,10 +55,10 @@ private slots:
         }
         // Updates and Support sit below both columns.
         const int columnsBottom = button(window, table[4].id)->geometry().bottom();
-        QVERIFY(button(window, bar::kUpdatesButton)->y() > columnsBottom);
-        QVERIFY(button(window, bar::kSupportButton)->y() > columnsBottom);
-        QCOMPARE(button(window, bar::kUpdatesButton)->toolTip(), QString("check our web site for updates"));
-        QCOMPARE(button(window, bar::kSupportButton)->toolTip(), QString("software support"));
+        QVERIFY(button(window, bar::kUpdatesId)->y() > columnsBottom);
+        QVERIFY(button(window, bar::kSupportId)->y() > columnsBottom);
+        QCOMPARE(button(window, bar::kUpdatesId)->toolTip(), QString("check our web site for updates"));
+        QCOMPARE(button(window, bar::kSupportId)->toolTip(), QString("software support"));
     }
 
     void everyButtonHasAMnemonicOfItsOwn()
@@ -82,6 +84,14 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Return);
         QCOMPARE(fake.launcher.started, (std::vector<std::string>{"zendary"}));
         QVERIFY(window.isVisible());  // the hand-over came back: the launcher stays
+    }
+
+    void enterOnAFocusedButtonPressesIt()
+    {
+        bar::BarWindow window(fake.services);
+        // No read-me page in the docs folder: Updates shows the address in a box.
+        checkEnterPressesFocusedButton(window, button(window, 1001), fake.ui, bar::kUpdatesAddress);
+        QVERIFY(fake.launcher.started.empty());
     }
 
     void maximisingMovesTheWindowInstead()

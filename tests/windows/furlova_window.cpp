@@ -122,6 +122,18 @@ private slots:
         QCOMPARE(fake.ui.boxes[1].caption, std::string("FURLOVA HELP"));
     }
 
+    void enterOnAFocusedHelpShowsTheHelpBox()
+    {
+        FurlovaWindow window(fake.services);
+        checkEnterPressesFocusedButton(window, buttonCaptioned(window, "&Help"), fake.ui, std::string(kHelpText));
+    }
+
+    void everyFieldHasItsControl()
+    {
+        FurlovaWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
+    }
+
     void aboutNamesTheProgram()
     {
         FurlovaWindow window(fake.services);

@@ -1,5 +1,5 @@
 // Furrowen's window: ids, tooltips, frames, the age list, limits, the Dog and Cat
-// buttons, Enter on READING, the About box and the maximise rule.
+// buttons, Enter on READING and on a focused button, the About box and the maximise rule.
 #include <filesystem>
 #include <fstream>
 
@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "tests/support/fake_services.h"
@@ -68,13 +69,13 @@ private slots:
     void dogAndCatStartReleasedEvenForASavedDogAndExcludeEachOther()
     {
         namespace fs = std::filesystem;
-        const fs::path root = fs::temp_directory_path() / "furrowen_window_test";
+        QTemporaryDir scratch;
+        const fs::path root = scratch.path().toStdString();
         fs::create_directories(root / "data");
         std::ofstream(root / "data" / "furrowen.ini") << "Rex\n3 years\n1\n";
         FakeServices saved;
         saved.paths.root = root.string();
         furrowen::FurrowenWindow window(saved.services);
-        fs::remove_all(root);
         auto* dog = window.findChild<QPushButton*>("1001");
         auto* cat = window.findChild<QPushButton*>("1002");
         QVERIFY(dog->isCheckable() && cat->isCheckable());
@@ -96,6 +97,21 @@ private slots:
     {
         furrowen::FurrowenWindow window(fake.services);
         checkEnterInEditShows(window, "1006", fake.ui, std::string("Please enter your pet's name!    "));
+    }
+
+    void enterOnAFocusedButtonPressesIt()
+    {
+        furrowen::FurrowenWindow window(fake.services);
+        checkEnterPressesFocusedButton(window, buttonCaptioned(window, "&HELP"), fake.ui,
+                                       "Enter your pet's name and select its age.\n"
+                                       "Specify if it is a dog or a cat, and change the current date if necessary.\n"
+                                       "You can select any year from your pet's past, present or future.");
+    }
+
+    void everyFieldHasItsControl()
+    {
+        furrowen::FurrowenWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
     }
 
     void aboutNamesTheProgram()

@@ -1,5 +1,5 @@
 // Lexivar's window: every control's id and tooltip, the groups, the clue list, the edit
-// limits, the toggles, Enter on DECODE and the maximise rule.
+// limits, the toggles, Enter on DECODE and on a focused button, and the maximise rule.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -97,6 +97,19 @@ private slots:
         lexivar::LexivarWindow window(fake.services);
         checkEnterInEditShows(window, "1007", fake.ui,
                               std::string("No message to decode! Please enter a message first!    "));
+    }
+
+    void enterOnAFocusedButtonPressesIt()
+    {
+        lexivar::LexivarWindow window(fake.services);
+        checkEnterPressesFocusedButton(window, buttonCaptioned(window, "&HELP"), fake.ui,
+                                       "Can't find help file (lexivar.hlp). Do you want to locate it yourself?");
+    }
+
+    void everyFieldHasItsControl()
+    {
+        lexivar::LexivarWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
     }
 
     void maximisingMovesTheWindowInstead()

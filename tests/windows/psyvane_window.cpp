@@ -1,5 +1,6 @@
 // Psyvane's window: ids, tooltips, frames, the lists and their start values, the progress
-// bar, Enter on Check Intuition, the right click and the maximise rule.
+// bar, Enter on Check Intuition and on a focused button, the right click and the maximise
+// rule.
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -92,6 +93,19 @@ private slots:
     {
         psyvane::PsyvaneWindow window(fake.services);
         checkEnterInEditShows(window, "1017", fake.ui, std::string("Please select number.    "));
+    }
+
+    void enterOnAFocusedButtonPressesIt()
+    {
+        psyvane::PsyvaneWindow window(fake.services);
+        checkEnterPressesFocusedButton(window, buttonCaptioned(window, "Detailed &Help"), fake.ui,
+                                       "Can't find help file (psyvane.hlp). Do you want to locate it yourself?");
+    }
+
+    void everyFieldHasItsControl()
+    {
+        psyvane::PsyvaneWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
     }
 
     void aRightClickAsksForTheSecretInsteadOfAnAboutMenu()

@@ -3,19 +3,18 @@
 #pragma once
 #include <span>
 
+#include "bar/window/bar_window.h"
+
 namespace bar {
 
 struct LauncherButton {
-    int id;
+    ControlId id;
     const char* caption;  // with a keyboard mnemonic of its own
     const char* program;  // the sibling executable started in the launcher's place
     const char* tooltip;
+    bool isDefault = false;  // Enter elsewhere in the window presses it
 };
 
 std::span<const LauncherButton> LauncherButtonTable();
-
-// The two buttons below the columns.
-inline constexpr int kUpdatesButton = 1001;
-inline constexpr int kSupportButton = 1009;
 
 }  // namespace bar
