@@ -5,7 +5,8 @@
 #include <fstream>
 
 #include "tests/support/fake_services.h"
-#include "zendary/daily_report.h"
+#include "zendary/readings/daily_report.h"
+#include "zendary/readings/daily_report_text.h"
 
 using namespace zendary;
 using numerology::StarNumbers;
@@ -148,5 +149,5 @@ TEST_F(DailyReportFixture, NoToTheQuestionWritesNothing)
     EXPECT_FALSE(DailyReport(z));
     EXPECT_FALSE(std::filesystem::exists(root + "/data/Reports"));
     EXPECT_EQ(z.lucky, (std::array<int, 3>{0, 0, 0}));
-    EXPECT_EQ(z.rememberedDates, z.currentDates());
+    EXPECT_EQ(z.rememberedDates(), z.currentDates());
 }

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "zendary/death_reading.h"
+#include "zendary/readings/death.h"
 #include "shell/gui/data_exchange.h"
 
 namespace zendary {

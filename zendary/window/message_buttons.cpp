@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "zendary/message_decode.h"
+#include "zendary/readings/message_decode.h"
 #include "zendary/window/zendary_window.h"
 
 namespace zendary {

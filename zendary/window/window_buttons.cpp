@@ -1,6 +1,6 @@
 // Buttons whose handlers need the window itself rather than the record alone.
 #include "zendary/window/death_dialog.h"
-#include "zendary/message_decode.h"
+#include "zendary/readings/message_decode.h"
 #include "zendary/window/zendary_window.h"
 
 namespace zendary {

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 
 #include "numerology/dates.h"
-#include "zendary/readings.h"
+#include "zendary/window/reading_buttons.h"
 #include "shell/profile.h"
 
 namespace zendary {
@@ -64,7 +64,7 @@ ZendaryWindow::ZendaryWindow(shell::Services& services) :
         Field::text(1123, d.team2, 80),
     };
     loadBirthdays();
-    core_.rememberedDates = core_.currentDates();
+    core_.rememberDates();
 
     setWindowTitle("Zendary 2000");
     setWindowIcon(shell::programIcon(QChar(0x2605), QColor(60, 40, 140)));
