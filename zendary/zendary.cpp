@@ -62,7 +62,7 @@ bool Zendary::PastLifeFields()
         return false;
     const int year = data.pastYear;
     if (era == Era::BC)
-        return year >= 0 && year <= 9000;
+        return year >= 0 && year <= kLastBcYear;
     if (year < 0 || year > 2000) {
         ui.stop(kPastLivesError, "Valid range for AD years is: 0 - 2000!");
         return false;

@@ -68,7 +68,7 @@ private:
 // The parents' ages rule on three birth years, with its message under "BIRTHDAY ERROR".
 bool ParentsAges(shell::Ui& ui, int ownYear, int motherYear, int fatherYear);
 
-// Dates of the record the start-up gives: birthdays 1/1/1900, the selected date today.
+// Dates of the record the start-up gives: birthdays the default date, the selected date today.
 PersonalData startValues(const shell::DateTime& today);
 
 }  // namespace zendary

@@ -30,7 +30,7 @@ int DeathDays(const DeathRecord& r, int currentYear)
 
 static bool validYear(int year)
 {
-    return year >= 1800 && year <= 2099;
+    return year >= kFirstYear && year <= kLastYear;
 }
 
 // The first missing entry, with its message; the years' own prompts came with the transfer.

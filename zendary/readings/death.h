@@ -7,17 +7,19 @@
 
 namespace zendary {
 
+// The dialog's own record. The years start as those of the start date; the dialog
+// replaces them with the main window's.
 struct DeathRecord {
-    std::string name;        // 1094, at most 150
-    int year = 1900;         // 1024, 1800-2099
-    std::string motherName;  // 1025
-    int motherYear = 1900;   // 1026
-    std::string fatherName;  // 1027
-    int fatherYear = 1900;   // 1029
-    std::string gender;      // 1002, at most 30
-    std::string color;       // 1020
-    std::string number;      // 1014
-    std::string result;      // 1030, at most 20, read-only
+    std::string name;  // the full names at most 150 characters each
+    int year = Date{}.year;
+    std::string motherName;
+    int motherYear = Date{}.year;
+    std::string fatherName;
+    int fatherYear = Date{}.year;
+    std::string gender;  // the three choices at most 30 each
+    std::string color;
+    std::string number;
+    std::string result;  // the days, at most 20, read-only
 };
 
 // 1001-5999 lose their thousands; every other number stays as it is.

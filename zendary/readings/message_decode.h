@@ -1,5 +1,4 @@
-// The message box of the main window: its decoder with fixed skip distances, and the
-// copy, paste and decode buttons.
+// The message box of the main window: its decoder with fixed skip distances (DEC).
 #pragma once
 #include <string>
 
@@ -8,7 +7,6 @@
 namespace zendary {
 
 class Zendary;
-class ZendaryWindow;
 
 // Fixed steps 7, 8, 3, 7 down to 18 letters, then 1, 2, 2, 1 down to one.
 extern const numerology::DecodingRule kMessageBoxRule;
@@ -17,10 +15,5 @@ std::string MessageDecodeText(const numerology::Decoding& decoding);
 
 // DEC on the record already read: length checks, then the result box.
 bool DecodeMessage(Zendary& z);
-
-// Window handlers of CPY, PST and DEC.
-bool CopyMessageButton(ZendaryWindow& w);
-bool PasteMessageButton(ZendaryWindow& w);
-bool DecodeMessageButton(ZendaryWindow& w);
 
 }  // namespace zendary

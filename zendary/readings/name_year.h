@@ -14,7 +14,7 @@ bool ValidFirstName(std::string_view name);
 // "SYMBOL\t\t<symbol>\n\nQUALITY\t\t<quality>\t" for a letter, empty for anything else.
 std::string LetterSymbolText(char letter);
 
-// The animal of a year from 1900 to 2012 ("RAT"...), or null outside those years.
+// The animal of a year the animal table covers ("RAT"...), or null outside those years.
 const char* YearAnimalName(int year);
 // The year box: the animal, its sketch and a well-known person; empty when the year has none.
 std::string YearAnimalText(int year);

@@ -36,7 +36,7 @@ int PastStep(int age)
 int PastDistance(int birthYear, int year, int age, Era era)
 {
     const long long step = PastStep(age);
-    long long v = era == Era::AD ? birthYear : 9000LL - birthYear;
+    long long v = era == Era::AD ? birthYear : static_cast<long long>(kLastBcYear) - birthYear;
     // Step down while above the year: the number of steps is the rounded-up quotient.
     if (v > year)
         v -= (v - year + step - 1) / step * step;

@@ -16,20 +16,20 @@ struct PastLifeInput {
     int age = 0;   // at that time
     std::string occupation;
     std::string clue;
-    int birthYear = 1900;     // the user's own
-    int selectedYear = 2000;  // of the selected date
+    int birthYear = Date{}.year;     // the user's own
+    int selectedYear = Date{}.year;  // of the selected date
 };
 
 // Occupations whose records name a person (soldier, farmer, housekeeper, merchant).
 bool NamedByOccupation(const std::string& occupation);
 
-// True when the inputs cannot belong to a past life (a car before 1900, a slave after
-// 1850...): the reading then answers 0% without looking any further.
+// True when the inputs cannot belong to a past life (a car before cars were built, a
+// slave after slavery ended...): the reading then answers 0% without looking any further.
 bool Implausible(const PastLifeInput& input);
 
 // The step of the distance walk: the age itself up to 9, else its reduced digit.
 int PastStep(int age);
-// How far the walk from the birth year (AD) or its mirror 9000 - birth year (BC) lands
+// How far the walk from the birth year (AD) or its mirror kLastBcYear - birth year (BC) lands
 // from the past-life year when it steps down by PastStep(age).
 int PastDistance(int birthYear, int year, int age, Era era);
 
