@@ -112,8 +112,11 @@ void DeathDialog::buildLayout()
 
     auto* bottom = new QHBoxLayout;
     QPushButton* death = shell::makeButton(this, kDeathOkId, "&DEATH", "calculate death reading");
-    death->setDefault(true);
     QPushButton* exit = shell::makeButton(this, kDeathExitId, "&EXIT", "");
+    // Enter presses the focused button; elsewhere it runs the default &DEATH.
+    death->setAutoDefault(true);
+    exit->setAutoDefault(true);
+    death->setDefault(true);
     auto* daysFrame = new QGroupBox(this);
     auto* daysLayout = new QHBoxLayout(daysFrame);
     auto* result = shell::makeEdit(daysFrame, kDeathDaysId, "");
