@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "numerology/dates.h"
+#include "pair/pair_report.h"
 #include "shell/files.h"
 #include "zendary/readings/sign_couples.h"
 
@@ -70,8 +71,9 @@ std::string reportHtml(const std::string& text)
 {
     // A line is written in pieces of at most this many characters, each its own paragraph.
     constexpr std::size_t kPiece = 398;
-    std::string html = "<HTML><HEAD><!-- Copyright (C) 2000-2026 Mystorin. For entertainment purposes only. -->"
-                       "</HEAD><STRONG><BODY BGCOLOR=\"#F00000\" TEXT=\"#FFFF00\"><H4><P>\n";
+    // The page adds no line feeds of its own: a line of the text is a paragraph.
+    std::string html = std::string("<HTML><HEAD><!-- ") + pairing::kCopyrightLine +
+                       " --></HEAD><STRONG><BODY BGCOLOR=\"#F00000\" TEXT=\"#FFFF00\"><H4><P>";
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -80,12 +82,12 @@ std::string reportHtml(const std::string& text)
         const std::string_view line(text.data() + start, end - start);
         std::size_t at = 0;
         do {
-            html += shell::escapeHtml(std::string(line.substr(at, kPiece))) + "<P>\n";
+            html += shell::escapeHtml(std::string(line.substr(at, kPiece))) + "<P>";
             at += kPiece;
         } while (at < line.size());
         start = end + 1;
     }
-    return html + "</H4></STRONG></BODY></HTML>\n";
+    return html + "</H4></STRONG></BODY></HTML>";
 }
 
 }  // namespace zendary

@@ -28,8 +28,9 @@ std::string dailyReportText(const Zendary& z);
 // "7-4-2001" for 4 July 2001.
 std::string reportName(const numerology::Date& selected);
 
-// The HTML page of a text report: every line, or every piece of at most 398 characters
-// of a longer line, followed by "<P>".
+// The HTML page of a text report: the header, every line, or every piece of at most 398
+// characters of a longer line, escaped and followed by "<P>", then the footer; no line
+// feeds besides those of the text, which end its lines.
 std::string reportHtml(const std::string& text);
 
 }  // namespace zendary
