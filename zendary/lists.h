@@ -4,11 +4,11 @@
 
 namespace zendary {
 
-std::span<const char* const> occupationList();    // 1002, sorted
-std::span<const char* const> clueList();          // 1014
-std::span<const char* const> superstitionList();  // 1020
-std::span<const char* const> numberList();        // 1104
-std::span<const char* const> colorList();         // 1006
-std::span<const char* const> shapeList();         // 1007
+std::span<const char* const> occupationList();    // past-life occupation, sorted
+std::span<const char* const> clueList();          // past-life clue
+std::span<const char* const> superstitionList();  // superstition
+std::span<const char* const> numberList();        // mental powers: number
+std::span<const char* const> colorList();         // mental powers: color
+std::span<const char* const> shapeList();         // mental powers: shape
 
 }  // namespace zendary

@@ -18,7 +18,7 @@ PersonalData startValues(const shell::DateTime& today)
 Zendary::Zendary(shell::Services& s) : services(s), ui(s.ui)
 {
     data = startValues(s.clock.now());
-    rememberedDates = currentDates();
+    rememberDates();
 }
 
 std::array<int, 12> Zendary::currentDates() const
@@ -33,9 +33,8 @@ bool Zendary::DatesValid()
     return shell::datesValid(ui, kBirthdayError, {&data.own, &data.mother, &data.father, &data.selected});
 }
 
-bool Zendary::ParentsAges()
+bool ParentsAges(shell::Ui& ui, int y, int m, int f)
 {
-    const int y = data.own.year, m = data.mother.year, f = data.father.year;
     const char* message = nullptr;
     if (y < m || y < f)
         message = "You indicated that you are older than at least one of your parents! "
@@ -52,13 +51,18 @@ bool Zendary::ParentsAges()
     return false;
 }
 
+bool Zendary::ParentsAges()
+{
+    return zendary::ParentsAges(ui, data.own.year, data.mother.year, data.father.year);
+}
+
 bool Zendary::PastLifeFields()
 {
     if (data.pastAge < 0 || data.pastAge > 99)
         return false;
     const int year = data.pastYear;
     if (era == Era::BC)
-        return year >= 0 && year <= 9000;
+        return year >= 0 && year <= kLastBcYear;
     if (year < 0 || year > 2000) {
         ui.stop(kPastLivesError, "Valid range for AD years is: 0 - 2000!");
         return false;
@@ -81,10 +85,9 @@ bool Zendary::confirm(const std::string& caption, const std::string& question)
 
 bool Zendary::confirmDateChanges(const std::string& caption, const std::string& question)
 {
-    const auto current = currentDates();
-    if (current == rememberedDates)
+    if (!datesChanged())
         return true;
-    rememberedDates = current;
+    rememberDates();
     return confirm(caption, question);
 }
 
@@ -98,6 +101,17 @@ bool Zendary::ConfirmationBox(const std::string& caption, const std::string& lea
                std::to_string(data.own.day) + "  " + std::to_string(data.own.year);
     }
     return confirmDateChanges(caption, text);
+}
+
+bool Zendary::soulmateNamesChanged() const
+{
+    return data.firstName != firstSoulmate_ || data.secondName != secondSoulmate_;
+}
+
+void Zendary::rememberSoulmateNames()
+{
+    firstSoulmate_ = data.firstName;
+    secondSoulmate_ = data.secondName;
 }
 
 void Zendary::computeNumbers()

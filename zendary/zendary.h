@@ -4,11 +4,9 @@
 #include <array>
 #include <string>
 
-#include "zendary/love_spell_memory.h"
 #include "numerology/numerology.h"
-#include "zendary/personal_data.h"
 #include "shell/seams.h"
-#include "zendary/soulmate.h"
+#include "zendary/personal_data.h"
 
 namespace zendary {
 
@@ -23,16 +21,12 @@ public:
     shell::Ui& ui;
 
     PersonalData data;
-    // The twelve date numbers as last confirmed (own, mother, father, selected).
-    std::array<int, 12> rememberedDates{};
     Era era = Era::AD;
     bool reportMode = false;
     std::array<int, 3> lucky{};
     std::array<int, 3> unlucky{};
-    SoulmateNames soulmateNames;
     numerology::StarNumbers stars;
     int dayNumber = 0;
-    LoveSpellMemory loveSpell;  // the name the love-spell confirmation last showed
 
     // The checks, each showing its own message and returning false on failure.
     bool DatesValid();
@@ -50,10 +44,31 @@ public:
     // The most common gate: DatesValid, PastLifeFields, numbers, ParentsAges, full confirmation.
     bool starsGate(const std::string& caption, const std::string& leadIn);
 
+    // The twelve date numbers: own, mother's, father's birthday and the selected date.
     std::array<int, 12> currentDates() const;
+
+    // The confirmation memory: what the user was last asked to confirm, so that a
+    // reading asks again only when it changed. It is kept whatever the answer was.
+    const std::array<int, 12>& rememberedDates() const { return rememberedDates_; }
+    bool datesChanged() const { return currentDates() != rememberedDates_; }
+    void rememberDates() { rememberedDates_ = currentDates(); }
+    // The love-spell name last shown; empty at start.
+    bool spellNameChanged() const { return data.spellName != spellName_; }
+    void rememberSpellName() { spellName_ = data.spellName; }
+    // The two soulmate names last shown; empty at start.
+    bool soulmateNamesChanged() const;
+    void rememberSoulmateNames();
+
+private:
+    std::array<int, 12> rememberedDates_{};
+    std::string spellName_;
+    std::string firstSoulmate_, secondSoulmate_;
 };
 
-// Dates of the record the start-up gives: birthdays 1/1/1900, the selected date today.
+// The parents' ages rule on three birth years, with its message under "BIRTHDAY ERROR".
+bool ParentsAges(shell::Ui& ui, int ownYear, int motherYear, int fatherYear);
+
+// Dates of the record the start-up gives: birthdays the default date, the selected date today.
 PersonalData startValues(const shell::DateTime& today);
 
 }  // namespace zendary

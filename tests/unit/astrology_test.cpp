@@ -3,7 +3,8 @@
 #include <cctype>
 
 #include "tests/support/fake_services.h"
-#include "zendary/astrology.h"
+#include "zendary/readings/astrology.h"
+#include "zendary/readings/sign_couples.h"
 
 using namespace zendary;
 using numerology::Sign;

@@ -5,7 +5,8 @@
 #include <fstream>
 
 #include "tests/support/fake_services.h"
-#include "zendary/daily_report.h"
+#include "zendary/readings/daily_report.h"
+#include "zendary/readings/daily_report_text.h"
 
 using namespace zendary;
 using numerology::StarNumbers;
@@ -35,15 +36,15 @@ TEST(DailyReportName, MonthDayYearWithoutLeadingZeros)
 TEST(DailyReportHtml, EveryLineAParagraphLongLinesInPieces)
 {
     const std::string header = "<HTML><HEAD><!-- Copyright (C) 2000-2026 Mystorin. For entertainment purposes only. -->"
-                               "</HEAD><STRONG><BODY BGCOLOR=\"#F00000\" TEXT=\"#FFFF00\"><H4><P>\n";
-    const std::string footer = "</H4></STRONG></BODY></HTML>\n";
+                               "</HEAD><STRONG><BODY BGCOLOR=\"#F00000\" TEXT=\"#FFFF00\"><H4><P>";
+    const std::string footer = "</H4></STRONG></BODY></HTML>";
     const std::string a398(398, 'a'), b102(102, 'b');
-    EXPECT_EQ(reportHtml("TITLE\n\nx < y & \"z\"\n" + a398 + b102 + "\n" + a398),
-              header + "TITLE<P>\n<P>\nx &lt; y &amp; &quot;z&quot;<P>\n" + a398 + "<P>\n" + b102 + "<P>\n" + a398 +
-                  "<P>\n" + footer);
+    EXPECT_EQ(
+        reportHtml("TITLE\n\nx < y & \"z\"\n" + a398 + b102 + "\n" + a398),
+        header + "TITLE<P><P>x &lt; y &amp; &quot;z&quot;<P>" + a398 + "<P>" + b102 + "<P>" + a398 + "<P>" + footer);
     // A final line break ends the last line; it does not start another.
-    EXPECT_EQ(reportHtml("one\n"), header + "one<P>\n" + footer);
-    EXPECT_EQ(reportHtml("\n"), header + "<P>\n" + footer);
+    EXPECT_EQ(reportHtml("one\n"), header + "one<P>" + footer);
+    EXPECT_EQ(reportHtml("\n"), header + "<P>" + footer);
 }
 
 TEST(DailyReportSign, SevenReportTextsInOrder)
@@ -148,5 +149,5 @@ TEST_F(DailyReportFixture, NoToTheQuestionWritesNothing)
     EXPECT_FALSE(DailyReport(z));
     EXPECT_FALSE(std::filesystem::exists(root + "/data/Reports"));
     EXPECT_EQ(z.lucky, (std::array<int, 3>{0, 0, 0}));
-    EXPECT_EQ(z.rememberedDates, z.currentDates());
+    EXPECT_EQ(z.rememberedDates(), z.currentDates());
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/fake_services.h"
-#include "zendary/day_readings.h"
-#include "zendary/fate_reading.h"
+#include "zendary/readings/day_readings.h"
+#include "zendary/readings/fate.h"
 
 using numerology::StarNumbers;
 using shell::Answer;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/fake_services.h"
-#include "zendary/death_reading.h"
+#include "zendary/readings/death.h"
 
 using numerology::NameValue;
 using zendary::DeathRecord;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/unit/keyword_groups.h"
-#include "zendary/dream.h"
+#include "zendary/readings/dream_table.h"
 
 using namespace zendary;
 

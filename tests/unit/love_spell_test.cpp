@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "zendary/love_spell.h"
+#include "zendary/readings/love_spell.h"
 
 using namespace zendary;
 using numerology::StarNumbers;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/fake_services.h"
-#include "zendary/mental_power.h"
+#include "zendary/readings/mental_power.h"
 
 using namespace zendary;
 using numerology::Exercise;

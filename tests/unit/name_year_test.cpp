@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "zendary/name_year.h"
+#include "zendary/readings/name_year.h"
 
 using namespace zendary;
 

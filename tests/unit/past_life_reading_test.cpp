@@ -3,7 +3,7 @@
 #include <set>
 
 #include "tests/support/fake_services.h"
-#include "zendary/past_life.h"
+#include "zendary/readings/past_life.h"
 
 using namespace zendary;
 using shell::Answer;

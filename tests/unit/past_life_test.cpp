@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "zendary/lists.h"
-#include "zendary/past_life.h"
+#include "zendary/readings/past_life_questions.h"
+#include "zendary/readings/past_life_rules.h"
 
 using namespace zendary;
 

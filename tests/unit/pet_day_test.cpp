@@ -3,7 +3,7 @@
 
 #include "tests/support/fake_services.h"
 #include "numerology/pet_day.h"
-#include "zendary/pets.h"
+#include "zendary/readings/pets.h"
 
 using numerology::PetDayDigit;
 using numerology::PetDayRating;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "zendary/soul_numbers.h"
+#include "zendary/readings/soul_numbers.h"
 
 using zendary::SoulNumbers;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "zendary/sports.h"
+#include "zendary/readings/sports.h"
 
 using namespace zendary;
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "zendary/evil_eye.h"
-#include "zendary/gems.h"
+#include "zendary/readings/evil_eye.h"
+#include "zendary/readings/gems.h"
 
 using namespace zendary;
 using numerology::StarNumbers;

@@ -5,7 +5,7 @@
 
 #include "tests/unit/keyword_groups.h"
 #include "zendary/lists.h"
-#include "zendary/superstition.h"
+#include "zendary/readings/superstition_table.h"
 
 using namespace zendary;
 

@@ -32,7 +32,7 @@ TEST_F(ZendaryChecks, StartValues)
     Zendary fresh(fake.services);
     EXPECT_EQ(fresh.data.own, (numerology::Date{1, 1, 1900}));
     EXPECT_EQ(fresh.data.selected, (numerology::Date{3, 12, 2005}));
-    EXPECT_EQ(fresh.rememberedDates, fresh.currentDates());
+    EXPECT_EQ(fresh.rememberedDates(), fresh.currentDates());
     EXPECT_EQ(fresh.era, Era::AD);
 }
 
@@ -112,4 +112,29 @@ TEST_F(ZendaryChecks, ShortConfirmationShowsTheOwnBirthday)
     fake.ui.answers = {Answer::Yes};
     EXPECT_TRUE(z.ConfirmationBox("LOVE READING", "ignored", ConfirmForm::Short));
     EXPECT_EQ(lastText(), "Is this information accurate?          \n\nYour Birthday\t3  14  1975");
+}
+
+TEST_F(ZendaryChecks, ConfirmationMemoryKeepsDatesAndNamesApart)
+{
+    EXPECT_FALSE(z.datesChanged());
+    z.data.selected.day = 2;
+    EXPECT_TRUE(z.datesChanged());
+    z.rememberDates();
+    EXPECT_FALSE(z.datesChanged());
+
+    // The names start empty, so a first name is a change; the dates play no part.
+    EXPECT_FALSE(z.spellNameChanged());
+    z.data.spellName = "Ann";
+    EXPECT_TRUE(z.spellNameChanged());
+    z.rememberSpellName();
+    EXPECT_FALSE(z.spellNameChanged());
+
+    z.data.firstName = "Ann Lee";
+    z.data.secondName = "Bob Ray";
+    EXPECT_TRUE(z.soulmateNamesChanged());
+    z.rememberSoulmateNames();
+    EXPECT_FALSE(z.soulmateNamesChanged());
+    z.data.secondName = "Bob Roy";
+    EXPECT_TRUE(z.soulmateNamesChanged());
+    EXPECT_FALSE(z.datesChanged());
 }

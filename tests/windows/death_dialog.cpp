@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "tests/support/fake_services.h"
+#include "tests/support/window_checks.h"
 #include "shell/gui/data_exchange.h"
 #include "zendary/window/death_dialog.h"
 
@@ -60,6 +61,21 @@ private slots:
         QCOMPARE(result->text(), QString());
         QVERIFY(qobject_cast<QPushButton*>(shell::control(dialog, 1))->isDefault());
         QCOMPARE(qobject_cast<QPushButton*>(shell::control(dialog, 2))->text(), QString("&EXIT"));
+    }
+
+    void enterRunsDeathUnlessAButtonHasTheFocus()
+    {
+        zendary::Zendary z(fake.services);
+        zendary::DeathDialog dialog(z);
+        // In a field, Enter is the dialog's OK action: &DEATH, whose first check is the name.
+        checkEnterInEditShows(dialog, "1094", fake.ui, "Please enter your full name.    ");
+        // On a focused button, Enter presses that button: &EXIT closes the dialog.
+        auto* exit = qobject_cast<QPushButton*>(shell::control(dialog, 2));
+        exit->setFocus();
+        fake.ui.boxes.clear();
+        QTest::keyClick(exit, Qt::Key_Return);
+        QVERIFY(fake.ui.boxes.empty());
+        QVERIFY(!dialog.isVisible());
     }
 };
 

@@ -1,11 +1,12 @@
 // What needs a real Zendary window: controls with their tooltips, groups on screen,
-// the maximise rule and the About box.
+// the field table against the controls, Enter, the maximise rule and the About box.
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "tests/support/fake_services.h"
@@ -17,9 +18,14 @@ class ZendaryWindowTest : public QObject {
     Q_OBJECT
 
     FakeServices fake;
+    QTemporaryDir root;
 
 private slots:
-    void initTestCase() { fake.paths.root = QDir::tempPath().toStdString() + "/mystorin_window_test"; }
+    void initTestCase()
+    {
+        QVERIFY(root.isValid());
+        fake.paths.root = root.path().toStdString();
+    }
 
     void everyControlHasItsTooltip()
     {
@@ -147,6 +153,21 @@ private slots:
         // No help file in the test's folder: the help routine asks where it is.
         QCOMPARE(fake.ui.boxes.size(), size_t(4));
         QCOMPARE(fake.ui.boxes[2].caption, std::string("ZENDARY HELP"));
+    }
+
+    void everyFieldHasItsControl()
+    {
+        zendary::ZendaryWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
+        QCOMPARE(window.fields().size(), size_t(35));
+    }
+
+    void enterPressesTheFocusedReadingButton()
+    {
+        // DRS with an empty dream box: its first box asks for the dream.
+        zendary::ZendaryWindow window(fake.services);
+        checkEnterPressesFocusedButton(window, qobject_cast<QPushButton*>(shell::control(window, 1072)), fake.ui,
+                                       "Please enter what you dreamed of!");
     }
 
     void aboutShowsTheCopyright()

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "shell/gui/program_dialog.h"
+#include "zendary/lists.h"
 #include "zendary/window/zendary_window.h"
 
 namespace zendary {
@@ -40,13 +41,6 @@ QLabel* hourglass(QWidget* parent)
     return label;
 }
 
-QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 }  // namespace
 
 DeathDialog::DeathDialog(const Zendary& z, QWidget* parent) :
@@ -57,11 +51,16 @@ DeathDialog::DeathDialog(const Zendary& z, QWidget* parent) :
     record_.fatherYear = z.data.father.year;
     DeathRecord& r = record_;
     fields_ = {
-        Field::text(1094, r.name, 150),       Field::number(1024, r.year, 1800, 2099),
-        Field::text(1025, r.motherName, 150), Field::number(1026, r.motherYear, 1800, 2099),
-        Field::text(1027, r.fatherName, 150), Field::number(1029, r.fatherYear, 1800, 2099),
-        Field::text(1002, r.gender, 30),      Field::text(1020, r.color, 30),
-        Field::text(1014, r.number, 30),      Field::text(1030, r.result, 20),
+        Field::text(kDeathNameId, r.name, 150),
+        Field::number(kDeathYearId, r.year, kFirstYear, kLastYear),
+        Field::text(kDeathMotherNameId, r.motherName, 150),
+        Field::number(kDeathMotherYearId, r.motherYear, kFirstYear, kLastYear),
+        Field::text(kDeathFatherNameId, r.fatherName, 150),
+        Field::number(kDeathFatherYearId, r.fatherYear, kFirstYear, kLastYear),
+        Field::text(kDeathGenderId, r.gender, 30),
+        Field::text(kDeathColorId, r.color, 30),
+        Field::text(kDeathNumberId, r.number, 30),
+        Field::text(kDeathDaysId, r.result, 20),
     };
     setWindowTitle("Numerology & Astrology Death Reading");
     buildLayout();
@@ -76,36 +75,35 @@ void DeathDialog::buildLayout()
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(2);
     struct Person {
-        int name, year;
+        DeathDialogId name, year;
         const char *label, *nameTip, *yearTip;
     };
     const Person people[] = {
-        {1094, 1024, " Enter Your Full Name Here", "your name", "your birth year"},
-        {1025, 1026, " Enter Your Mother's Full Name Here", "your mother's name", "your mother's birth year"},
-        {1027, 1029, " Enter Your Father's Full Name Here", "your father's name", "your father's birth year"},
+        {kDeathNameId, kDeathYearId, " Enter Your Full Name Here", "your name", "your birth year"},
+        {kDeathMotherNameId, kDeathMotherYearId, " Enter Your Mother's Full Name Here", "your mother's name",
+         "your mother's birth year"},
+        {kDeathFatherNameId, kDeathFatherYearId, " Enter Your Father's Full Name Here", "your father's name",
+         "your father's birth year"},
     };
     int row = 0;
     for (const Person& p : people) {
         QLineEdit* name = shell::makeEdit(frame, p.name, p.nameTip);
         QLineEdit* year = shell::makeEdit(frame, p.year, p.yearTip);
         year->setFixedWidth(year->fontMetrics().horizontalAdvance("000000") + 10);
-        grid->addWidget(labelFor(frame, p.label, name), row, 0, 1, 2);
-        grid->addWidget(labelFor(frame, "Birth Year ", year), row++, 2);
+        grid->addWidget(shell::makeLabel(frame, p.label, name), row, 0, 1, 2);
+        grid->addWidget(shell::makeLabel(frame, "Birth Year ", year), row++, 2);
         grid->addWidget(name, row, 0, 1, 2);
         grid->addWidget(year, row++, 2);
     }
-    QStringList numbers;
-    for (int i = 1; i <= 9; ++i)
-        numbers << QString::number(i);
     QComboBox* lists[] = {
-        shell::makeDropDown(frame, 1002, "select your gender", {"female", "male"}),
-        shell::makeDropDown(frame, 1020, "select your favorite color",
+        shell::makeDropDown(frame, kDeathGenderId, "select your gender", {"female", "male"}),
+        shell::makeDropDown(frame, kDeathColorId, "select your favorite color",
                             {"white", "yellow", "green", "brown", "red", "blue", "black"}),
-        shell::makeDropDown(frame, 1014, "select your favorite number", numbers),
+        shell::makeDropDown(frame, kDeathNumberId, "select your favorite number", shell::listItems(numberList())),
     };
     const char* const listLabels[] = {"Gender", "Color", "Number"};
     for (int i = 0; i < 3; ++i) {
-        grid->addWidget(labelFor(frame, listLabels[i], lists[i]), row, i);
+        grid->addWidget(shell::makeLabel(frame, listLabels[i], lists[i]), row, i);
         grid->addWidget(lists[i], row + 1, i);
     }
     grid->setColumnStretch(0, 1);
@@ -113,17 +111,20 @@ void DeathDialog::buildLayout()
     outer->addWidget(frame);
 
     auto* bottom = new QHBoxLayout;
-    QPushButton* death = shell::makeButton(this, 1, "&DEATH", "calculate death reading");
+    QPushButton* death = shell::makeButton(this, kDeathOkId, "&DEATH", "calculate death reading");
+    QPushButton* exit = shell::makeButton(this, kDeathExitId, "&EXIT", "");
+    // Enter presses the focused button; elsewhere it runs the default &DEATH.
+    death->setAutoDefault(true);
+    exit->setAutoDefault(true);
     death->setDefault(true);
-    QPushButton* exit = shell::makeButton(this, 2, "&EXIT", "");
     auto* daysFrame = new QGroupBox(this);
     auto* daysLayout = new QHBoxLayout(daysFrame);
-    auto* result = shell::makeEdit(daysFrame, 1030, "");
+    auto* result = shell::makeEdit(daysFrame, kDeathDaysId, "");
     result->setReadOnly(true);
     result->setAlignment(Qt::AlignCenter);
     result->setFixedWidth(result->fontMetrics().horizontalAdvance("0000000000") + 10);
     auto* days = new QVBoxLayout;
-    days->addWidget(labelFor(daysFrame, "Days", result), 0, Qt::AlignHCenter);
+    days->addWidget(shell::makeLabel(daysFrame, "Days", result), 0, Qt::AlignHCenter);
     days->addWidget(result);
     daysLayout->addWidget(hourglass(daysFrame));
     daysLayout->addLayout(days);
@@ -149,13 +150,12 @@ void DeathDialog::onDeath()
         shell::writeControls(*this, fields_);
 }
 
-bool OpenDeathReading(ZendaryWindow& w)
+void ZendaryWindow::openDeathReading()
 {
     // The years are those of the main window's last transfer: nothing is read or
     // checked before the dialog opens, so no prompt of the main window can come first.
-    DeathDialog dialog(w.core(), &w);
-    w.core().ui.exec(dialog);
-    return true;
+    DeathDialog dialog(core_, this);
+    core_.ui.exec(dialog);
 }
 
 }  // namespace zendary

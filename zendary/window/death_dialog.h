@@ -4,12 +4,10 @@
 
 #include <QDialog>
 
-#include "zendary/death_reading.h"
 #include "shell/gui/data_exchange.h"
+#include "zendary/readings/death.h"
 
 namespace zendary {
-
-class ZendaryWindow;
 
 class DeathDialog : public QDialog {
 public:
@@ -26,8 +24,5 @@ private:
     DeathRecord record_;
     std::vector<shell::Field> fields_;
 };
-
-// The &DEF button of the main window.
-bool OpenDeathReading(ZendaryWindow& w);
 
 }  // namespace zendary

@@ -1,49 +1,34 @@
-// CPY, PST and DEC beside the message box: the clipboard needs the window's toolkit.
+// CPY and PST beside the message box: the clipboard needs the window's toolkit.
 #include <new>
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "zendary/message_decode.h"
 #include "zendary/window/zendary_window.h"
 
 namespace zendary {
 
-static const int kMessageBox = 1094;
-
-bool CopyMessageButton(ZendaryWindow& w)
+void ZendaryWindow::copyMessage()
 {
-    w.readFields();
+    readFields();
     // What the box shows, even when a refused number kept the record from being read.
-    const QWidget* message = shell::control(w, kMessageBox);
-    QGuiApplication::clipboard()->setText(QString::fromStdString(shell::controlText(*message)));
-    return true;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(shell::controlText(*message_)));
 }
 
-bool PasteMessageButton(ZendaryWindow& w)
+void ZendaryWindow::pasteMessage()
 {
-    w.readFields();
+    readFields();
     const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
     if (!clip || !clip->hasText())
-        return false;
+        return;
     try {
-        w.core().data.message = clip->text().toStdString();
+        core_.data.message = clip->text().toStdString();
     } catch (const std::bad_alloc&) {
-        w.core().ui.stop("LEXIVAR", "Out of memory!");
-        return false;
+        core_.ui.stop("LEXIVAR", "Out of memory!");
+        return;
     }
-    w.writeFields();
-    return true;
-}
-
-bool DecodeMessageButton(ZendaryWindow& w)
-{
-    w.readFields();
-    if (!DecodeMessage(w.core()))
-        return false;
-    w.writeFields();
-    return true;
+    writeFields();
 }
 
 }  // namespace zendary

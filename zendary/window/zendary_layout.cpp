@@ -1,4 +1,5 @@
-// The main window's controls, ids, captions, groups and tooltips.
+// The main window's controls, ids, captions, groups and tooltips, and which handler
+// each button runs.
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,89 +10,45 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "zendary/lists.h"
 #include "shell/gui/limited_text_edit.h"
+#include "zendary/lists.h"
+#include "zendary/readings/astrology.h"
+#include "zendary/readings/blood_type.h"
+#include "zendary/readings/daily_report.h"
+#include "zendary/readings/day_readings.h"
+#include "zendary/readings/dream.h"
+#include "zendary/readings/evil_eye.h"
+#include "zendary/readings/fate.h"
+#include "zendary/readings/gems.h"
+#include "zendary/readings/love_spell.h"
+#include "zendary/readings/mental_power.h"
+#include "zendary/readings/message_decode.h"
+#include "zendary/readings/name_year.h"
+#include "zendary/readings/palm.h"
+#include "zendary/readings/past_life.h"
+#include "zendary/readings/pets.h"
+#include "zendary/readings/soul_numbers.h"
+#include "zendary/readings/soulmate.h"
+#include "zendary/readings/sports.h"
+#include "zendary/readings/stars.h"
+#include "zendary/readings/superstition.h"
 #include "zendary/window/zendary_window.h"
 
 namespace zendary {
 
+using shell::listItems;
 using shell::makeButton;
 using shell::makeDropDown;
 using shell::makeEdit;
+using shell::makeLabel;
 
 namespace {
-
-struct ButtonRow {
-    int id;
-    const char* caption;
-    const char* tooltip;
-};
-
-QStringList items(std::span<const char* const> list)
-{
-    QStringList out;
-    for (const char* item : list)
-        out << QString::fromUtf8(item);
-    return out;
-}
 
 QLineEdit* dateEdit(QWidget* parent, int id, const char* tooltip)
 {
     QLineEdit* edit = makeEdit(parent, id, tooltip);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("00000") + 10);
     return edit;
-}
-
-QHBoxLayout* buttonRow(QWidget* parent, std::initializer_list<ButtonRow> rows)
-{
-    auto* layout = new QHBoxLayout;
-    layout->setSpacing(2);
-    for (const ButtonRow& row : rows)
-        layout->addWidget(makeButton(parent, row.id, row.caption, row.tooltip));
-    return layout;
-}
-
-QGroupBox* datesGroup(QWidget* parent)
-{
-    auto* group = new QGroupBox(
-        "Your Birthday              Your Mother's Birthday       Your Father's Birthday                Select Date",
-        parent);
-    auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    struct Column {
-        int ids[3];
-        const char* tips[3];
-        ButtonRow buttons[3];
-    };
-    const Column columns[] = {
-        {{1024, 1025, 1026},
-         {"your month of birth", "your day of birth", "your year of birth"},
-         {{1080, "YNS", "your soul numbers"}, {1081, "MNS", "mother's numbers"}, {1082, "FNS", "father's numbers"}}},
-        {{1027, 1029, 1030},
-         {"mother's month of birth", "mother's day of birth", "mother's year of birth"},
-         {{3, "LNS", "lucky numbers"}, {4, "UNS", "unlucky numbers"}, {5, "LPW", "life power"}}},
-        {{1031, 1032, 1033},
-         {"father's month of birth", "father's day of birth", "father's year of birth"},
-         {{6, "PLK", "personal luck"}, {7, "BLK", "business luck"}, {8, "SPW", "spirit power"}}},
-        {{1034, 1035, 1036}, {"selected month", "selected day", "selected year"}, {}},
-    };
-    const char* const labels[] = {"MM", "DD", "YY"};
-    for (int c = 0; c < 4; ++c) {
-        for (int r = 0; r < 3; ++r) {
-            auto* label = new QLabel(labels[r], group);
-            QLineEdit* edit = dateEdit(group, columns[c].ids[r], columns[c].tips[r]);
-            label->setBuddy(edit);
-            grid->addWidget(label, r, c * 4);
-            grid->addWidget(edit, r, c * 4 + 1);
-            if (c < 3) {
-                const ButtonRow& b = columns[c].buttons[r];
-                grid->addWidget(makeButton(group, b.id, b.caption, b.tooltip), r, c * 4 + 2);
-            }
-        }
-        grid->setColumnStretch(c * 4 + 3, 1);
-    }
-    return group;
 }
 
 QWidget* zodiacPictures(QWidget* parent)
@@ -106,7 +63,7 @@ QWidget* zodiacPictures(QWidget* parent)
     QFont font("DejaVu Sans", 12);
     for (int i = 0; i < 12; ++i) {
         auto* picture = new QLabel(QString(QChar(glyphs[i])), row);
-        picture->setObjectName(QString::number(146 + i));
+        picture->setObjectName(QString::number(kFirstZodiacPictureId + i));
         picture->setFont(font);
         picture->setAlignment(Qt::AlignCenter);
         picture->setStyleSheet("color: #3c288c;");
@@ -115,67 +72,135 @@ QWidget* zodiacPictures(QWidget* parent)
     return row;
 }
 
-QGroupBox* pastLivesGroup(QWidget* parent)
+}  // namespace
+
+QPushButton* ZendaryWindow::readingButton(QWidget* parent, const ReadingButton& button)
 {
-    auto* group = new QGroupBox("Past Lives Interpretations", parent);
+    QPushButton* pushButton = makeButton(parent, button.id, button.caption, button.tooltip);
+    connect(pushButton, &QPushButton::clicked, this, [this, reading = button.reading] { run(reading); });
+    return pushButton;
+}
+
+QHBoxLayout* ZendaryWindow::readingRow(std::initializer_list<ReadingButton> buttons)
+{
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(2);
+    for (const ReadingButton& button : buttons)
+        layout->addWidget(readingButton(this, button));
+    return layout;
+}
+
+QGroupBox* ZendaryWindow::datesGroup()
+{
+    auto* group = new QGroupBox(
+        "Your Birthday              Your Mother's Birthday       Your Father's Birthday                Select Date",
+        this);
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    struct Column {
+        ControlId ids[3];
+        const char* tips[3];
+        ReadingButton buttons[3];
+    };
+    const Column columns[] = {
+        {{kOwnMonthId, kOwnDayId, kOwnYearId},
+         {"your month of birth", "your day of birth", "your year of birth"},
+         {{kYourSoulNumbersId, "YNS", "your soul numbers", YourSoulNumbers},
+          {kMotherSoulNumberId, "MNS", "mother's numbers", MotherSoulNumber},
+          {kFatherSoulNumberId, "FNS", "father's numbers", FatherSoulNumber}}},
+        {{kMotherMonthId, kMotherDayId, kMotherYearId},
+         {"mother's month of birth", "mother's day of birth", "mother's year of birth"},
+         {{kLuckyId, "LNS", "lucky numbers", LuckyNumbers},
+          {kUnluckyId, "UNS", "unlucky numbers", UnluckyNumbers},
+          {kLifePowerId, "LPW", "life power", LifePower}}},
+        {{kFatherMonthId, kFatherDayId, kFatherYearId},
+         {"father's month of birth", "father's day of birth", "father's year of birth"},
+         {{kPersonalLuckId, "PLK", "personal luck", PersonalLuck},
+          {kBusinessLuckId, "BLK", "business luck", BusinessLuck},
+          {kSpiritPowerId, "SPW", "spirit power", SpiritPower}}},
+        {{kSelectedMonthId, kSelectedDayId, kSelectedYearId}, {"selected month", "selected day", "selected year"}, {}},
+    };
+    const char* const labels[] = {"MM", "DD", "YY"};
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 3; ++r) {
+            QLineEdit* edit = dateEdit(group, columns[c].ids[r], columns[c].tips[r]);
+            grid->addWidget(makeLabel(group, labels[r], edit), r, c * 4);
+            grid->addWidget(edit, r, c * 4 + 1);
+            if (c < 3)
+                grid->addWidget(readingButton(group, columns[c].buttons[r]), r, c * 4 + 2);
+        }
+        grid->setColumnStretch(c * 4 + 3, 1);
+    }
+    return group;
+}
+
+QGroupBox* ZendaryWindow::pastLivesGroup()
+{
+    auto* group = new QGroupBox("Past Lives Interpretations", this);
     auto* grid = new QGridLayout(group);
     grid->setSpacing(3);
-    QRadioButton* bc = shell::makeRadio(group, 1078, "BC", "BC years");
-    QRadioButton* ad = shell::makeRadio(group, 1077, "AD", "AD years");
+    // Choosing an era reads the fields, sets the era and writes the fields back.
+    QRadioButton* bc = shell::makeRadio(group, kBcId, "BC", "BC years");
+    QRadioButton* ad = shell::makeRadio(group, kAdId, "AD", "AD years");
+    connect(bc, &QRadioButton::clicked, this, [this] { chooseEra(Era::BC); });
+    connect(ad, &QRadioButton::clicked, this, [this] { chooseEra(Era::AD); });
     ad->setChecked(true);
     auto* top = new QHBoxLayout;
     top->addWidget(bc);
-    top->addWidget(makeButton(group, 1075, "P LIVES", "past life reading"));
+    top->addWidget(readingButton(group, {kPastLifeReadingId, "P LIVES", "past life reading", PastLifeReading}));
     top->addWidget(ad);
     grid->addLayout(top, 0, 0, 1, 2);
-    QLineEdit* age = makeEdit(group, 1079, "enter a past life age here");
-    QLineEdit* year = makeEdit(group, 1076, "enter a past life year here");
+    QLineEdit* age = makeEdit(group, kPastAgeId, "enter a past life age here");
+    QLineEdit* year = makeEdit(group, kPastYearId, "enter a past life year here");
     for (QLineEdit* edit : {age, year})
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("000000") + 10);
     grid->addWidget(age, 1, 0);
-    grid->addWidget(makeDropDown(group, 1002, "select a past life occupation here", items(occupationList())), 1, 1);
+    grid->addWidget(
+        makeDropDown(group, kOccupationId, "select a past life occupation here", listItems(occupationList())), 1, 1);
     grid->addWidget(year, 2, 0);
-    grid->addWidget(makeDropDown(group, 1014, "select a past life clue here", items(clueList())), 2, 1);
+    grid->addWidget(makeDropDown(group, kClueId, "select a past life clue here", listItems(clueList())), 2, 1);
     grid->setColumnStretch(1, 1);
     return group;
 }
 
-QGroupBox* dreamsGroup(QWidget* parent)
+QGroupBox* ZendaryWindow::dreamsGroup()
 {
-    auto* group = new QGroupBox("Dreams, Names, Spells...", parent);
+    auto* group = new QGroupBox("Dreams, Names, Spells...", this);
     auto* grid = new QGridLayout(group);
     grid->setSpacing(3);
-    grid->addWidget(makeButton(group, 1083, "SUS", "superstitions reading"), 0, 0);
-    grid->addWidget(makeDropDown(group, 1020, "select a superstition here", items(superstitionList())), 0, 1);
+    grid->addWidget(readingButton(group, {kSuperstitionReadingId, "SUS", "superstitions reading", SuperstitionReading}),
+                    0, 0);
+    grid->addWidget(makeDropDown(group, kSuperstitionId, "select a superstition here", listItems(superstitionList())),
+                    0, 1);
     const struct {
-        int button;
-        const char* caption;
-        const char* tip;
-        int edit;
+        ReadingButton button;
+        ControlId edit;
         const char* editTip;
     } rows[] = {
-        {1072, "DRS", "dreams reading", 1071, "enter a dream here"},
-        {1117, "NME", "name - year reading", 1116, "enter first name here"},
-        {1119, "PTS", "pets reading", 1118, "enter pet's name here"},
-        {1121, "SPS", "love spells", 1120, "enter first name here"},
+        {{kDreamReadingId, "DRS", "dreams reading", DreamReading}, kDreamId, "enter a dream here"},
+        {{kNameYearId, "NME", "name - year reading", NameYearReading}, kNameYearNameId, "enter first name here"},
+        {{kPetsId, "PTS", "pets reading", PetsReading}, kPetNameId, "enter pet's name here"},
+        {{kLoveSpellsId, "SPS", "love spells", LoveSpells}, kSpellNameId, "enter first name here"},
     };
     int r = 1;
     for (const auto& row : rows) {
-        grid->addWidget(makeButton(group, row.button, row.caption, row.tip), r, 0);
+        grid->addWidget(readingButton(group, row.button), r, 0);
         grid->addWidget(makeEdit(group, row.edit, row.editTip), r++, 1);
     }
     grid->setColumnStretch(1, 1);
     return group;
 }
 
-QGroupBox* soulmateGroup(QWidget* parent)
+QGroupBox* ZendaryWindow::soulmateGroup()
 {
-    auto* group = new QGroupBox("Find your soulmate or check your friends", parent);
+    auto* group = new QGroupBox("Find your soulmate or check your friends", this);
     auto* grid = new QGridLayout(group);
     grid->setSpacing(3);
     const struct {
-        int name, month, day, year;
-    } people[] = {{1110, 1038, 1105, 1106}, {1111, 1107, 1108, 1109}};
+        ControlId name, month, day, year;
+    } people[] = {{kFirstNameId, kFirstMonthId, kFirstDayId, kFirstYearId},
+                  {kSecondNameId, kSecondMonthId, kSecondDayId, kSecondYearId}};
     int r = 0;
     for (const auto& p : people) {
         grid->addWidget(makeEdit(group, p.name, "enter first and last name"), r++, 0, 1, 3);
@@ -183,119 +208,132 @@ QGroupBox* soulmateGroup(QWidget* parent)
         grid->addWidget(dateEdit(group, p.day, "date of birth"), r, 1);
         grid->addWidget(dateEdit(group, p.year, "year of birth"), r++, 2);
     }
-    grid->addWidget(makeButton(group, 1114, "CRA", "soulmate - friends"), 0, 3);
-    grid->addWidget(makeButton(group, 1093, "PMR", "palm reading"), 2, 3);
+    grid->addWidget(readingButton(group, {kSoulmateCheckId, "CRA", "soulmate - friends", SoulmateCheck}), 0, 3);
+    grid->addWidget(readingButton(group, {kPalmId, "PMR", "palm reading", PalmReading}), 2, 3);
     return group;
 }
 
-QGroupBox* reportsGroup(QWidget* parent)
+QGroupBox* ZendaryWindow::reportsGroup()
 {
-    auto* group = new QGroupBox("Reports", parent);
+    auto* group = new QGroupBox("Reports", this);
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(3);
-    layout->addWidget(makeButton(group, 1115, "CRR", "soulmate - friends report"));
-    layout->addWidget(makeButton(group, 1092, "NRR", "daily report"));
-    layout->addWidget(makeButton(group, 1125, "&DEF", "death reading"));
-    QPushButton* help = makeButton(group, 9, "HLP", "help");
+    layout->addWidget(readingButton(group, {kSoulmateReportId, "CRR", "soulmate - friends report", SoulmateReport}));
+    layout->addWidget(readingButton(group, {kDailyReportId, "NRR", "daily report", DailyReport}));
+    QPushButton* death = makeButton(group, kDeathReadingId, "&DEF", "death reading");
+    connect(death, &QPushButton::clicked, this, &ZendaryWindow::openDeathReading);
+    layout->addWidget(death);
+    QPushButton* help = makeButton(group, kHelpId, "HLP", "help");
+    connect(help, &QPushButton::clicked, this, &ZendaryWindow::helpRequested);
     help->setDefault(true);
     layout->addWidget(help);
     return group;
 }
 
-QGroupBox* mentalGroup(QWidget* parent)
+QGroupBox* ZendaryWindow::mentalGroup()
 {
-    auto* group = new QGroupBox("Check your mental powers", parent);
+    auto* group = new QGroupBox("Check your mental powers", this);
     auto* grid = new QGridLayout(group);
     grid->setSpacing(3);
-    grid->addWidget(makeDropDown(group, 1104, "select number here", items(numberList())), 0, 0);
-    grid->addWidget(makeDropDown(group, 1006, "select color here", items(colorList())), 0, 1);
-    grid->addWidget(makeDropDown(group, 1007, "select shape here", items(shapeList())), 0, 2);
-    const ButtonRow buttons[] = {
-        {1098, "NEX", "mental power - numbers"},  {1099, "CEX", "mental power - colors"},
-        {1100, "FEX", "mental power - shapes"},   {1101, "DEV", "develop mental powers"},
-        {1102, "FTU", "fine-tune mental powers"}, {1103, "CIR", "check mental power"},
+    grid->addWidget(makeDropDown(group, kNumberId, "select number here", listItems(numberList())), 0, 0);
+    grid->addWidget(makeDropDown(group, kColorId, "select color here", listItems(colorList())), 0, 1);
+    grid->addWidget(makeDropDown(group, kShapeId, "select shape here", listItems(shapeList())), 0, 2);
+    const ReadingButton buttons[] = {
+        {kNumbersExerciseId, "NEX", "mental power - numbers", NumbersExercise},
+        {kColorsExerciseId, "CEX", "mental power - colors", ColorsExercise},
+        {kShapesExerciseId, "FEX", "mental power - shapes", ShapesExercise},
+        {kDevelopId, "DEV", "develop mental powers", DevelopAdvice},
+        {kFineTuneId, "FTU", "fine-tune mental powers", FineTuneAdvice},
+        {kIntuitionId, "CIR", "check mental power", IntuitionPower},
     };
     for (int i = 0; i < 6; ++i)
-        grid->addWidget(makeButton(group, buttons[i].id, buttons[i].caption, buttons[i].tooltip), 1 + i / 3, i % 3);
+        grid->addWidget(readingButton(group, buttons[i]), 1 + i / 3, i % 3);
     return group;
 }
 
-QGroupBox* sportsGroup(QWidget* parent)
+QGroupBox* ZendaryWindow::sportsGroup()
 {
-    auto* group = new QGroupBox("Sports! Check your favorite team's chances", parent);
+    auto* group = new QGroupBox("Sports! Check your favorite team's chances", this);
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(3);
-    layout->addWidget(makeEdit(group, 1122, "enter first team here"));
-    layout->addWidget(makeEdit(group, 1123, "enter second team here"));
-    layout->addWidget(makeButton(group, 1124, "SNR", "sports numerology"));
+    layout->addWidget(makeEdit(group, kTeam1Id, "enter first team here"));
+    layout->addWidget(makeEdit(group, kTeam2Id, "enter second team here"));
+    layout->addWidget(readingButton(group, {kSportsId, "SNR", "sports numerology", SportsNumerology}));
     return group;
 }
 
-QGroupBox* messageGroup(QWidget* parent)
+QGroupBox* ZendaryWindow::messageGroup()
 {
-    auto* group = new QGroupBox("Discover secrets hidden in any text message", parent);
+    auto* group = new QGroupBox("Discover secrets hidden in any text message", this);
     auto* layout = new QHBoxLayout(group);
     layout->setSpacing(3);
     auto* message = new shell::LimitedTextEdit(group);
-    message->setObjectName("1094");
+    message->setObjectName(QString::number(kMessageId));
     message->setToolTip("enter any message here");
     message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     message->setTabChangesFocus(true);
     message->setMinimumHeight(40);
+    message_ = message;
     layout->addWidget(message, 1);
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(makeButton(group, 1095, "CPY", "copy message to clipboard"));
-    buttons->addWidget(makeButton(group, 1096, "PST", "paste in any message"));
-    buttons->addWidget(makeButton(group, 1097, "DEC", "find hidden messages"));
+    QPushButton* copy = makeButton(group, kCopyId, "CPY", "copy message to clipboard");
+    connect(copy, &QPushButton::clicked, this, &ZendaryWindow::copyMessage);
+    QPushButton* paste = makeButton(group, kPasteId, "PST", "paste in any message");
+    connect(paste, &QPushButton::clicked, this, &ZendaryWindow::pasteMessage);
+    buttons->addWidget(copy);
+    buttons->addWidget(paste);
+    buttons->addWidget(readingButton(group, {kDecodeId, "DEC", "find hidden messages", DecodeMessage}));
     layout->addLayout(buttons);
     return group;
 }
-
-}  // namespace
 
 void ZendaryWindow::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 3, 5, 3);
     layout->setSpacing(1);
-    layout->addWidget(datesGroup(this));
-    layout->addLayout(buttonRow(this, {{1064, "LOV", "love reading"},
-                                       {1065, "BOD", "body reading"},
-                                       {1066, "WEA", "wealth reading"},
-                                       {1067, "LIN", "links reading"},
-                                       {1068, "TRA", "traits reading"},
-                                       {1069, "COU", "couples reading"},
-                                       {1070, "CAR", "career reading"},
-                                       {1084, "GMS", "symbols and gems reading"},
-                                       {1, "STS", "prediction for any day"},
-                                       {1085, "EER", "evil eye reading"},
-                                       {1089, "FDR", "fate reading"},
-                                       {1091, "BLR", "blood type reading"}}));
+    layout->addWidget(datesGroup());
+    layout->addLayout(readingRow({
+        {kLoveId, "LOV", "love reading", AstrologyButton<AstroTable::Love>},
+        {kBodyId, "BOD", "body reading", AstrologyButton<AstroTable::Body>},
+        {kWealthId, "WEA", "wealth reading", AstrologyButton<AstroTable::Wealth>},
+        {kLinksId, "LIN", "links reading", AstrologyButton<AstroTable::Links>},
+        {kTraitsId, "TRA", "traits reading", AstrologyButton<AstroTable::Traits>},
+        {kCouplesId, "COU", "couples reading", AstrologyButton<AstroTable::Couples>},
+        {kCareersId, "CAR", "career reading", AstrologyButton<AstroTable::Careers>},
+        {kGemsId, "GMS", "symbols and gems reading", GemsReading},
+        {kStarsId, "STS", "prediction for any day", StarsReading},
+        {kEvilEyeId, "EER", "evil eye reading", EvilEyeReading},
+        {kFateId, "FDR", "fate reading", FateReading},
+        {kBloodTypeId, "BLR", "blood type reading", BloodTypeReading},
+    }));
     layout->addWidget(zodiacPictures(this));
-    layout->addLayout(buttonRow(this, {{1050, "AQU", "aquarius"},
-                                       {1051, "ARI", "aries"},
-                                       {1052, "CAN", "cancer"},
-                                       {1054, "CAP", "capricorn"},
-                                       {1055, "GEM", "gemini"},
-                                       {1058, "LEO", "leo"},
-                                       {1056, "LIB", "libra"},
-                                       {1059, "PIS", "pisces"},
-                                       {1057, "SAG", "sagittarius"},
-                                       {1061, "SCO", "scorpio"},
-                                       {1062, "TAU", "taurus"},
-                                       {1063, "VIR", "virgo"}}));
+    layout->addLayout(readingRow({
+        {kAquariusId, "AQU", "aquarius", SignButton<Sign::Aquarius>},
+        {kAriesId, "ARI", "aries", SignButton<Sign::Aries>},
+        {kCancerId, "CAN", "cancer", SignButton<Sign::Cancer>},
+        {kCapricornId, "CAP", "capricorn", SignButton<Sign::Capricorn>},
+        {kGeminiId, "GEM", "gemini", SignButton<Sign::Gemini>},
+        {kLeoId, "LEO", "leo", SignButton<Sign::Leo>},
+        {kLibraId, "LIB", "libra", SignButton<Sign::Libra>},
+        {kPiscesId, "PIS", "pisces", SignButton<Sign::Pisces>},
+        {kSagittariusId, "SAG", "sagittarius", SignButton<Sign::Sagittarius>},
+        {kScorpioId, "SCO", "scorpio", SignButton<Sign::Scorpio>},
+        {kTaurusId, "TAU", "taurus", SignButton<Sign::Taurus>},
+        {kVirgoId, "VIR", "virgo", SignButton<Sign::Virgo>},
+    }));
     auto* middle = new QHBoxLayout;
-    middle->addWidget(pastLivesGroup(this), 1);
-    middle->addWidget(dreamsGroup(this), 1);
+    middle->addWidget(pastLivesGroup(), 1);
+    middle->addWidget(dreamsGroup(), 1);
     layout->addLayout(middle);
     auto* lower = new QHBoxLayout;
-    lower->addWidget(soulmateGroup(this), 3);
-    lower->addWidget(reportsGroup(this), 1);
-    lower->addWidget(mentalGroup(this), 3);
+    lower->addWidget(soulmateGroup(), 3);
+    lower->addWidget(reportsGroup(), 1);
+    lower->addWidget(mentalGroup(), 3);
     layout->addLayout(lower);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(sportsGroup(this), 1);
-    bottom->addWidget(messageGroup(this), 2);
+    bottom->addWidget(sportsGroup(), 1);
+    bottom->addWidget(messageGroup(), 2);
     layout->addLayout(bottom);
     compact();
 }

@@ -1,10 +1,7 @@
 #include "zendary/window/zendary_window.h"
 
-#include <QAbstractButton>
-#include <QRadioButton>
-
 #include "numerology/dates.h"
-#include "zendary/readings.h"
+#include "pair/pair_report.h"
 #include "shell/profile.h"
 
 namespace zendary {
@@ -13,125 +10,81 @@ using shell::Field;
 
 const shell::HelpSpec kZendaryHelp = {
     "Zdr.hlp", "ZENDARY HELP",
-    "Enter all birthdays and change the current date if necessary. If you don't know any of the required "
-    "items, make your best guess. For detailed instructions on how to use Zendary please run Help.\n\n"
-    "Home page: https://mystorin.example/zendary\n"
-    "Copyright (C) 2000-2026 Mystorin. For entertainment purposes only."};
-
-static const char* const kProgramCaption = "Zendary";
+    std::string("Enter all birthdays and change the current date if necessary. If you don't know any of the "
+                "required items, make your best guess. For detailed instructions on how to use Zendary please run "
+                "Help.\n\nHome page: https://mystorin.example/zendary\n") +
+        pairing::kCopyrightLine};
 
 ZendaryWindow::ZendaryWindow(shell::Services& services) :
-    ProgramDialog(services, {"&About Zendary 2000", "COPYRIGHT",
-                             "Zendary 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
-    core_(services)
+    RecordWindow(services, {"&About Zendary 2000", "COPYRIGHT", QString("Zendary 2000\n") + pairing::kCopyrightLine},
+                 "Zendary")
 {
-    PersonalData& d = core_.data;
-    fields_ = {
-        Field::number(1024, d.own.month, 1, 12),
-        Field::number(1025, d.own.day, 1, 31),
-        Field::number(1026, d.own.year, 1800, 2099),
-        Field::number(1027, d.mother.month, 1, 12),
-        Field::number(1029, d.mother.day, 1, 31),
-        Field::number(1030, d.mother.year, 1800, 2099),
-        Field::number(1031, d.father.month, 1, 12),
-        Field::number(1032, d.father.day, 1, 31),
-        Field::number(1033, d.father.year, 1800, 2099),
-        Field::number(1034, d.selected.month, 1, 12),
-        Field::number(1035, d.selected.day, 1, 31),
-        Field::number(1036, d.selected.year, 1800, 2099),
-        Field::text(1071, d.dream, 50),
-        Field::text(1002, d.occupation, 55),
-        Field::number(1076, d.pastYear, 0, 9000),
-        Field::number(1079, d.pastAge, 0, 99),
-        Field::text(1020, d.superstition, 100),
-        Field::text(1014, d.clue, 55),
-        Field::text(1094, d.message, 50000),
-        Field::text(1110, d.firstName, 75),
-        Field::text(1111, d.secondName, 75),
-        Field::number(1038, d.first.month, 1, 12),
-        Field::number(1105, d.first.day, 1, 31),
-        Field::number(1106, d.first.year, 1800, 2099),
-        Field::number(1107, d.second.month, 1, 12),
-        Field::number(1108, d.second.day, 1, 31),
-        Field::number(1109, d.second.year, 1800, 2099),
-        Field::text(1104, d.number, 25),
-        Field::text(1006, d.color, 25),
-        Field::text(1007, d.shape, 25),
-        Field::text(1116, d.nameYearName, 50),
-        Field::text(1118, d.petName, 50),
-        Field::text(1120, d.spellName, 80),
-        Field::text(1122, d.team1, 80),
-        Field::text(1123, d.team2, 80),
-    };
     loadBirthdays();
-    core_.rememberedDates = core_.currentDates();
+    core_.rememberDates();
 
     setWindowTitle("Zendary 2000");
     setWindowIcon(shell::programIcon(QChar(0x2605), QColor(60, 40, 140)));
     buildLayout();
-    shell::applyLimits(*this, fields_);
+    // The order in which a button reads the controls.
+    PersonalData& d = core_.data;
+    setFields({
+        Field::number(kOwnMonthId, d.own.month, 1, 12),
+        Field::number(kOwnDayId, d.own.day, 1, 31),
+        Field::number(kOwnYearId, d.own.year, kFirstYear, kLastYear),
+        Field::number(kMotherMonthId, d.mother.month, 1, 12),
+        Field::number(kMotherDayId, d.mother.day, 1, 31),
+        Field::number(kMotherYearId, d.mother.year, kFirstYear, kLastYear),
+        Field::number(kFatherMonthId, d.father.month, 1, 12),
+        Field::number(kFatherDayId, d.father.day, 1, 31),
+        Field::number(kFatherYearId, d.father.year, kFirstYear, kLastYear),
+        Field::number(kSelectedMonthId, d.selected.month, 1, 12),
+        Field::number(kSelectedDayId, d.selected.day, 1, 31),
+        Field::number(kSelectedYearId, d.selected.year, kFirstYear, kLastYear),
+        Field::text(kDreamId, d.dream, 50),
+        Field::text(kOccupationId, d.occupation, 55),
+        Field::number(kPastYearId, d.pastYear, 0, kLastBcYear),
+        Field::number(kPastAgeId, d.pastAge, 0, 99),
+        Field::text(kSuperstitionId, d.superstition, 100),
+        Field::text(kClueId, d.clue, 55),
+        Field::text(kMessageId, d.message, 50000),
+        Field::text(kFirstNameId, d.firstName, 75),
+        Field::text(kSecondNameId, d.secondName, 75),
+        Field::number(kFirstMonthId, d.first.month, 1, 12),
+        Field::number(kFirstDayId, d.first.day, 1, 31),
+        Field::number(kFirstYearId, d.first.year, kFirstYear, kLastYear),
+        Field::number(kSecondMonthId, d.second.month, 1, 12),
+        Field::number(kSecondDayId, d.second.day, 1, 31),
+        Field::number(kSecondYearId, d.second.year, kFirstYear, kLastYear),
+        Field::text(kNumberId, d.number, 25),
+        Field::text(kColorId, d.color, 25),
+        Field::text(kShapeId, d.shape, 25),
+        Field::text(kNameYearNameId, d.nameYearName, 50),
+        Field::text(kPetNameId, d.petName, 50),
+        Field::text(kSpellNameId, d.spellName, 80),
+        Field::text(kTeam1Id, d.team1, 80),
+        Field::text(kTeam2Id, d.team2, 80),
+    });
     writeFields();
-
-    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
-        bool isId = false;
-        const int id = button->objectName().toInt(&isId);
-        if (isId && !qobject_cast<QRadioButton*>(button))
-            connect(button, &QAbstractButton::clicked, this, [this, id] { onButton(id); });
-    }
-    // Choosing an era reads the fields, sets the era and writes the fields back.
-    for (const auto& [id, era] : {std::pair{1077, Era::AD}, std::pair{1078, Era::BC}}) {
-        connect(qobject_cast<QRadioButton*>(shell::control(*this, id)), &QRadioButton::clicked, this,
-                [this, era = era] {
-                    readFields();
-                    core_.era = era;
-                    writeFields();
-                });
-    }
 }
 
-void ZendaryWindow::readFields()
+void ZendaryWindow::run(Reading reading)
 {
-    shell::readControls(*this, fields_, core_.ui, kProgramCaption);
+    // A bad number has been prompted for; the reading goes on with the record as it is.
+    readFields();
+    if (reading(core_))
+        writeFields();
 }
 
-void ZendaryWindow::writeFields()
+void ZendaryWindow::chooseEra(Era era)
 {
-    shell::writeControls(*this, fields_);
-}
-
-void ZendaryWindow::onButton(int id)
-{
-    if (id == 9)
-        return helpRequested();
-    for (const WindowButton& button : windowButtons()) {
-        if (button.id == id) {
-            button.run(*this);
-            return;
-        }
-    }
-    for (const ReadingButton& button : readingButtons()) {
-        if (button.id == id) {
-            readFields();
-            if (button.run(core_))
-                writeFields();
-            return;
-        }
-    }
-    core_.ui.info("ZENDARY", "This reading is not available yet.");
+    readFields();
+    core_.era = era;
+    writeFields();
 }
 
 void ZendaryWindow::helpRequested()
 {
     shell::showHelp(services(), kZendaryHelp);
-}
-
-void ZendaryWindow::reject()
-{
-    readFields();
-    if (!core_.DatesValid())
-        return;
-    saveBirthdays();
-    ProgramDialog::reject();
 }
 
 // The three birthdays are kept in the profile as "month day year".
@@ -153,7 +106,7 @@ void ZendaryWindow::loadBirthdays()
     }
 }
 
-void ZendaryWindow::saveBirthdays()
+void ZendaryWindow::saveInputs()
 {
     const auto profile = shell::openProfile(services().paths, "zendary");
     const Date* dates[] = {&core_.data.own, &core_.data.mother, &core_.data.father};

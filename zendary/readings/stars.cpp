@@ -1,0 +1,33 @@
+#include "zendary/readings/stars.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "numerology/dates.h"
+
+namespace zendary {
+
+static const char* const kCaption = "STARS READING";
+
+bool StarsReading(Zendary& z)
+{
+    static const char* const leadIn =
+        "Star Reading predicts the outcome of any day in any year! You can go as far into the past or "
+        "into the future as you want! Just enter your and your parents' birthdays and then select any "
+        "day in any year! Your Star Reading will be clearly displayed!\n\nIs this information accurate?\n\n";
+    if (!z.starsGate(kCaption, leadIn))
+        return false;
+    const auto& sel = z.data.selected;
+    std::string text = numerology::DateText(sel.month, sel.day, sel.year) +
+                       numerology::RatingText(numerology::DayRating(z.dayNumber, z.stars));
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+    text += "\n_______________________________________________\n\n"
+            "How to use this prediction:\n\n"
+            "BAD DAY\nYou shouldn't plan to do anything important on such day.\n\n"
+            "NORMAL DAY\nNothing out of the ordinary should happen on such day.\n\n"
+            "GOOD DAY\nThis is your opportunity to do something important for you.";
+    z.ui.info(kCaption, text);
+    return true;
+}
+
+}  // namespace zendary
