@@ -104,19 +104,19 @@ bool LoadItemFile(const std::string& path, const numerology::Date& today, Portfo
     r.text(item.security, kNameLength);
     r.choice(item.type, kTypes);
     r.choice(item.exchange, kExchanges);
-    r.number(item.price, 1, 300, 1);
-    r.number(item.shares, 1, 5000, 100);
+    r.number(item.price, kLowestPrice, kHighestPrice, 1);
+    r.number(item.shares, kFewestShares, kMostShares, 100);
     r.text(item.investor, kNameLength);
     r.number(item.birthday.month, 1, 12, 1);
     r.number(item.birthday.day, 1, 31, 1);
-    r.number(item.birthday.year, 1900, 2099, 1900);
+    r.number(item.birthday.year, kFirstYear, kLastYear, kFirstYear);
     r.choice(item.status, kStatuses);
     r.choice(item.account, kAccounts);
     r.text(item.broker, kNameLength);
     r.choice(item.action, kActions);
     r.number(item.selected.month, 1, 12, today.month);
     r.number(item.selected.day, 1, 31, today.day);
-    r.number(item.selected.year, 1900, 2099, today.year);
+    r.number(item.selected.year, kFirstYear, kLastYear, today.year);
     return true;
 }
 

@@ -8,6 +8,11 @@
 
 namespace quorvex {
 
+// The ranges of the numbers, as the fields accept them.
+constexpr int kLowestPrice = 1, kHighestPrice = 300;
+constexpr int kFewestShares = 1, kMostShares = 5000;
+constexpr int kFirstYear = 1900, kLastYear = 2099;
+
 struct PortfolioItem {
     std::string security;
     std::string type;
@@ -15,12 +20,12 @@ struct PortfolioItem {
     int price = 1;
     int shares = 100;
     std::string investor;
-    numerology::Date birthday{1, 1, 1900};
+    numerology::Date birthday{1, 1, kFirstYear};
     std::string status;
     std::string account;
     std::string broker;
     std::string action;
-    numerology::Date selected{1, 1, 2000};
+    numerology::Date selected;  // today, as the program starts
 };
 
 // The choices of the drop-down lists, in list order.

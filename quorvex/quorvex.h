@@ -9,7 +9,9 @@
 
 namespace quorvex {
 
-extern const char* const kCaption;  // "QUORVEX"
+extern const char* const kCaption;       // "QUORVEX"
+extern const char* const kProgramTitle;  // the window title and the About box's first line
+extern const char* const kCopyrightLine;
 
 // The question of Add and Odds that shows the item back.
 std::string ConfirmationText(const PortfolioItem& item);

@@ -145,6 +145,12 @@ private slots:
         QVERIFY(window.isVisible());
     }
 
+    void everyFieldHasItsControl()
+    {
+        quorvex::QuorvexWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
+    }
+
     void theTipOfTheDayAsksDidYouKnowThat()
     {
         const fs::path root = fs::temp_directory_path() / "quorvex_window_tips";
