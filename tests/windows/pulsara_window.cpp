@@ -103,6 +103,12 @@ private slots:
         QVERIFY(texts.contains("--------- Passive -------------- Intellectual -------------- Acitve ----------------"));
     }
 
+    void everyFieldHasItsControl()
+    {
+        pulsara::PulsaraWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
+    }
+
     void aboutNamesTheProgram()
     {
         pulsara::PulsaraWindow window(fake.services);
