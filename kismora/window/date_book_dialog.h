@@ -3,19 +3,11 @@
 #include <QDialog>
 
 #include "kismora/date_book.h"
+#include "kismora/window/kismora_window.h"
 
 class QListWidget;
 
 namespace kismora {
-
-enum DateBookControl {
-    kAnalyzeDateId = 1,
-    kBookHelpId = 1003,
-    kNewDateId = 1004,
-    kDeleteDateId = 1005,
-    kDateListId = 1033,
-    kEditDateId = 1034
-};
 
 class DateBookDialog : public QDialog {
     Q_OBJECT
