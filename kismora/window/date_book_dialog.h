@@ -19,6 +19,7 @@ public:
 private:
     void buildLayout();
     void showNames();
+    int selectedRow() const;  // -1 for none
     void onNewDate();
     void onEditDate();
     void onDeleteDate();
