@@ -135,9 +135,11 @@ void ProfileDialog::buildLayout()
 void ProfileDialog::onSave()
 {
     // A refused number has been prompted for; Save goes on with the record as it is.
+    // Only a record that was written is shown again: after a refusal every field keeps
+    // what the user typed.
     shell::readControls(*this, fields_, form_.services.ui, kCaption);
-    form_.Save();
-    shell::writeControls(*this, fields_);
+    if (form_.Save())
+        shell::writeControls(*this, fields_);
 }
 
 void ProfileDialog::onPicture()
