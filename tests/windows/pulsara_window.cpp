@@ -109,6 +109,12 @@ private slots:
         QVERIFY(shell::missingControls(window, window.fields()).empty());
     }
 
+    void checkEnterPressesFocusedButton()
+    {
+        pulsara::PulsaraWindow window(fake.services);
+        ::checkEnterPressesFocusedButton(window, buttonCaptioned(window, "&BE"), fake.ui, pulsara::kExplanationText);
+    }
+
     void aboutNamesTheProgram()
     {
         pulsara::PulsaraWindow window(fake.services);

@@ -151,6 +151,13 @@ private slots:
         QVERIFY(shell::missingControls(window, window.fields()).empty());
     }
 
+    void checkEnterPressesFocusedButton()
+    {
+        quorvex::QuorvexWindow window(fake.services);
+        ::checkEnterPressesFocusedButton(window, buttonCaptioned(window, "&Odds"), fake.ui,
+                                         "Please enter name of the security.   ");
+    }
+
     void theTipOfTheDayAsksDidYouKnowThat()
     {
         const fs::path root = fs::temp_directory_path() / "quorvex_window_tips";
