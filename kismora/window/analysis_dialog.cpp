@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "kismora/window/dialog_button.h"
 #include "kismora/kismora_files.h"
 #include "shell/gui/data_exchange.h"
 #include "shell/gui/limited_text_edit.h"
@@ -71,7 +72,7 @@ void AnalysisDialog::buildLayout()
 
     auto* buttons = new QHBoxLayout;
     const auto button = [&](ControlId id, const char* caption, const char* tooltip) {
-        QPushButton* made = shell::makeButton(this, id, caption, tooltip);
+        QPushButton* made = dialogButton(this, id, caption, tooltip);
         buttons->addWidget(made);
         return made;
     };
@@ -127,7 +128,7 @@ NoteDialog::NoteDialog(shell::Services& services, const std::string& dateName, c
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     const auto button = [&](ControlId id, const char* caption, const char* tooltip) {
-        QPushButton* made = shell::makeButton(this, id, caption, tooltip);
+        QPushButton* made = dialogButton(this, id, caption, tooltip);
         buttons->addWidget(made);
         return made;
     };

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "kismora/window/dialog_button.h"
 #include "kismora/window/analysis_dialog.h"
 #include "kismora/window/profile_dialog.h"
 #include "shell/gui/program_dialog.h"
@@ -33,11 +34,11 @@ void DateBookDialog::buildLayout()
         book_.selected = row < 0 ? std::string() : list_->item(row)->text().toStdString();
     });
 
-    auto* analyze = shell::makeButton(this, kAnalyzeDateId, "&Analyze Date", "Analyze Selected Date");
-    auto* add = shell::makeButton(this, kNewDateId, "&New Date", "New Date Wizard");
-    auto* remove = shell::makeButton(this, kDeleteDateId, "&Delete Date", "Delete Selected Date");
-    auto* edit = shell::makeButton(this, kEditDateId, "&Edit Date", "Edit Date Info");
-    auto* help = shell::makeButton(this, kBookHelpId, "&Help", "Help Wizard");
+    auto* analyze = dialogButton(this, kAnalyzeDateId, "&Analyze Date", "Analyze Selected Date");
+    auto* add = dialogButton(this, kNewDateId, "&New Date", "New Date Wizard");
+    auto* remove = dialogButton(this, kDeleteDateId, "&Delete Date", "Delete Selected Date");
+    auto* edit = dialogButton(this, kEditDateId, "&Edit Date", "Edit Date Info");
+    auto* help = dialogButton(this, kBookHelpId, "&Help", "Help Wizard");
     analyze->setDefault(true);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {analyze, add, remove, edit, help})

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "kismora/window/dialog_button.h"
 #include "kismora/kismora_files.h"
 #include "shell/gui/program_dialog.h"
 
@@ -84,7 +85,7 @@ void ProfileDialog::buildLayout()
         return box;
     };
 
-    QPushButton* picture = shell::makeButton(this, kPictureId, "&Picture", "View Picture");
+    QPushButton* picture = dialogButton(this, kPictureId, "&Picture", "View Picture");
     connect(picture, &QPushButton::clicked, this, &ProfileDialog::onPicture);
     addRow(grid, 0, 0, " Name", edit(kNameId, "Enter Full Name"), picture);
     addRow(grid, 1, 0, " Gender", list(kGenderId, "Select Gender", genders()));
@@ -113,9 +114,9 @@ void ProfileDialog::buildLayout()
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    auto* save = shell::makeButton(this, kSaveId, "&Save", "Save Info");
-    auto* help = shell::makeButton(this, kProfileHelpId, "&Help", "Help Wizard");
-    auto* close = shell::makeButton(this, kCloseId, "&Close", "");
+    auto* save = dialogButton(this, kSaveId, "&Save", "Save Info");
+    auto* help = dialogButton(this, kProfileHelpId, "&Help", "Help Wizard");
+    auto* close = dialogButton(this, kCloseId, "&Close", "");
     save->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
