@@ -118,9 +118,10 @@ QGroupBox* QuorvexWindow::portfolioFrame()
         ++i;
         return button;
     };
-    connect(place(kAddId, "&Add", "add to your personal portfolio"), &QPushButton::clicked, this, &QuorvexWindow::add);
+    connect(place(kAddId, "&Add", "add to your personal portfolio"), &QPushButton::clicked, this,
+            [this] { runOnList(&Quorvex::Add); });
     connect(place(kDeleteId, "&Delete", "delete from your personal portfolio"), &QPushButton::clicked, this,
-            &QuorvexWindow::remove);
+            [this] { runOnList(&Quorvex::Delete); });
     connect(place(kSaveId, "&Save", "save your personal portfolio"), &QPushButton::clicked, this,
             [this] { run(&Quorvex::Save); });
     connect(place(kOddsId, "&Odds", "calculate odds"), &QPushButton::clicked, this, [this] { run(&Quorvex::Odds); });

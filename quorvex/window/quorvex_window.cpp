@@ -49,16 +49,14 @@ void QuorvexWindow::run(bool (Quorvex::*button)())
         writeFields();
 }
 
-void QuorvexWindow::add()
+void QuorvexWindow::runOnList(bool (Quorvex::*button)())
 {
-    run(&Quorvex::Add);
-    showNames();
-}
-
-void QuorvexWindow::remove()
-{
-    run(&Quorvex::Delete);
-    showNames();
+    // The list is shown afresh only when the button changed it: a refusal or a No keeps
+    // the entry the user chose.
+    const PortfolioNames before = core_.names;
+    run(button);
+    if (core_.names != before)
+        showNames();
 }
 
 void QuorvexWindow::clear()

@@ -56,10 +56,9 @@ private:
     QGroupBox* portfolioFrame();
 
     // Add, Save, Delete and Odds read the fields, run on the item and show it again when
-    // it changed; Add and Delete also show the list afresh.
+    // it changed; Add and Delete may change the list too.
     void run(bool (Quorvex::*button)());
-    void add();
-    void remove();
+    void runOnList(bool (Quorvex::*button)());
     void clear();
     void showNames();
     void openEntry(int row);
