@@ -97,7 +97,7 @@ std::string ItemFileText(const PortfolioItem& item)
 
 bool LoadItemFile(const std::string& path, const numerology::Date& today, PortfolioItem& item)
 {
-    auto lines = ReadTextLines(path, kItemLines);
+    auto lines = ReadTextLines(path, kItemLines, 1024);
     if (!lines)
         return false;
     Reader r(std::move(*lines));

@@ -172,6 +172,12 @@ TEST(QuorvexList, PortfolioFileSkipsEmptyLinesAndKeepsTheOrder)
     EXPECT_TRUE(LoadPortfolioNames((dir / "Portfolio.ini").string()).empty());
     std::ofstream(dir / "Portfolio.ini") << "Zeta\n\nAlpha\r\n" << std::string(200, 'n') << "\nlast";
     const PortfolioNames names = LoadPortfolioNames((dir / "Portfolio.ini").string());
-    EXPECT_EQ(names, (PortfolioNames{"Zeta", "Alpha", std::string(80, 'n'), "last"}));
+    EXPECT_EQ(names, (PortfolioNames{"Zeta", "Alpha", std::string(127, 'n'), "last"}));
     EXPECT_EQ(PortfolioFileText({"Zeta", "Alpha"}), "Zeta\nAlpha\n");
+
+    // A name longer than the field's typing limit is kept whole; the 127-byte line never
+    // ends inside a character.
+    std::ofstream(dir / "Portfolio.ini") << std::string(85, 'a') << "\n" << std::string(126, 'b') << "\xC3\xA9\n";
+    EXPECT_EQ(LoadPortfolioNames((dir / "Portfolio.ini").string()),
+              (PortfolioNames{std::string(85, 'a'), std::string(126, 'b')}));
 }
