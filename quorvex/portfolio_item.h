@@ -45,8 +45,8 @@ std::string ItemFileText(const PortfolioItem& item);
 
 // Reads an item file tolerantly: missing lines, junk numbers, numbers out of their
 // range and list values that are not among the choices give the start values (the
-// selected date starts as `today`); texts are cut to their length. False when the file
-// cannot be opened.
+// selected date starts as `today`); a text is kept up to its line feed, at most 99
+// bytes. False when the file cannot be opened.
 bool LoadItemFile(const std::string& path, const numerology::Date& today, PortfolioItem& item);
 
 }  // namespace quorvex
