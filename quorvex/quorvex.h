@@ -25,8 +25,8 @@ public:
     PortfolioItem item;
     PortfolioNames names;
 
-    // Each button after the window has read its fields; true when the fields changed
-    // and should be shown again.
+    // Each button after the window has read its fields. Add, Save and Delete: true when
+    // the fields changed and should be shown again; Odds: true when the reading was given.
     bool Add();
     bool Save();
     bool Delete();

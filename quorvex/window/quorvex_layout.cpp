@@ -124,7 +124,7 @@ QGroupBox* QuorvexWindow::portfolioFrame()
             [this] { runOnList(&Quorvex::Delete); });
     connect(place(kSaveId, "&Save", "save your personal portfolio"), &QPushButton::clicked, this,
             [this] { run(&Quorvex::Save); });
-    connect(place(kOddsId, "&Odds", "calculate odds"), &QPushButton::clicked, this, [this] { run(&Quorvex::Odds); });
+    connect(place(kOddsId, "&Odds", "calculate odds"), &QPushButton::clicked, this, &QuorvexWindow::odds);
     QPushButton* help = place(kHelpId, "&Help", "help information");
     connect(help, &QPushButton::clicked, this, &QuorvexWindow::helpRequested);
     // Help is the dialog's OK button: Enter in a field runs it.

@@ -59,6 +59,14 @@ void QuorvexWindow::runOnList(bool (Quorvex::*button)())
         showNames();
 }
 
+void QuorvexWindow::odds()
+{
+    // The reading changes no field: showing the item again would replace what was typed
+    // after a refused number.
+    readFields();
+    core_.Odds();
+}
+
 void QuorvexWindow::clear()
 {
     readFields();

@@ -55,10 +55,11 @@ private:
     QVBoxLayout* investorColumn();
     QGroupBox* portfolioFrame();
 
-    // Add, Save, Delete and Odds read the fields, run on the item and show it again when
-    // it changed; Add and Delete may change the list too.
+    // Add, Save and Delete read the fields, run on the item and show it again when it
+    // changed; Add and Delete may change the list too.
     void run(bool (Quorvex::*button)());
     void runOnList(bool (Quorvex::*button)());
+    void odds();
     void clear();
     void showNames();
     void openEntry(int row);
