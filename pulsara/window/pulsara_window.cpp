@@ -45,9 +45,11 @@ void PulsaraWindow::writeExtras()
 
 void PulsaraWindow::measure(Method method)
 {
+    // A reading sets only the meters: showing the fields again would replace what was
+    // typed after a refused number.
     readFields();
     if (core_.Measure(method))
-        writeFields();
+        writeExtras();
 }
 
 void PulsaraWindow::helpRequested()
