@@ -25,7 +25,7 @@ struct AnalysisGrid {
 std::optional<AnalysisGrid> BuildGrid(const DateProfile& you, const DateProfile& date, const DateProfile& ideal,
                                       const std::string& group, bool matchName);
 
-// "Sunday, December 06, 2026 - Analyzing Ann"
+// "Monday, January 01, 2001 - Analyzing Ann"
 std::string AnalysisTitle(const shell::DateTime& today, const std::string& dateName);
 
 std::string ReportText(const DateProfile& you, const DateProfile& date, const DateProfile& ideal);

@@ -25,35 +25,16 @@ const char* const kEducation[] = {"high school",   "some college",    "bachelor 
                                   "master degree", "advanced degree", "not important"};
 const char* const kImportance[] = {"very important", "important", "casual", "not important"};
 
-struct FileField {
-    std::variant<std::string DateProfile::*, int DateProfile::*> member;
-    std::size_t limit = 0;  // texts: longest accepted length in characters
-};
+using FileField = std::variant<std::string DateProfile::*, int DateProfile::*>;
 
 // The fields in the order the file keeps them.
 const FileField kFileOrder[] = {
-    {&DateProfile::name, kNameLength},
-    {&DateProfile::gender, 15},
-    {&DateProfile::drinking, 25},
-    {&DateProfile::education, 25},
-    {&DateProfile::outdoors, 25},
-    {&DateProfile::travel, 25},
-    {&DateProfile::sports, 25},
-    {&DateProfile::movies, 25},
-    {&DateProfile::music, 25},
-    {&DateProfile::hair, 50},
-    {&DateProfile::eyes, 50},
-    {&DateProfile::race, 30},
-    {&DateProfile::religion, 30},
-    {&DateProfile::marital, 30},
-    {&DateProfile::haveChildren, 5},
-    {&DateProfile::wantChildren, 5},
-    {&DateProfile::smoking, 5},
-    {&DateProfile::feet},
-    {&DateProfile::weight},
-    {&DateProfile::occupation, 50},
-    {&DateProfile::residence, 50},
-    {&DateProfile::inches},
+    &DateProfile::name,      &DateProfile::gender,  &DateProfile::drinking,     &DateProfile::education,
+    &DateProfile::outdoors,  &DateProfile::travel,  &DateProfile::sports,       &DateProfile::movies,
+    &DateProfile::music,     &DateProfile::hair,    &DateProfile::eyes,         &DateProfile::race,
+    &DateProfile::religion,  &DateProfile::marital, &DateProfile::haveChildren, &DateProfile::wantChildren,
+    &DateProfile::smoking,   &DateProfile::feet,    &DateProfile::weight,       &DateProfile::occupation,
+    &DateProfile::residence, &DateProfile::inches,
 };
 
 }  // namespace
@@ -109,10 +90,10 @@ std::string ProfileFileText(const DateProfile& profile)
     for (const FileField& field : kFileOrder) {
         if (&field != kFileOrder)
             text += '\n';
-        if (const auto* member = std::get_if<std::string DateProfile::*>(&field.member))
+        if (const auto* member = std::get_if<std::string DateProfile::*>(&field))
             text += profile.*(*member);
         else
-            text += std::to_string(profile.*std::get<int DateProfile::*>(field.member));
+            text += std::to_string(profile.*std::get<int DateProfile::*>(field));
     }
     return text;
 }
@@ -122,7 +103,8 @@ bool LoadProfile(const std::string& path, DateProfile& profile)
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;
-    // Whole lines, so that a long name never spills into the fields after it.
+    // Whole lines, so that a long name never spills into the fields after it; a text
+    // is kept as the file has it (the form's limits are typing limits).
     std::string line;
     for (const FileField& field : kFileOrder) {
         if (!std::getline(file, line))
@@ -131,10 +113,10 @@ bool LoadProfile(const std::string& path, DateProfile& profile)
             line.resize(nul);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (const auto* member = std::get_if<std::string DateProfile::*>(&field.member))
-            profile.*(*member) = shell::cutToCharacters(line, field.limit);
+        if (const auto* member = std::get_if<std::string DateProfile::*>(&field))
+            profile.*(*member) = line;
         else
-            profile.*std::get<int DateProfile::*>(field.member) = shell::settingsInt(line, 0);
+            profile.*std::get<int DateProfile::*>(field) = shell::settingsInt(line, 0);
     }
     return true;
 }

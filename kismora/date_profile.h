@@ -53,9 +53,9 @@ std::span<const char* const> importances();
 // The file text: the values one a line in file order, the inches last without a line end.
 std::string ProfileFileText(const DateProfile& profile);
 
-// Reads a profile file over `profile`: every line present replaces its field, a number
-// line that is not a number gives 0, texts are cut to their field's length. False (and
-// the record untouched) when the file cannot be opened.
+// Reads a profile file over `profile`: every line present replaces its field (a text
+// up to its line feed), a number line that is not a number gives 0. False (and the
+// record untouched) when the file cannot be opened.
 bool LoadProfile(const std::string& path, DateProfile& profile);
 
 // The first complaint about an incomplete record, or none.

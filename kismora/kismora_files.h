@@ -11,6 +11,7 @@ namespace kismora {
 extern const char* const kCaption;      // "KISMORA"
 extern const char* const kHelpCaption;  // "KISMORA HELP"
 extern const char* const kCopyright;
+extern const char* const kProgramTitle;  // the main window's title, also in the About box
 
 std::string KismoraFolder(const shell::Paths& paths);  // with a trailing '/'
 std::string PersonalPath(const shell::Paths& paths);

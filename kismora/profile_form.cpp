@@ -92,7 +92,7 @@ void ProfileForm::Picture()
                     folder.substr(0, folder.size() - 1) + " folder.    ");
         return;
     }
-    const std::string page = std::string("<HTML><HEAD><!-- Kismora 2000 picture page. ") + kCopyright +
+    const std::string page = std::string("<HTML><HEAD><!-- ") + kProgramTitle + " picture page. " + kCopyright +
                              " --></HEAD><CENTER><STRONG><BODY BGCOLOR=\"#0000FF\" TEXT=\"#FFFF00\"><H2>" +
                              shell::escapeHtml(name) + " <P><IMG SRC=\"" + shell::escapeHtml(picture) +
                              "\"></IMG> <P></H2></STRONG></CENTER></BODY></HTML>";

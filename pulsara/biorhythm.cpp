@@ -103,7 +103,8 @@ Meters TraditionalMeters(const Date& birth, const Date& selected)
 int DateSumDigit(const Date& date)
 {
     const long long sum = static_cast<long long>(date.month) + date.day + date.year;
-    if (sum >= 1800 && sum <= 2499)
+    // In the centuries from the 1800s to the 2400s the offset is the sum's last two digits.
+    if (const long long century = sum / 100; sum >= 0 && century >= 18 && century <= 24)
         return static_cast<int>(sum % 100 % 9 + 1);
     // Elsewhere the plain year rule: its own digit for 0-99, else 0.
     return numerology::YearDigit(static_cast<int>(std::clamp<long long>(sum, -1, 100)));

@@ -30,7 +30,8 @@ int MeterValue(Cycle cycle, int hours);
 // The traditional method: all three meters from the day count.
 Meters TraditionalMeters(const Date& birth, const Date& selected);
 
-// The year-digit rule over month + day + year, its centuries continued up to 2499.
+// The year-digit rule over month + day + year, its centuries continued
+// to the end of the 2400s.
 int DateSumDigit(const Date& date);
 
 // The numerology-and-astrology method from the name, colour word, number and dates.

@@ -9,13 +9,17 @@
 
 namespace pulsara {
 
+// The years the date fields accept.
+constexpr int kFirstYear = 1800, kLastYear = 2099;
+constexpr int kLongestName = 120;
+
 struct PulsaraData {
-    std::string name;        // 1001, at most 120
-    Date birth{1, 1, 1900};  // 1011, 1012, 1013
-    Date selected;           // 1002, 1003, 1004
-    std::string number;      // 1007, "1" ... "9" or empty
-    std::string colour;      // 1008, one of ColourList() or empty
-    Meters meters;           // 1014, 1005, 1015
+    std::string name;    // at most kLongestName characters
+    Date birth;          // 1 January 1900 until pulsara.ini says otherwise
+    Date selected;       // today
+    std::string number;  // "1" ... "9" or empty
+    std::string colour;  // one of ColourList() or empty
+    Meters meters;
 };
 
 enum class Method { Numerology, Traditional };

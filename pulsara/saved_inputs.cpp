@@ -21,7 +21,7 @@ void applySavedInputs(const std::vector<std::string>& lines, PulsaraData& data)
         data.name = lines[0];
     takeNumber(lines, 1, data.birth.month, 1, 12);
     takeNumber(lines, 2, data.birth.day, 1, 31);
-    takeNumber(lines, 3, data.birth.year, 1800, 2099);
+    takeNumber(lines, 3, data.birth.year, kFirstYear, kLastYear);
 }
 
 std::string savedInputsText(const PulsaraData& data)

@@ -10,7 +10,8 @@ namespace quorvex {
 // Name values of the texts (empty optional texts count nothing) plus every number.
 int OddsTotal(const PortfolioItem& item);
 
-// 1001-14999 keep their last two digits (00 counts as 1); other totals stay as they are.
+// Totals above a thousand and below 15000 keep their last two digits (00 counts as 1);
+// other totals stay as they are.
 int StripTotal(int total);
 
 // The digit behind both odds lines for an item's total and its action.

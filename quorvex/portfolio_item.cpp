@@ -5,7 +5,6 @@
 
 #include "shell/files.h"
 #include "quorvex/text_lines.h"
-#include "shell/utf8_text.h"
 
 namespace quorvex {
 
@@ -18,14 +17,18 @@ const char* const kAccounts[] = {"Regular", "Retirement", "Trust"};
 const char* const kActions[] = {"Buy", "Sell"};
 
 constexpr std::size_t kItemLines = 16;
+// The reader takes a number line of at most 100 bytes and a text line of at most 99,
+// up to its line feed; the fields' typing limits play no part in reading.
+constexpr std::size_t kLineBytes = 100;
+constexpr std::size_t kTextBytes = 99;
 
 class Reader {
 public:
     explicit Reader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
-    void text(std::string& value, std::size_t characters)
+    void text(std::string& value)
     {
-        value = has() ? shell::cutToCharacters(lines_[next_], characters) : std::string();
+        value = has() ? CutToBytes(lines_[next_], kTextBytes) : std::string();
         ++next_;
     }
     void choice(std::string& value, std::span<const char* const> choices)
@@ -97,26 +100,26 @@ std::string ItemFileText(const PortfolioItem& item)
 
 bool LoadItemFile(const std::string& path, const numerology::Date& today, PortfolioItem& item)
 {
-    auto lines = ReadTextLines(path, kItemLines);
+    auto lines = ReadTextLines(path, kItemLines, kLineBytes);
     if (!lines)
         return false;
     Reader r(std::move(*lines));
-    r.text(item.security, kNameLength);
+    r.text(item.security);
     r.choice(item.type, kTypes);
     r.choice(item.exchange, kExchanges);
-    r.number(item.price, 1, 300, 1);
-    r.number(item.shares, 1, 5000, 100);
-    r.text(item.investor, kNameLength);
+    r.number(item.price, kLowestPrice, kHighestPrice, 1);
+    r.number(item.shares, kFewestShares, kMostShares, 100);
+    r.text(item.investor);
     r.number(item.birthday.month, 1, 12, 1);
     r.number(item.birthday.day, 1, 31, 1);
-    r.number(item.birthday.year, 1900, 2099, 1900);
+    r.number(item.birthday.year, kFirstYear, kLastYear, kFirstYear);
     r.choice(item.status, kStatuses);
     r.choice(item.account, kAccounts);
-    r.text(item.broker, kNameLength);
+    r.text(item.broker);
     r.choice(item.action, kActions);
     r.number(item.selected.month, 1, 12, today.month);
     r.number(item.selected.day, 1, 31, today.day);
-    r.number(item.selected.year, 1900, 2099, today.year);
+    r.number(item.selected.year, kFirstYear, kLastYear, today.year);
     return true;
 }
 

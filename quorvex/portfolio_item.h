@@ -8,6 +8,11 @@
 
 namespace quorvex {
 
+// The ranges of the numbers, as the fields accept them.
+constexpr int kLowestPrice = 1, kHighestPrice = 300;
+constexpr int kFewestShares = 1, kMostShares = 5000;
+constexpr int kFirstYear = 1900, kLastYear = 2099;
+
 struct PortfolioItem {
     std::string security;
     std::string type;
@@ -15,12 +20,12 @@ struct PortfolioItem {
     int price = 1;
     int shares = 100;
     std::string investor;
-    numerology::Date birthday{1, 1, 1900};
+    numerology::Date birthday{1, 1, kFirstYear};
     std::string status;
     std::string account;
     std::string broker;
     std::string action;
-    numerology::Date selected{1, 1, 2000};
+    numerology::Date selected;  // today, as the program starts
 };
 
 // The choices of the drop-down lists, in list order.
@@ -40,8 +45,8 @@ std::string ItemFileText(const PortfolioItem& item);
 
 // Reads an item file tolerantly: missing lines, junk numbers, numbers out of their
 // range and list values that are not among the choices give the start values (the
-// selected date starts as `today`); texts are cut to their length. False when the file
-// cannot be opened.
+// selected date starts as `today`); a text is kept up to its line feed, at most 99
+// bytes. False when the file cannot be opened.
 bool LoadItemFile(const std::string& path, const numerology::Date& today, PortfolioItem& item);
 
 }  // namespace quorvex

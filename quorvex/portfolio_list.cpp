@@ -2,15 +2,14 @@
 
 #include <QString>
 
-#include "quorvex/portfolio_item.h"
 #include "quorvex/text_lines.h"
-#include "shell/utf8_text.h"
 
 namespace quorvex {
 
 namespace {
 
 constexpr std::size_t kMostNames = 10000;
+constexpr std::size_t kLineBytes = 127;  // a name is kept whole up to this size
 
 template <typename Match>
 std::optional<std::size_t> findFirst(const PortfolioNames& names, Match match)
@@ -38,9 +37,9 @@ std::optional<std::size_t> FindExactly(const PortfolioNames& names, const std::s
 PortfolioNames LoadPortfolioNames(const std::string& path)
 {
     PortfolioNames names;
-    for (const std::string& line : ReadTextLines(path, kMostNames).value_or(PortfolioNames{}))
+    for (const std::string& line : ReadTextLines(path, kMostNames, kLineBytes).value_or(PortfolioNames{}))
         if (!line.empty())
-            names.push_back(shell::cutToCharacters(line, kNameLength));
+            names.push_back(line);
     return names;
 }
 

@@ -16,7 +16,8 @@ std::optional<std::size_t> FindByPrefix(const PortfolioNames& names, const std::
 // The entry that is `name` itself, letter case ignored.
 std::optional<std::size_t> FindExactly(const PortfolioNames& names, const std::string& name);
 
-// Reads the names, skipping empty lines; a missing file gives none.
+// Reads the names, each line whole up to its line feed (at most 127 bytes), skipping
+// empty lines; a missing file gives none.
 PortfolioNames LoadPortfolioNames(const std::string& path);
 std::string PortfolioFileText(const PortfolioNames& names);
 

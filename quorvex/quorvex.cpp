@@ -10,6 +10,8 @@
 namespace quorvex {
 
 const char* const kCaption = "QUORVEX";
+const char* const kProgramTitle = "Quorvex 2000";
+const char* const kCopyrightLine = "Copyright (C) 2000-2026 Mystorin. For entertainment purposes only.";
 
 namespace {
 
@@ -96,7 +98,8 @@ bool Quorvex::Validate()
                           "Please enter another name.   ");
         return false;
     }
-    if (item.price < 1 || item.price > 300 || item.shares < 1 || item.shares > 5000)
+    if (item.price < kLowestPrice || item.price > kHighestPrice || item.shares < kFewestShares ||
+        item.shares > kMostShares)
         return false;
     if (!dateValid(ui, item.birthday) || !dateValid(ui, item.selected))
         return false;
@@ -252,7 +255,7 @@ void Quorvex::offerReport(const std::string& text)
     const std::string reports = folder() + "Reports/";
     const std::string path = reports + item.security + ".txt";
     shell::makeFolder(reports);
-    const std::string footer = "Quorvex 2000 - Copyright (C) 2000-2026 Mystorin. For entertainment purposes only.\n";
+    const std::string footer = std::string(kProgramTitle) + " - " + kCopyrightLine + "\n";
     if (!shell::writeFileAtomically(path, text + "\n\n" + footer)) {
         ui.stop(kCaption, "Report creation failed! Please make sure that the following directory exists:\n\n" +
                               reports +

@@ -9,7 +9,9 @@
 
 namespace quorvex {
 
-extern const char* const kCaption;  // "QUORVEX"
+extern const char* const kCaption;       // "QUORVEX"
+extern const char* const kProgramTitle;  // the window title and the About box's first line
+extern const char* const kCopyrightLine;
 
 // The question of Add and Odds that shows the item back.
 std::string ConfirmationText(const PortfolioItem& item);
@@ -23,8 +25,8 @@ public:
     PortfolioItem item;
     PortfolioNames names;
 
-    // Each button after the window has read its fields; true when the fields changed
-    // and should be shown again.
+    // Each button after the window has read its fields. Add, Save and Delete: true when
+    // the fields changed and should be shown again; Odds: true when the reading was given.
     bool Add();
     bool Save();
     bool Delete();

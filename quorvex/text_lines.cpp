@@ -4,6 +4,17 @@
 
 namespace quorvex {
 
+std::string CutToBytes(const std::string& text, std::size_t maxBytes)
+{
+    if (text.size() <= maxBytes)
+        return text;
+    std::size_t end = maxBytes;
+    // Step back over the continuation bytes of a character the cut would split.
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return text.substr(0, end);
+}
+
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, std::size_t maxLines,
                                                       std::size_t maxBytes)
 {
@@ -17,9 +28,7 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, s
             line.resize(nul);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (line.size() > maxBytes)
-            line.resize(maxBytes);
-        lines.push_back(line);
+        lines.push_back(CutToBytes(line, maxBytes));
     }
     return lines;
 }

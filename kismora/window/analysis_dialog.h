@@ -4,6 +4,7 @@
 
 #include "kismora/analysis.h"
 #include "kismora/note.h"
+#include "kismora/window/kismora_window.h"
 
 class QComboBox;
 class QLineEdit;
@@ -11,21 +12,14 @@ class QPlainTextEdit;
 
 namespace kismora {
 
-enum AnalysisControl {
-    kAnalyzeId = 1,
-    kAnalysisCloseId = 2,
-    kReportId = 1003,
-    kTipsId = 1004,
-    kAnalysisHelpId = 1005,
-    kTitleId = 1000,
-    kCriteriaId = 1015,
-    kMatchNameId = 1016,
-    kResultId = 1061,
-    kAddNoteId = 1062
+// The grid, one row of six per column: labels, you, date, ideal, match.
+inline constexpr ControlId kGridIds[5][6] = {
+    {kLabel1Id, kLabel2Id, kLabel3Id, kLabel4Id, kLabel5Id, kLabel6Id},
+    {kYou1Id, kYou2Id, kYou3Id, kYou4Id, kYou5Id, kYou6Id},
+    {kDate1Id, kDate2Id, kDate3Id, kDate4Id, kDate5Id, kDate6Id},
+    {kIdeal1Id, kIdeal2Id, kIdeal3Id, kIdeal4Id, kIdeal5Id, kIdeal6Id},
+    {kMatch1Id, kMatch2Id, kMatch3Id, kMatch4Id, kMatch5Id, kMatch6Id},
 };
-
-// Ids of the grid, one row of six per column: labels, you, date, ideal, match.
-extern const int kGridIds[5][6];
 
 class AnalysisDialog : public QDialog {
     Q_OBJECT
@@ -41,6 +35,10 @@ private:
 
     Analysis analysis_;
     std::string dateName_;
+    QComboBox* matchName_ = nullptr;
+    QComboBox* criteria_ = nullptr;
+    QLineEdit* result_ = nullptr;
+    QLineEdit* grid_[5][6] = {};  // by column, then row
 };
 
 class NoteDialog : public QDialog {

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "kismora/window/dialog_button.h"
 #include "kismora/window/analysis_dialog.h"
 #include "kismora/window/profile_dialog.h"
 #include "shell/gui/program_dialog.h"
@@ -26,14 +27,18 @@ void DateBookDialog::buildLayout()
     list_ = new QListWidget(this);
     list_->setObjectName(QString::number(kDateListId));
     list_->setToolTip("Dates Currently in Your Date Book");
-    connect(list_, &QListWidget::currentItemChanged, this,
-            [this](QListWidgetItem* item) { book_.selected = item ? item->text().toStdString() : std::string(); });
+    // The chosen name follows the selection, not the current item: moving to the list
+    // makes its first entry current but chooses nothing.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = selectedRow();
+        book_.selected = row < 0 ? std::string() : list_->item(row)->text().toStdString();
+    });
 
-    auto* analyze = shell::makeButton(this, kAnalyzeDateId, "&Analyze Date", "Analyze Selected Date");
-    auto* add = shell::makeButton(this, kNewDateId, "&New Date", "New Date Wizard");
-    auto* remove = shell::makeButton(this, kDeleteDateId, "&Delete Date", "Delete Selected Date");
-    auto* edit = shell::makeButton(this, kEditDateId, "&Edit Date", "Edit Date Info");
-    auto* help = shell::makeButton(this, kBookHelpId, "&Help", "Help Wizard");
+    auto* analyze = dialogButton(this, kAnalyzeDateId, "&Analyze Date", "Analyze Selected Date");
+    auto* add = dialogButton(this, kNewDateId, "&New Date", "New Date Wizard");
+    auto* remove = dialogButton(this, kDeleteDateId, "&Delete Date", "Delete Selected Date");
+    auto* edit = dialogButton(this, kEditDateId, "&Edit Date", "Edit Date Info");
+    auto* help = dialogButton(this, kBookHelpId, "&Help", "Help Wizard");
     analyze->setDefault(true);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {analyze, add, remove, edit, help})
@@ -61,6 +66,12 @@ void DateBookDialog::showNames()
         list_->addItem(QString::fromStdString(name));
 }
 
+int DateBookDialog::selectedRow() const
+{
+    const QList<QListWidgetItem*> chosen = list_->selectedItems();
+    return chosen.isEmpty() ? -1 : list_->row(chosen.first());
+}
+
 void DateBookDialog::onNewDate()
 {
     ProfileDialog dialog(book_.services, ProfileKind::NewDate, {}, this);
@@ -84,7 +95,7 @@ void DateBookDialog::onEditDate()
 
 void DateBookDialog::onDeleteDate()
 {
-    if (book_.Delete(list_->currentRow()))
+    if (book_.Delete(selectedRow()))
         showNames();
 }
 

@@ -3,19 +3,11 @@
 #include <QDialog>
 
 #include "kismora/date_book.h"
+#include "kismora/window/kismora_window.h"
 
 class QListWidget;
 
 namespace kismora {
-
-enum DateBookControl {
-    kAnalyzeDateId = 1,
-    kBookHelpId = 1003,
-    kNewDateId = 1004,
-    kDeleteDateId = 1005,
-    kDateListId = 1033,
-    kEditDateId = 1034
-};
 
 class DateBookDialog : public QDialog {
     Q_OBJECT
@@ -27,6 +19,7 @@ public:
 private:
     void buildLayout();
     void showNames();
+    int selectedRow() const;  // -1 for none
     void onNewDate();
     void onEditDate();
     void onDeleteDate();

@@ -41,9 +41,10 @@ QPixmap heartsPicture(int width, int height)
 }  // namespace
 
 KismoraWindow::KismoraWindow(shell::Services& services) :
-    ProgramDialog(services, {"&About Kismora 2000", "Kismora 2000", QString("Kismora 2000\n") + kCopyright})
+    ProgramDialog(services,
+                  {QString("&About ") + kProgramTitle, kProgramTitle, QString(kProgramTitle) + "\n" + kCopyright})
 {
-    setWindowTitle("Kismora 2000");
+    setWindowTitle(kProgramTitle);
     setWindowIcon(shell::programIcon('K', QColor(200, 30, 70)));
     setMaximiseGeometry({200, 200, 501, 166});
     MakeKismoraFolders(services.paths);
@@ -52,14 +53,20 @@ KismoraWindow::KismoraWindow(shell::Services& services) :
 
 void KismoraWindow::buildLayout()
 {
-    auto* personal = shell::makeButton(this, kPersonalId, "&Personal Info", "Enter Personal Info");
-    auto* selection = shell::makeButton(this, kSelectionId, "&Selection Criteria", "Establish Selection Criteria");
-    auto* book = shell::makeButton(this, kDateBookId, "&Date Book", "Date Book Wizard");
-    auto* help = shell::makeButton(this, kMainHelpId, "&Help", "Help Wizard");
-    personal->setDefault(true);
     auto* row = new QHBoxLayout;
-    for (QPushButton* button : {personal, selection, book, help})
-        row->addWidget(button);
+    const auto button = [&](ControlId id, const char* caption, const char* tooltip) {
+        QPushButton* made = shell::makeButton(this, id, caption, tooltip);
+        row->addWidget(made);
+        return made;
+    };
+    QPushButton* personal = button(kPersonalInfoId, "&Personal Info", "Enter Personal Info");
+    personal->setDefault(true);
+    connect(personal, &QPushButton::clicked, this, [this] { openProfile(ProfileKind::Personal); });
+    connect(button(kSelectionCriteriaId, "&Selection Criteria", "Establish Selection Criteria"), &QPushButton::clicked,
+            this, [this] { openProfile(ProfileKind::Selection); });
+    connect(button(kDateBookId, "&Date Book", "Date Book Wizard"), &QPushButton::clicked, this,
+            &KismoraWindow::openDateBook);
+    connect(button(kMainHelpId, "&Help", "Help Wizard"), &QPushButton::clicked, this, &KismoraWindow::helpRequested);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(heartsPicture(440, 80));
@@ -69,17 +76,12 @@ void KismoraWindow::buildLayout()
     auto* column = new QVBoxLayout(this);
     column->addLayout(row);
     column->addWidget(picture, 1);
-
-    connect(personal, &QPushButton::clicked, this, [this] { openProfile(int(ProfileKind::Personal)); });
-    connect(selection, &QPushButton::clicked, this, [this] { openProfile(int(ProfileKind::Selection)); });
-    connect(book, &QPushButton::clicked, this, &KismoraWindow::openDateBook);
-    connect(help, &QPushButton::clicked, this, &KismoraWindow::helpRequested);
     resize(501, 166);
 }
 
-void KismoraWindow::openProfile(int kind)
+void KismoraWindow::openProfile(ProfileKind kind)
 {
-    ProfileDialog dialog(services(), ProfileKind(kind), {}, this);
+    ProfileDialog dialog(services(), kind, {}, this);
     services().ui.exec(dialog);
 }
 
@@ -92,7 +94,7 @@ void KismoraWindow::openDateBook()
 void KismoraWindow::accept()
 {
     // Enter runs the default button, Personal Info; the window closes only by Escape.
-    openProfile(int(ProfileKind::Personal));
+    openProfile(ProfileKind::Personal);
 }
 
 void KismoraWindow::helpRequested()

@@ -5,11 +5,10 @@
 #include <QDialog>
 
 #include "kismora/profile_form.h"
+#include "kismora/window/kismora_window.h"
 #include "shell/gui/data_exchange.h"
 
 namespace kismora {
-
-enum ProfileControl { kSaveId = 1, kCloseId = 2, kProfileHelpId = 1003, kPictureId = 1004 };
 
 class ProfileDialog : public QDialog {
     Q_OBJECT

@@ -15,25 +15,13 @@
 
 namespace pulsara {
 
+using shell::listItems;
 using shell::makeButton;
+using shell::makeDropDown;
 using shell::makeEdit;
+using shell::makeLabel;
 
 namespace {
-
-QLabel* labelFor(QWidget* parent, const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QStringList items(const std::vector<std::string>& list)
-{
-    QStringList out;
-    for (const std::string& item : list)
-        out << QString::fromStdString(item);
-    return out;
-}
 
 // The scale line under a meter, its blanks widened so that it spans the meter.
 class ScaleLine : public QLabel {
@@ -83,7 +71,8 @@ QLabel* wavePicture(QWidget* parent, bool threeWaves)
 }
 
 // Three number boxes in a row, each as wide as its longest value.
-QHBoxLayout* dateRow(QWidget* parent, const int (&ids)[3], const char* const (&tips)[3], const char* const* labels)
+QHBoxLayout* dateRow(QWidget* parent, const ControlId (&ids)[3], const char* const (&tips)[3],
+                     const char* const* labels)
 {
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
@@ -91,7 +80,7 @@ QHBoxLayout* dateRow(QWidget* parent, const int (&ids)[3], const char* const (&t
         QLineEdit* edit = makeEdit(parent, ids[i], tips[i]);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(i == 2 ? 5 : 3, '0')) + 12);
         if (labels)
-            row->addWidget(labelFor(parent, labels[i], edit));
+            row->addWidget(makeLabel(parent, labels[i], edit));
         row->addWidget(edit);
         row->addSpacing(4);
     }
@@ -99,32 +88,35 @@ QHBoxLayout* dateRow(QWidget* parent, const int (&ids)[3], const char* const (&t
     return row;
 }
 
-QGroupBox* personalGroup(QWidget* parent)
+}  // namespace
+
+QGroupBox* PulsaraWindow::personalGroup()
 {
-    auto* group = new QGroupBox(" Personal Information ", parent);
+    auto* group = new QGroupBox(" Personal Information ", this);
     auto* column = new QVBoxLayout(group);
 
-    QLineEdit* name = makeEdit(group, 1001, "enter full name here");
-    column->addWidget(labelFor(group, "Enter Full Name ", name));
+    QLineEdit* name = makeEdit(group, kNameId, "enter full name here");
+    column->addWidget(makeLabel(group, "Enter Full Name ", name));
     column->addWidget(name);
 
     auto* birthday = new QGroupBox("Enter Birthday", group);
     static const char* const birthLabels[] = {"MM", "DD", "YY"};
-    birthday->setLayout(
-        dateRow(birthday, {1011, 1012, 1013}, {"birth month", "birth date", "birth year"}, birthLabels));
+    birthday->setLayout(dateRow(birthday, {kBirthMonthId, kBirthDayId, kBirthYearId},
+                                {"birth month", "birth date", "birth year"}, birthLabels));
 
     auto* meters = new QGroupBox("Select Meters", group);
     auto* grid = new QGridLayout(meters);
-    QLayout* selected = dateRow(meters, {1002, 1003, 1004}, {"select month", "select date", "select year"}, nullptr);
+    QLayout* selected = dateRow(meters, {kSelectedMonthId, kSelectedDayId, kSelectedYearId},
+                                {"select month", "select date", "select year"}, nullptr);
     grid->addWidget(new QLabel("Select Date", meters), 0, 0);
     grid->addLayout(selected, 0, 1, 1, 2);
-    QComboBox* number = shell::makeDropDown(meters, 1007, "select number", items(NumberList()));
-    QComboBox* colour = shell::makeDropDown(meters, 1008, "select color", items(ColourList()));
+    QComboBox* number = makeDropDown(meters, kNumberId, "select number", listItems(NumberList()));
+    QComboBox* colour = makeDropDown(meters, kColourId, "select color", listItems(ColourList()));
     colour->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    grid->addWidget(labelFor(meters, "Select Number", number), 1, 0);
+    grid->addWidget(makeLabel(meters, "Select Number", number), 1, 0);
     grid->addWidget(number, 1, 1);
     grid->addWidget(wavePicture(meters, false), 1, 2, Qt::AlignRight);
-    grid->addWidget(labelFor(meters, "Select Color", colour), 2, 0);
+    grid->addWidget(makeLabel(meters, "Select Color", colour), 2, 0);
     grid->addWidget(colour, 2, 1);
     grid->addWidget(wavePicture(meters, true), 2, 2, Qt::AlignRight);
     grid->setColumnStretch(2, 1);
@@ -136,60 +128,62 @@ QGroupBox* personalGroup(QWidget* parent)
     return group;
 }
 
-QGroupBox* scalesGroup(QWidget* parent)
+QGroupBox* PulsaraWindow::scalesGroup()
 {
-    auto* group = new QGroupBox(" Biorhythm Scales ", parent);
+    auto* group = new QGroupBox(" Biorhythm Scales ", this);
     auto* column = new QVBoxLayout(group);
-    const struct {
-        int id;
-        const char* caption;
-        const char* tip;
-    } meters[] = {
-        {1014, "--------- Passive ---------------- Physical ---------------- Acitve ----------------",
-         "physical biorhythm scale"},
-        {1005, "--------- Passive --------------- Emotional --------------- Acitve ----------------",
-         "emotional biorhythm scale"},
-        {1015, "--------- Passive -------------- Intellectual -------------- Acitve ----------------",
-         "intellectual biorhythm scale"},
-    };
-    for (const auto& meter : meters) {
-        column->addWidget(new QLabel(meter.caption, group), 0, Qt::AlignHCenter);
+    const auto meter = [&](ControlId id, const char* caption, const char* tip) {
+        column->addWidget(new QLabel(caption, group), 0, Qt::AlignHCenter);
         auto* bar = new QProgressBar(group);
-        bar->setObjectName(QString::number(meter.id));
-        bar->setToolTip(meter.tip);
+        bar->setObjectName(QString::number(id));
+        bar->setToolTip(tip);
         bar->setRange(0, 100);
         bar->setTextVisible(false);
         column->addWidget(bar);
         column->addWidget(new ScaleLine(group));
         column->addSpacing(6);
-    }
+        return bar;
+    };
+    physical_ =
+        meter(kPhysicalId, "--------- Passive ---------------- Physical ---------------- Acitve ----------------",
+              "physical biorhythm scale");
+    emotional_ =
+        meter(kEmotionalId, "--------- Passive --------------- Emotional --------------- Acitve ----------------",
+              "emotional biorhythm scale");
+    intellectual_ =
+        meter(kIntellectualId, "--------- Passive -------------- Intellectual -------------- Acitve ----------------",
+              "intellectual biorhythm scale");
     return group;
 }
 
-QHBoxLayout* buttonRow(QWidget* parent)
+QHBoxLayout* PulsaraWindow::buttonRow()
 {
     auto* row = new QHBoxLayout;
-    QPushButton* numerology =
-        makeButton(parent, kNumerologyId, "&NA", "measure biorhythms via numerology and astrology");
+    const auto button = [&](ControlId id, const char* caption, const char* tooltip) {
+        QPushButton* made = makeButton(this, id, caption, tooltip);
+        row->addWidget(made);
+        return made;
+    };
+    QPushButton* numerology = button(kNumerologyId, "&NA", "measure biorhythms via numerology and astrology");
     numerology->setDefault(true);
-    row->addWidget(numerology);
-    row->addWidget(makeButton(parent, kTraditionalId, "&TM", "measure biorhythms via traditional method"));
-    row->addWidget(makeButton(parent, kExplainId, "&BE", "biorhythms explained"));
-    row->addWidget(makeButton(parent, kHelpId, "&HP", "help wizard"));
-    row->addWidget(makeButton(parent, kExitId, "&EX", "exit"));
+    connect(numerology, &QPushButton::clicked, this, [this] { measure(Method::Numerology); });
+    connect(button(kTraditionalId, "&TM", "measure biorhythms via traditional method"), &QPushButton::clicked, this,
+            [this] { measure(Method::Traditional); });
+    connect(button(kExplainId, "&BE", "biorhythms explained"), &QPushButton::clicked, this,
+            [this] { core_.Explain(); });
+    connect(button(kHelpId, "&HP", "help wizard"), &QPushButton::clicked, this, &PulsaraWindow::helpRequested);
+    connect(button(kExitId, "&EX", "exit"), &QPushButton::clicked, this, &PulsaraWindow::reject);
     return row;
 }
-
-}  // namespace
 
 void PulsaraWindow::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
-    layout->addWidget(personalGroup(this));
-    layout->addWidget(scalesGroup(this));
-    layout->addLayout(buttonRow(this));
+    layout->addWidget(personalGroup());
+    layout->addWidget(scalesGroup());
+    layout->addLayout(buttonRow());
     layout->addStretch(1);
     resize(520, 540);
 }

@@ -12,15 +12,12 @@
 
 namespace quorvex {
 
-namespace {
+using shell::listItems;
+using shell::makeButton;
+using shell::makeDropDown;
+using shell::makeEdit;
 
-QStringList choices(std::span<const char* const> list)
-{
-    QStringList out;
-    for (const char* item : list)
-        out << item;
-    return out;
-}
+namespace {
 
 // One control in a frame of its own, as every field of this window sits.
 QGroupBox* framed(QWidget* parent, const QString& title, QWidget* control)
@@ -33,24 +30,25 @@ QGroupBox* framed(QWidget* parent, const QString& title, QWidget* control)
     return group;
 }
 
-QGroupBox* edit(QWidget* parent, const QString& title, int id, const char* tooltip)
+QGroupBox* edit(QWidget* parent, const QString& title, ControlId id, const char* tooltip)
 {
-    return framed(parent, title, shell::makeEdit(parent, id, tooltip));
+    return framed(parent, title, makeEdit(parent, id, tooltip));
 }
 
-QGroupBox* list(QWidget* parent, const QString& title, int id, const char* tooltip, std::span<const char* const> items)
+QGroupBox* list(QWidget* parent, const QString& title, ControlId id, const char* tooltip,
+                std::span<const char* const> items)
 {
-    return framed(parent, title, shell::makeDropDown(parent, id, tooltip, choices(items)));
+    return framed(parent, title, makeDropDown(parent, id, tooltip, listItems(items)));
 }
 
 // Month, day and year boxes side by side in one frame.
-QGroupBox* dateFrame(QWidget* parent, const QString& title, const int ids[3], const char* const tips[3])
+QGroupBox* dateFrame(QWidget* parent, const QString& title, const ControlId ids[3], const char* const tips[3])
 {
     auto* group = new QGroupBox(title, parent);
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(6, 2, 6, 4);
     for (int i = 0; i < 3; ++i) {
-        QLineEdit* box = shell::makeEdit(group, ids[i], tips[i]);
+        QLineEdit* box = makeEdit(group, ids[i], tips[i]);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(i == 2 ? "0000000" : "00000"));
         layout->addWidget(box);
     }
@@ -58,79 +56,91 @@ QGroupBox* dateFrame(QWidget* parent, const QString& title, const int ids[3], co
     return group;
 }
 
-QVBoxLayout* securityColumn(QWidget* parent)
+}  // namespace
+
+QVBoxLayout* QuorvexWindow::securityColumn()
 {
     auto* column = new QVBoxLayout;
-    column->addWidget(edit(parent, "Security Name", 1005, "enter security name - required field"));
-    column->addWidget(list(parent, "Security Type", 1006, "select security type - required field", securityTypes()));
-    column->addWidget(list(parent, "Stock Exchange", 1007, "select stock exchange - optional field", exchanges()));
-    column->addWidget(edit(parent, "Current Price Per Share", 1008, "enter price per share - required field"));
-    column->addWidget(edit(parent, "Number of Shares", 1009, "enter number of shares - required field"));
-    column->addWidget(list(parent, "Desired Action", 1017, "select desired action - required field", actions()));
+    column->addWidget(edit(this, "Security Name", kSecurityId, "enter security name - required field"));
+    column->addWidget(list(this, "Security Type", kTypeId, "select security type - required field", securityTypes()));
+    column->addWidget(list(this, "Stock Exchange", kExchangeId, "select stock exchange - optional field", exchanges()));
+    column->addWidget(edit(this, "Current Price Per Share", kPriceId, "enter price per share - required field"));
+    column->addWidget(edit(this, "Number of Shares", kSharesId, "enter number of shares - required field"));
+    column->addWidget(
+        list(this, "Desired Action", kActionId, "select desired action - required field", quorvex::actions()));
     column->addStretch(1);
     return column;
 }
 
-QVBoxLayout* investorColumn(QWidget* parent)
+QVBoxLayout* QuorvexWindow::investorColumn()
 {
     auto* column = new QVBoxLayout;
-    column->addWidget(edit(parent, "Investor's Name", 1010, "enter investor's full name - required field"));
-    const int birthday[] = {1013, 1014, 1015};
+    column->addWidget(edit(this, "Investor's Name", kInvestorId, "enter investor's full name - required field"));
+    const ControlId birthday[] = {kBirthMonthId, kBirthDayId, kBirthYearId};
     const char* const birthdayTips[] = {"enter birth month - required field", "enter birth day - required field",
                                         "enter birth year - required field"};
-    column->addWidget(dateFrame(parent, "Birthday  M - D - Y", birthday, birthdayTips));
-    column->addWidget(list(parent, "Personal Information", 1011, "select status - required field", statuses()));
-    column->addWidget(list(parent, "Account Type", 1012, "select account type - optional field", accountTypes()));
-    column->addWidget(edit(parent, "Broker", 1016, "enter broker's name or broker's firm name - optional field"));
-    const int selected[] = {1018, 1019, 1020};
+    column->addWidget(dateFrame(this, "Birthday  M - D - Y", birthday, birthdayTips));
+    column->addWidget(list(this, "Personal Information", kStatusId, "select status - required field", statuses()));
+    column->addWidget(list(this, "Account Type", kAccountId, "select account type - optional field", accountTypes()));
+    column->addWidget(edit(this, "Broker", kBrokerId, "enter broker's name or broker's firm name - optional field"));
+    const ControlId selected[] = {kSelectedMonthId, kSelectedDayId, kSelectedYearId};
     const char* const selectedTips[] = {"select month - required field", "select day - required field",
                                         "select year - required field"};
-    column->addWidget(dateFrame(parent, "Select Date  M - D - Y", selected, selectedTips));
+    column->addWidget(dateFrame(this, "Select Date  M - D - Y", selected, selectedTips));
     column->addStretch(1);
     return column;
 }
 
-QGroupBox* portfolioFrame(QWidget* parent)
+QGroupBox* QuorvexWindow::portfolioFrame()
 {
-    auto* group = new QGroupBox("Personal Portfolio", parent);
+    auto* group = new QGroupBox("Personal Portfolio", this);
     auto* layout = new QVBoxLayout(group);
-    auto* names = new QListWidget(group);
-    names->setObjectName(QString::number(kListId));
-    names->setToolTip("items currently in your personal portfolio");
-    layout->addWidget(names, 1);
-    const struct {
-        int id;
-        const char* caption;
-        const char* tooltip;
-    } buttons[] = {
-        {kAddId, "&Add", "add to your personal portfolio"},
-        {kDeleteId, "&Delete", "delete from your personal portfolio"},
-        {kSaveId, "&Save", "save your personal portfolio"},
-        {kOddsId, "&Odds", "calculate odds"},
-        {kHelpId, "&Help", "help information"},
-        {kClearId, "&Clear", "clear all fields"},
-    };
+    list_ = new QListWidget(group);
+    list_->setObjectName(QString::number(kListId));
+    list_->setToolTip("items currently in your personal portfolio");
+    list_->installEventFilter(this);
+    // A choice of the user's is a change of selection: moving to the list only makes its
+    // first entry current, which opens nothing.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = list_->selectedItems();
+        if (!chosen.isEmpty())
+            openEntry(list_->row(chosen.first()));
+    });
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { openEntry(list_->row(item)); });
+    layout->addWidget(list_, 1);
+
     auto* grid = new QGridLayout;
     int i = 0;
-    for (const auto& b : buttons) {
-        grid->addWidget(shell::makeButton(group, b.id, b.caption, b.tooltip), i / 2, i % 2);
+    auto place = [&](ControlId id, const char* caption, const char* tooltip) {
+        QPushButton* button = makeButton(group, id, caption, tooltip);
+        grid->addWidget(button, i / 2, i % 2);
         ++i;
-    }
+        return button;
+    };
+    connect(place(kAddId, "&Add", "add to your personal portfolio"), &QPushButton::clicked, this,
+            [this] { runOnList(&Quorvex::Add); });
+    connect(place(kDeleteId, "&Delete", "delete from your personal portfolio"), &QPushButton::clicked, this,
+            [this] { runOnList(&Quorvex::Delete); });
+    connect(place(kSaveId, "&Save", "save your personal portfolio"), &QPushButton::clicked, this,
+            [this] { run(&Quorvex::Save); });
+    connect(place(kOddsId, "&Odds", "calculate odds"), &QPushButton::clicked, this, &QuorvexWindow::odds);
+    QPushButton* help = place(kHelpId, "&Help", "help information");
+    connect(help, &QPushButton::clicked, this, &QuorvexWindow::helpRequested);
+    // Help is the dialog's OK button: Enter in a field runs it.
+    help->setDefault(true);
+    connect(place(kClearId, "&Clear", "clear all fields"), &QPushButton::clicked, this, &QuorvexWindow::clear);
     layout->addLayout(grid);
     return group;
 }
-
-}  // namespace
 
 void QuorvexWindow::buildLayout()
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(6, 6, 6, 6);
-    row->addLayout(securityColumn(this), 1);
-    row->addLayout(investorColumn(this), 1);
-    row->addWidget(portfolioFrame(this), 1);
-    // Help is the dialog's OK button: Enter in a field runs it.
-    qobject_cast<QPushButton*>(shell::control(*this, kHelpId))->setDefault(true);
+    row->addLayout(securityColumn(), 1);
+    row->addLayout(investorColumn(), 1);
+    row->addWidget(portfolioFrame(), 1);
     resize(519, 386);
 }
 

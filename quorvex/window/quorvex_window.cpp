@@ -2,7 +2,6 @@
 
 #include <QFocusEvent>
 #include <QListWidget>
-#include <QPushButton>
 #include <QSignalBlocker>
 
 namespace quorvex {
@@ -10,78 +9,69 @@ namespace quorvex {
 using shell::Field;
 
 QuorvexWindow::QuorvexWindow(shell::Services& services) :
-    ProgramDialog(services, {"&About Quorvex 2000", "Quorvex 2000",
-                             "Quorvex 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."}),
-    core_(services)
+    RecordWindow(services,
+                 {QString("&About ") + kProgramTitle, kProgramTitle, QString(kProgramTitle) + "\n" + kCopyrightLine},
+                 kCaption)
 {
     PortfolioItem& i = core_.item;
-    fields_ = {
-        Field::text(1005, i.security, kNameLength),       Field::text(1006, i.type, kChoiceLength),
-        Field::text(1007, i.exchange, kChoiceLength),     Field::number(1008, i.price, 1, 300),
-        Field::number(1009, i.shares, 1, 5000),           Field::text(1010, i.investor, kNameLength),
-        Field::number(1013, i.birthday.month, 1, 12),     Field::number(1014, i.birthday.day, 1, 31),
-        Field::number(1015, i.birthday.year, 1900, 2099), Field::text(1011, i.status, kChoiceLength),
-        Field::text(1012, i.account, kChoiceLength),      Field::text(1016, i.broker, kNameLength),
-        Field::text(1017, i.action, kActionLength),       Field::number(1018, i.selected.month, 1, 12),
-        Field::number(1019, i.selected.day, 1, 31),       Field::number(1020, i.selected.year, 1900, 2099),
-    };
-
-    setWindowTitle("Quorvex 2000");
+    setWindowTitle(kProgramTitle);
     setWindowIcon(shell::programIcon('Q', QColor(30, 110, 60)));
     setMaximiseGeometry({100, 100, 519, 386});
     buildLayout();
-    shell::applyLimits(*this, fields_);
-    writeFields();
-
-    list_ = qobject_cast<QListWidget*>(shell::control(*this, kListId));
-    list_->installEventFilter(this);
-    // A choice of the user's is a change of selection: moving to the list only makes its
-    // first entry current, which opens nothing.
-    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> chosen = list_->selectedItems();
-        if (!chosen.isEmpty())
-            openEntry(list_->row(chosen.first()));
+    // The order in which a button reads the fields.
+    setFields({
+        Field::text(kSecurityId, i.security, kNameLength),
+        Field::text(kTypeId, i.type, kChoiceLength),
+        Field::text(kExchangeId, i.exchange, kChoiceLength),
+        Field::number(kPriceId, i.price, kLowestPrice, kHighestPrice),
+        Field::number(kSharesId, i.shares, kFewestShares, kMostShares),
+        Field::text(kInvestorId, i.investor, kNameLength),
+        Field::number(kBirthMonthId, i.birthday.month, 1, 12),
+        Field::number(kBirthDayId, i.birthday.day, 1, 31),
+        Field::number(kBirthYearId, i.birthday.year, kFirstYear, kLastYear),
+        Field::text(kStatusId, i.status, kChoiceLength),
+        Field::text(kAccountId, i.account, kChoiceLength),
+        Field::text(kBrokerId, i.broker, kNameLength),
+        Field::text(kActionId, i.action, kActionLength),
+        Field::number(kSelectedMonthId, i.selected.month, 1, 12),
+        Field::number(kSelectedDayId, i.selected.day, 1, 31),
+        Field::number(kSelectedYearId, i.selected.year, kFirstYear, kLastYear),
     });
-    connect(list_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { openEntry(list_->row(item)); });
+    writeFields();
     showNames();
-    for (int id : {kHelpId, kAddId, kDeleteId, kSaveId, kOddsId, kClearId}) {
-        auto* button = qobject_cast<QPushButton*>(shell::control(*this, id));
-        connect(button, &QPushButton::clicked, this, [this, id] { onButton(id); });
-    }
 }
 
-void QuorvexWindow::readFields()
+void QuorvexWindow::run(bool (Quorvex::*button)())
 {
     // A bad number has been prompted for; the button goes on with the record as it is.
-    shell::readControls(*this, fields_, core_.ui, kCaption);
-}
-
-void QuorvexWindow::writeFields()
-{
-    shell::writeControls(*this, fields_);
-}
-
-void QuorvexWindow::onButton(int id)
-{
-    if (id == kHelpId)
-        return helpRequested();
     readFields();
-    bool refresh = false;
-    switch (id) {
-    case kAddId: refresh = core_.Add(); break;
-    case kSaveId: refresh = core_.Save(); break;
-    case kDeleteId: refresh = core_.Delete(); break;
-    case kOddsId: refresh = core_.Odds(); break;
-    case kClearId:
-        core_.Clear();
-        refresh = true;
-        break;
-    }
-    if (refresh)
+    if ((core_.*button)())
         writeFields();
-    if (id == kAddId || id == kDeleteId)
+}
+
+void QuorvexWindow::runOnList(bool (Quorvex::*button)())
+{
+    // The list is shown afresh only when the button changed it: a refusal or a No keeps
+    // the entry the user chose.
+    const PortfolioNames before = core_.names;
+    run(button);
+    if (core_.names != before)
         showNames();
+}
+
+void QuorvexWindow::odds()
+{
+    // The reading changes no field: showing the item again would replace what was typed
+    // after a refused number.
+    readFields();
+    core_.Odds();
+}
+
+void QuorvexWindow::clear()
+{
+    readFields();
+    core_.Clear();
+    writeFields();
 }
 
 void QuorvexWindow::showNames()
@@ -112,7 +102,7 @@ bool QuorvexWindow::eventFilter(QObject* watched, QEvent* event)
             showNames();
         }
     }
-    return ProgramDialog::eventFilter(watched, event);
+    return RecordWindow::eventFilter(watched, event);
 }
 
 void QuorvexWindow::accept()

@@ -1,28 +1,47 @@
 // Quorvex's main window: binds the controls to the portfolio item, mirrors the list of
 // securities and runs the buttons.
 #pragma once
-#include <vector>
-
 #include "quorvex/quorvex.h"
-#include "shell/gui/data_exchange.h"
-#include "shell/gui/program_dialog.h"
+#include "shell/gui/record_window.h"
 
+class QGroupBox;
 class QListWidget;
+class QVBoxLayout;
 
 namespace quorvex {
 
-// Buttons without a documented id of their own; Help is the dialog's OK action.
-enum ButtonId { kHelpId = 1, kAddId = 1022, kDeleteId, kSaveId, kOddsId, kClearId };
-constexpr int kListId = 1021;
+// The window's control ids; the buttons have none documented of their own but Help, the
+// dialog's OK action.
+enum ControlId {
+    kHelpId = 1,
+    kSecurityId = 1005,
+    kTypeId = 1006,
+    kExchangeId = 1007,
+    kPriceId = 1008,
+    kSharesId = 1009,
+    kInvestorId = 1010,
+    kStatusId = 1011,
+    kAccountId = 1012,
+    kBirthMonthId = 1013,
+    kBirthDayId = 1014,
+    kBirthYearId = 1015,
+    kBrokerId = 1016,
+    kActionId = 1017,
+    kSelectedMonthId = 1018,
+    kSelectedDayId = 1019,
+    kSelectedYearId = 1020,
+    kListId = 1021,
+    kAddId = 1022,
+    kDeleteId = 1023,
+    kSaveId = 1024,
+    kOddsId = 1025,
+    kClearId = 1026,
+};
 
-class QuorvexWindow : public shell::ProgramDialog {
+class QuorvexWindow : public shell::RecordWindow<Quorvex> {
     Q_OBJECT
 public:
     explicit QuorvexWindow(shell::Services& services);
-
-    Quorvex& core() { return core_; }
-    void readFields();
-    void writeFields();
 
     void accept() override;  // Enter: Help
 
@@ -32,12 +51,19 @@ protected:
 
 private:
     void buildLayout();
-    void onButton(int id);
+    QVBoxLayout* securityColumn();
+    QVBoxLayout* investorColumn();
+    QGroupBox* portfolioFrame();
+
+    // Add, Save and Delete read the fields, run on the item and show it again when it
+    // changed; Add and Delete may change the list too.
+    void run(bool (Quorvex::*button)());
+    void runOnList(bool (Quorvex::*button)());
+    void odds();
+    void clear();
     void showNames();
     void openEntry(int row);
 
-    Quorvex core_;
-    std::vector<shell::Field> fields_;
     QListWidget* list_ = nullptr;
 };
 

@@ -124,7 +124,7 @@ TEST(QuorvexItemFile, ReadsBackWhatItWrote)
     EXPECT_EQ(ItemFileText(read), ItemFileText(i));
 }
 
-TEST(QuorvexItemFile, JunkGivesStartValuesAndLongTextsAreCut)
+TEST(QuorvexItemFile, JunkGivesStartValuesAndLongTextsAreKept)
 {
     const fs::path dir = scratch("junk");
     const std::string longName(90, 'x');
@@ -134,8 +134,8 @@ TEST(QuorvexItemFile, JunkGivesStartValuesAndLongTextsAreCut)
     PortfolioItem read;
     read.security = "old";
     ASSERT_TRUE(LoadItemFile(dir / "item.txt", {5, 6, 2007}, read));
-    EXPECT_EQ(read.security, std::string(80, 'x'));
-    EXPECT_EQ(read.type, "");  // not one of the choices
+    EXPECT_EQ(read.security, longName);  // longer than the field's typing limit
+    EXPECT_EQ(read.type, "");            // not one of the choices
     EXPECT_EQ(read.exchange, "Nasdaq");
     EXPECT_EQ(read.price, 1);
     EXPECT_EQ(read.shares, 100);
@@ -145,6 +145,16 @@ TEST(QuorvexItemFile, JunkGivesStartValuesAndLongTextsAreCut)
     EXPECT_EQ(read.account, "Regular");
     EXPECT_EQ(read.action, "Sell");
     EXPECT_EQ(read.selected, (numerology::Date{2, 6, 2007}));  // missing lines start at today
+}
+
+TEST(QuorvexItemFile, ATextLineKeepsAtMostNinetyNineBytes)
+{
+    const fs::path dir = scratch("long");
+    std::ofstream(dir / "item.txt", std::ios::binary) << std::string(120, 'b') << "\nStock\n";
+    PortfolioItem read;
+    ASSERT_TRUE(LoadItemFile((dir / "item.txt").string(), {5, 6, 2007}, read));
+    EXPECT_EQ(read.security, std::string(99, 'b'));
+    EXPECT_EQ(read.type, "Stock");  // the rest of a long line never spills into the next field
 }
 
 TEST(QuorvexItemFile, AMissingFileIsReportedAndChangesNothing)
@@ -172,6 +182,12 @@ TEST(QuorvexList, PortfolioFileSkipsEmptyLinesAndKeepsTheOrder)
     EXPECT_TRUE(LoadPortfolioNames((dir / "Portfolio.ini").string()).empty());
     std::ofstream(dir / "Portfolio.ini") << "Zeta\n\nAlpha\r\n" << std::string(200, 'n') << "\nlast";
     const PortfolioNames names = LoadPortfolioNames((dir / "Portfolio.ini").string());
-    EXPECT_EQ(names, (PortfolioNames{"Zeta", "Alpha", std::string(80, 'n'), "last"}));
+    EXPECT_EQ(names, (PortfolioNames{"Zeta", "Alpha", std::string(127, 'n'), "last"}));
     EXPECT_EQ(PortfolioFileText({"Zeta", "Alpha"}), "Zeta\nAlpha\n");
+
+    // A name longer than the field's typing limit is kept whole; the 127-byte line never
+    // ends inside a character.
+    std::ofstream(dir / "Portfolio.ini") << std::string(85, 'a') << "\n" << std::string(126, 'b') << "\xC3\xA9\n";
+    EXPECT_EQ(LoadPortfolioNames((dir / "Portfolio.ini").string()),
+              (PortfolioNames{std::string(85, 'a'), std::string(126, 'b')}));
 }

@@ -8,9 +8,11 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "tests/support/fake_services.h"
+#include "kismora/kismora_files.h"
 #include "kismora/window/analysis_dialog.h"
 #include "kismora/window/date_book_dialog.h"
 #include "kismora/window/kismora_window.h"
@@ -20,6 +22,10 @@
 #include "tests/support/window_checks.h"
 
 namespace fs = std::filesystem;
+
+namespace texts {
+#include "resources/kismora/help_texts.inc"
+}
 
 const shell::Program& mystorin_program_kismora();
 
@@ -63,6 +69,13 @@ private slots:
                            {1013, "Help Wizard"}});
         QCOMPARE(buttonText(window, 1), QString("&Personal Info"));
         QVERIFY(window.findChild<QPushButton*>("1")->isDefault());
+    }
+
+    void checkEnterPressesFocusedButton()
+    {
+        kismora::KismoraWindow window(fake.services);
+        ::checkEnterPressesFocusedButton(window, window.findChild<QPushButton*>("1013"), fake.ui,
+                                         std::string(texts::kMainHelp) + kismora::kCopyright);
     }
 
     void profileFormControls()
@@ -139,6 +152,19 @@ private slots:
         list->setCurrentRow(1);
         QCOMPARE(book.book().selected, std::string("Ann"));
         fs::remove_all(root);
+    }
+
+    void enterPressesTheFocusedButtonOfTheDateBook()
+    {
+        QTemporaryDir root;
+        fs::create_directories(fs::path(root.path().toStdString()) / "data/Kismora");
+        std::ofstream(fs::path(root.path().toStdString()) / "data/Kismora/index.ini") << "Zoe\n";
+        FakeServices saved;
+        saved.paths.root = root.path().toStdString();
+        kismora::DateBookDialog book(saved.services);
+        book.findChild<QListWidget*>("1033")->setCurrentRow(0);
+        ::checkEnterPressesFocusedButton(book, book.findChild<QPushButton*>("1005"), saved.ui,
+                                         "Are you sure you want to delete Zoe?    ");
     }
 
     void analysisAndNoteControls()

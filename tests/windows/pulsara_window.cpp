@@ -103,6 +103,18 @@ private slots:
         QVERIFY(texts.contains("--------- Passive -------------- Intellectual -------------- Acitve ----------------"));
     }
 
+    void everyFieldHasItsControl()
+    {
+        pulsara::PulsaraWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
+    }
+
+    void checkEnterPressesFocusedButton()
+    {
+        pulsara::PulsaraWindow window(fake.services);
+        ::checkEnterPressesFocusedButton(window, buttonCaptioned(window, "&BE"), fake.ui, pulsara::kExplanationText);
+    }
+
     void aboutNamesTheProgram()
     {
         pulsara::PulsaraWindow window(fake.services);

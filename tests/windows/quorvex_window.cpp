@@ -145,6 +145,19 @@ private slots:
         QVERIFY(window.isVisible());
     }
 
+    void everyFieldHasItsControl()
+    {
+        quorvex::QuorvexWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
+    }
+
+    void checkEnterPressesFocusedButton()
+    {
+        quorvex::QuorvexWindow window(fake.services);
+        ::checkEnterPressesFocusedButton(window, buttonCaptioned(window, "&Odds"), fake.ui,
+                                         "Please enter name of the security.   ");
+    }
+
     void theTipOfTheDayAsksDidYouKnowThat()
     {
         const fs::path root = fs::temp_directory_path() / "quorvex_window_tips";
