@@ -1,5 +1,7 @@
 #include "files.h"
 
+#include "atomic_write.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -7,21 +9,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace shell {
 
 bool writeFileAtomically(const std::string& path, const std::string& content)
 {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(content.data(), qint64(content.size())) != qint64(content.size())) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, content, systemWriteSteps());
 }
 
 void makeFolder(const std::string& path)

@@ -6,8 +6,8 @@
 
 namespace shell {
 
-// Writes the whole file through a temporary and a rename; false when that failed
-// (the old file, if any, is then untouched).
+// Writes the whole file through a temporary and a rename (see atomic_write.h); false
+// when that failed, the old file, if any, then untouched.
 bool writeFileAtomically(const std::string& path, const std::string& content);
 
 // Creates a folder and its parents; failures are left to the write that follows.
