@@ -79,10 +79,11 @@ bool DateBook::Delete(int row)
     const std::string name = selected;
     names.erase(names.begin() + row);
     services.ui.info(kCaption, name + " was successfully deleted.    ");
-    writeIndex();
-    // Another entry of the same name shares the file; it goes with the one deleted.
-    if (const auto path = DatePath(services.paths, name))
-        std::remove(path->c_str());
+    // Another entry of the same name shares the file; it goes with the one deleted. While
+    // index.ini still lists the date (it could not be written), its file stays too.
+    if (writeIndex())
+        if (const auto path = DatePath(services.paths, name))
+            std::remove(path->c_str());
     selected.clear();
     Reload();
     return true;
@@ -93,10 +94,10 @@ void DateBook::Help()
     services.ui.info(kHelpCaption, std::string(kDateBookHelp) + kCopyright);
 }
 
-void DateBook::writeIndex()
+bool DateBook::writeIndex()
 {
     shell::makeFolder(KismoraFolder(services.paths));
-    shell::writeFileAtomically(IndexPath(services.paths), DateNamesFileText(names));
+    return shell::writeFileAtomically(IndexPath(services.paths), DateNamesFileText(names));
 }
 
 }  // namespace kismora

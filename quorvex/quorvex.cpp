@@ -194,7 +194,9 @@ void Quorvex::deleteItemFile(const std::string& name)
     if (std::remove(itemPath(name).c_str()) == 0)
         return;
     switch (errno) {
-    case ENOENT: ui.stop(kCaption, "Can't delete file from the disk. File not found.   "); break;
+    case ENOENT:
+    case ENOTDIR:  // a file stands where the folder should be: no such item file either
+        ui.stop(kCaption, "Can't delete file from the disk. File not found.   "); break;
     case EACCES:
     case EPERM:
     case EBUSY:
