@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
 #include "kismora_files.h"
+#include "shell/bounded_read.h"
 #include "shell/files.h"
 
 namespace kismora {
@@ -16,16 +16,9 @@ namespace {
 std::vector<std::string> LoadDateNames(const std::string& path)
 {
     std::vector<std::string> names;
-    std::ifstream file(path, std::ios::binary);
-    std::string line;
-    while (names.size() < 100000 && std::getline(file, line)) {
-        if (const auto nul = line.find('\0'); nul != std::string::npos)
-            line.resize(nul);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    for (std::string& line : shell::readFileLines(path, 100000, shell::kListFileBytes).value_or(names))
         if (!line.empty())
-            names.push_back(line);
-    }
+            names.push_back(std::move(line));
     return names;
 }
 

@@ -1,8 +1,8 @@
 #include "pair_report.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "shell/bounded_read.h"
 #include "shell/files.h"
 
 namespace pairing {
@@ -58,21 +58,6 @@ std::string htmlText(const std::string& text)
         i += length;
     }
     return out;
-}
-
-std::string readWholeFile(const std::string& path, bool& ok)
-{
-    std::string content;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    ok = file != nullptr;
-    if (!file)
-        return content;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        content.append(buffer, n);
-    std::fclose(file);
-    return content;
 }
 
 std::string creationFailed(const std::string& folder)
@@ -169,13 +154,12 @@ void StorePairReport(shell::Services& services, const std::string& baseName, con
                    shell::Icon::Exclamation, shell::Buttons::YesNo) != shell::Answer::Yes)
         return;
     // The copy is made from the file on disk, so it holds exactly what was just written.
-    bool read = false;
-    const std::string written = readWholeFile(textPath, read);
-    if (!read) {
+    const auto written = shell::readFileHead(textPath, shell::kDocumentBytes);
+    if (!written) {
         ui.stop(kCaption, "Report creation failed! Text report not found! Please create text report first.");
         return;
     }
-    if (!shell::writeFileAtomically(htmlPath, HtmlReport(written))) {
+    if (!shell::writeFileAtomically(htmlPath, HtmlReport(*written))) {
         ui.stop(kCaption, creationFailed(folder));
         return;
     }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "shell/files.h"
-#include "text_lines.h"
+#include "shell/bounded_read.h"
 #include "shell/utf8_text.h"
 
 namespace quorvex {
@@ -97,7 +97,7 @@ std::string ItemFileText(const PortfolioItem& item)
 
 bool LoadItemFile(const std::string& path, const numerology::Date& today, PortfolioItem& item)
 {
-    auto lines = ReadTextLines(path, kItemLines);
+    auto lines = shell::readFileLines(path, kItemLines);
     if (!lines)
         return false;
     Reader r(std::move(*lines));

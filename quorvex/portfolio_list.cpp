@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "portfolio_item.h"
-#include "text_lines.h"
+#include "shell/bounded_read.h"
 #include "shell/utf8_text.h"
 
 namespace quorvex {
@@ -38,7 +38,7 @@ std::optional<std::size_t> FindExactly(const PortfolioNames& names, const std::s
 PortfolioNames LoadPortfolioNames(const std::string& path)
 {
     PortfolioNames names;
-    for (const std::string& line : ReadTextLines(path, kMostNames).value_or(PortfolioNames{}))
+    for (const std::string& line : shell::readFileLines(path, kMostNames, shell::kListFileBytes).value_or(names))
         if (!line.empty())
             names.push_back(shell::cutToCharacters(line, kNameLength));
     return names;

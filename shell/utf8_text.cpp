@@ -29,4 +29,25 @@ std::string cutToCharacters(const std::string& text, std::size_t characters)
     return text;
 }
 
+// The start of the character that holds byte `at`, but not before `floor`.
+static std::size_t characterStart(const std::string& text, std::size_t at, std::size_t floor)
+{
+    while (at > floor && !startsCharacter(text[at]))
+        --at;
+    return at;
+}
+
+std::size_t pieceEnd(const std::string& text, std::size_t start, std::size_t bytes)
+{
+    if (start + bytes >= text.size())
+        return text.size();
+    const std::size_t end = characterStart(text, start + bytes, start);
+    return end > start ? end : start + bytes;  // no character starts there at all: bytes it is
+}
+
+std::string cutToBytes(const std::string& text, std::size_t bytes)
+{
+    return text.size() <= bytes ? text : text.substr(0, characterStart(text, bytes, 0));
+}
+
 }  // namespace shell

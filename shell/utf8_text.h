@@ -10,4 +10,11 @@ std::size_t characterCount(const std::string& text);
 // The text cut to at most `characters` characters.
 std::string cutToCharacters(const std::string& text, std::size_t characters);
 
+// The text cut to at most `bytes` bytes, between characters.
+std::string cutToBytes(const std::string& text, std::size_t bytes);
+
+// Where a piece of at most `bytes` bytes that starts at `start` ends: at `start + bytes`,
+// or before the character that would be split there. Never before `start + 1`.
+std::size_t pieceEnd(const std::string& text, std::size_t start, std::size_t bytes);
+
 }  // namespace shell

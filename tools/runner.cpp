@@ -527,7 +527,7 @@ void Runner::cmdCat(const Command& c)
 void Runner::cmdLs(const Command& c)
 {
     QStringList names = QDir(QString::fromStdString(path(c.words[1])))
-                            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+                            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     names.sort();
     out_.event({{"event", "list"}, {"path", c.words[1]}, {"names", Output::raw(jsonArray(out_, names))}});
 }
