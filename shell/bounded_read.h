@@ -12,7 +12,7 @@ namespace shell {
 
 inline constexpr std::size_t kSettingsFileBytes = 64 * 1024;  // settings, profiles, items, notes
 inline constexpr std::size_t kListFileBytes = 1024 * 1024;    // lists that grow: index.ini, Portfolio.ini
-inline constexpr std::size_t kDocumentBytes = 1024 * 1024;    // help files, tips files, reports read back
+inline constexpr std::size_t kDocumentBytes = 1024 * 1024;    // tips files, reports read back, help pictures
 inline constexpr std::size_t kLineBytes = 4096;               // a line of any of them
 
 // The first `maxBytes` bytes of a regular file (through a link to one); none when the

@@ -12,9 +12,9 @@ namespace shell {
 // The help file's HTML; none when it cannot be read.
 std::optional<QString> readHelpFile(const QString& file);
 
-// A resource a help page refers to (a picture, another page): a regular file inside
-// `helpFolder`, after links and ".." are resolved. Anything else (another folder, a
-// device, a web address) is none, so the page shows without it.
-std::optional<QByteArray> helpResource(const QString& helpFolder, const QUrl& name);
+// A resource a help page refers to (a picture, or another `page`, read as the help file
+// is): a regular file inside `helpFolder`, after links and ".." are resolved. Anything
+// else (another folder, a device, a web address) is none, so the page shows without it.
+std::optional<QByteArray> helpResource(const QString& helpFolder, const QUrl& name, bool page = false);
 
 }  // namespace shell

@@ -15,17 +15,16 @@ namespace shell {
 
 namespace {
 
-// Shows pictures and pages only from the help file's own folder.
+// Shows pictures and pages only from the help file's own folder. A refused resource is
+// an empty one: given nothing at all, the document would open the file itself.
 class HelpBrowser : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
     QString folder;
 
-    QVariant loadResource(int, const QUrl& name) override
+    QVariant loadResource(int type, const QUrl& name) override
     {
-        if (const auto data = helpResource(folder, name))
-            return *data;
-        return {};
+        return helpResource(folder, name, type == QTextDocument::HtmlResource).value_or(QByteArray(""));
     }
 };
 
