@@ -26,7 +26,7 @@ std::string DateNamesFileText(const std::vector<std::string>& names)
 {
     std::string text;
     for (const std::string& name : names)
-        text += name + "\n";
+        text += shell::oneLine(name) + "\n";
     return text;
 }
 

@@ -110,7 +110,7 @@ std::string ProfileFileText(const DateProfile& profile)
         if (&field != kFileOrder)
             text += '\n';
         if (const auto* member = std::get_if<std::string DateProfile::*>(&field.member))
-            text += profile.*(*member);
+            text += shell::oneLine(profile.*(*member));
         else
             text += std::to_string(profile.*std::get<int DateProfile::*>(field.member));
     }

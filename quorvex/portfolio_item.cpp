@@ -74,7 +74,7 @@ std::span<const char* const> actions()
 std::string ItemFileText(const PortfolioItem& item)
 {
     std::string text;
-    auto line = [&text](const std::string& value) { text += value + "\n"; };
+    auto line = [&text](const std::string& value) { text += shell::oneLine(value) + "\n"; };
     auto number = [&line](int value) { line(std::to_string(value)); };
     line(item.security);
     line(item.type);

@@ -4,6 +4,7 @@
 
 #include "portfolio_item.h"
 #include "shell/bounded_read.h"
+#include "shell/files.h"
 #include "shell/utf8_text.h"
 
 namespace quorvex {
@@ -48,7 +49,7 @@ std::string PortfolioFileText(const PortfolioNames& names)
 {
     std::string text;
     for (const std::string& name : names)
-        text += name + "\n";
+        text += shell::oneLine(name) + "\n";
     return text;
 }
 

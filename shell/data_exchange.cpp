@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "files.h"
 #include "limited_text_edit.h"
 
 namespace shell {
@@ -74,8 +75,12 @@ bool readControls(const QWidget& window, std::span<const Field> fields, Ui& ui, 
             if (!readNumber(*widget, field, ui, caption))
                 return false;
         } else {
-            QString text = QString::fromStdString(controlText(*widget));
-            *std::get<std::string*>(field.target) = text.left(field.max).toStdString();
+            // A single-line control's value goes into a line-based file, a list or a file
+            // name: a pasted line break ends it there.
+            std::string text = controlText(*widget);
+            if (!qobject_cast<QPlainTextEdit*>(widget))
+                text = oneLine(text);
+            *std::get<std::string*>(field.target) = QString::fromStdString(text).left(field.max).toStdString();
         }
     }
     return true;

@@ -27,7 +27,8 @@ QWidget* control(const QWidget& window, int id);
 // Gives every edit of the table its length limit.
 void applyLimits(const QWidget& window, std::span<const Field> fields);
 
-// Reads the controls in table order. A number that does not parse or is out of range
+// Reads the controls in table order. A single-line control's text ends at its first
+// line break. A number that does not parse or is out of range
 // shows the standard prompt under `caption`, takes the focus, and leaves that field and
 // every later one as they were; returns false then.
 bool readControls(const QWidget& window, std::span<const Field> fields, Ui& ui, const std::string& caption);
