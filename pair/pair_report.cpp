@@ -4,6 +4,7 @@
 
 #include "shell/bounded_read.h"
 #include "shell/files.h"
+#include "shell/utf8_text.h"
 
 namespace pairing {
 
@@ -99,18 +100,13 @@ std::string HtmlReport(const std::string& textReport)
     std::size_t i = 0;
     while (i < textReport.size()) {
         // One piece: up to and including a line feed, or 98 characters, whichever comes first.
-        std::size_t end = i, characters = 0;
-        bool lineFeed = false;
-        while (end < textReport.size() && characters < 98) {
-            if (textReport[end] == '\n') {
-                lineFeed = true;
-                break;
-            }
-            end += std::min(sequenceLength(static_cast<unsigned char>(textReport[end])), textReport.size() - end);
-            ++characters;
-        }
+        const std::size_t lineFeed = textReport.find('\n', i);
+        const std::size_t after = shell::afterCharacters(textReport, i, 98);
+        // 98 characters fill the piece even when a line feed follows: that one makes the next.
+        const bool endsLine = lineFeed < after;
+        const std::size_t end = endsLine ? lineFeed : after;
         html += htmlText(textReport.substr(i, end - i)) + "<P>";
-        i = end + (lineFeed ? 1 : 0);
+        i = end + (endsLine ? 1 : 0);
     }
     return html + kHtmlTail;
 }

@@ -6,12 +6,31 @@
 
 #include "files.h"
 #include "limited_text_edit.h"
+#include "utf16_text.h"
 
 namespace shell {
 
 QWidget* control(const QWidget& window, int id)
 {
     return window.findChild<QWidget*>(QString::number(id));
+}
+
+void limitLength(QLineEdit& edit, int length)
+{
+    edit.setMaxLength(length);
+    if (edit.property("mystorinWholeCharacters").toBool())
+        return;
+    edit.setProperty("mystorinWholeCharacters", true);
+    // The edit keeps what fits of a paste or a text set, counting units, and so may keep
+    // half of a character at the limit: that half goes.
+    QObject::connect(&edit, &QLineEdit::textChanged, &edit, [&edit](const QString& text) {
+        const QString whole = withoutBrokenPairs(text);
+        if (whole.size() == text.size())
+            return;
+        const int cursor = std::min<int>(edit.cursorPosition(), int(whole.size()));
+        edit.setText(whole);
+        edit.setCursorPosition(cursor);
+    });
 }
 
 void applyLimits(const QWidget& window, std::span<const Field> fields)
@@ -21,7 +40,7 @@ void applyLimits(const QWidget& window, std::span<const Field> fields)
             continue;
         QWidget* widget = control(window, field.id);
         if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            edit->setMaxLength(field.max);
+            limitLength(*edit, field.max);
         else if (auto* text = qobject_cast<LimitedTextEdit*>(widget))
             text->setMaxLength(field.max);
     }
@@ -80,7 +99,7 @@ bool readControls(const QWidget& window, std::span<const Field> fields, Ui& ui, 
             std::string text = controlText(*widget);
             if (!qobject_cast<QPlainTextEdit*>(widget))
                 text = oneLine(text);
-            *std::get<std::string*>(field.target) = QString::fromStdString(text).left(field.max).toStdString();
+            *std::get<std::string*>(field.target) = cutToUnits(QString::fromStdString(text), field.max).toStdString();
         }
     }
     return true;

@@ -7,6 +7,7 @@
 
 #include "seams.h"
 
+class QLineEdit;
 class QWidget;
 
 namespace shell {
@@ -23,6 +24,9 @@ struct Field {
 
 // The control with the given numeric id (its object name), or null.
 QWidget* control(const QWidget& window, int id);
+
+// Limits an edit to `length` units (as Qt counts them) that never end in half a character.
+void limitLength(QLineEdit& edit, int length);
 
 // Gives every edit of the table its length limit.
 void applyLimits(const QWidget& window, std::span<const Field> fields);

@@ -2,6 +2,8 @@
 
 #include <QTextCursor>
 
+#include "utf16_text.h"
+
 namespace shell {
 
 LimitedTextEdit::LimitedTextEdit(QWidget* parent) : QPlainTextEdit(parent)
@@ -26,7 +28,7 @@ void LimitedTextEdit::enforce()
     // Keep what fits, as an edit does when typing or pasting runs past its limit.
     QTextCursor cursor = textCursor();
     const int position = std::min<int>(cursor.position(), maxLength_);
-    setPlainText(text.left(maxLength_));
+    setPlainText(cutToUnits(text, maxLength_));
     cursor = textCursor();
     cursor.setPosition(position);
     setTextCursor(cursor);

@@ -3,6 +3,7 @@
 #include "daily_report.h"
 #include "numerology/dates.h"
 #include "shell/files.h"
+#include "shell/utf8_text.h"
 
 namespace zendary {
 
@@ -78,8 +79,9 @@ std::string reportHtml(const std::string& text)
         const std::string_view line(text.data() + start, end - start);
         std::size_t at = 0;
         do {
-            html += shell::escapeHtml(std::string(line.substr(at, kPiece))) + "<P>\n";
-            at += kPiece;
+            const std::size_t end = shell::afterCharacters(line, at, kPiece);
+            html += shell::escapeHtml(std::string(line.substr(at, end - at))) + "<P>\n";
+            at = end;
         } while (at < line.size());
         start = end + 1;
     }
