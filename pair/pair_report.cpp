@@ -12,8 +12,6 @@ namespace {
 
 const char* const kCaption = "DUOVELL";
 const char* const kViewerCaption = "DUOVELL REPORT";
-// The longest file name, in bytes, that the file systems we run on accept.
-constexpr std::size_t kLongestFileName = 255;
 
 const char* const kHtmlHead = "<HTML><HEAD><!-- Mystorin pair report. ";
 const char* const kHtmlBody = " --></HEAD><STRONG><BODY BGCOLOR=\"#0000FF\" TEXT=\"#FFFF00\"><H4><P>";
@@ -122,9 +120,8 @@ void StorePairReport(shell::Services& services, const std::string& baseName, con
                               textName + "\n\nPlease remove any \"/\" or \"\\\" from the names and try again.");
         return;
     }
-    if (htmlName.size() > kLongestFileName) {
-        ui.stop(kCaption, "This report can not be created, because its name is too long for a file name:\n\n" +
-                              textName + "\n\nPlease use shorter names and try again.");
+    if (!shell::fitsFileName(htmlName)) {  // the longer of the two names
+        ui.stop(kCaption, shell::nameTooLongMessage("report", textName));
         return;
     }
     shell::makeFolder(folder);

@@ -96,6 +96,10 @@ bool Quorvex::Validate()
                           "Please enter another name.   ");
         return false;
     }
+    if (!shell::fitsFileName(item.security + ".txt")) {
+        ui.stop(kCaption, shell::nameTooLongMessage("security", item.security + ".txt"));
+        return false;
+    }
     if (item.price < 1 || item.price > 300 || item.shares < 1 || item.shares > 5000)
         return false;
     if (!dateValid(ui, item.birthday) || !dateValid(ui, item.selected))

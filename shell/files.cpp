@@ -36,6 +36,17 @@ bool isSafeFileName(const std::string& name)
     return name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
 }
 
+bool fitsFileName(const std::string& fileName)
+{
+    return fileName.size() <= kLongestFileName;
+}
+
+std::string nameTooLongMessage(const std::string& thing, const std::string& fileName)
+{
+    return "This " + thing + " can not be created, because its name is too long for a file name:\n\n" + fileName +
+           "\n\nPlease use shorter names and try again.";
+}
+
 std::vector<std::string> readSettingsLines(const std::string& path, std::size_t maxLines)
 {
     constexpr std::size_t kBuffer = 98;  // what one read of the 99-byte line buffer holds

@@ -19,6 +19,17 @@ bool fileExists(const std::string& path);
 // not empty, no '/', '\\' or NUL, and not "." or "..".
 bool isSafeFileName(const std::string& name);
 
+// The longest file name, in bytes, that the file systems we run on accept.
+inline constexpr std::size_t kLongestFileName = 255;
+
+// Whether a file name made from typed-in names is short enough for the file system:
+// bytes count, so a name beyond ASCII reaches the limit sooner.
+bool fitsFileName(const std::string& fileName);
+
+// The one message for a file name that does not fit; `thing` is what the file would
+// hold ("report", "date", "security").
+std::string nameTooLongMessage(const std::string& thing, const std::string& fileName);
+
 // The lines of a settings file as the suite reads them: at most `maxLines`, each cut
 // at the first line break and to the 98 bytes a 99-byte line buffer holds, between
 // characters. A missing file gives no lines; a longer line continues as the next line
