@@ -4,6 +4,7 @@
 #include <string>
 
 #include "numerology/numerology.h"
+#include "report_html.h"
 #include "sign_texts.h"
 #include "zendary.h"
 
@@ -27,10 +28,6 @@ std::string dailyReportText(const Zendary& z);
 
 // "7-4-2001" for 4 July 2001.
 std::string reportName(const numerology::Date& selected);
-
-// The HTML page of a text report: every line, or every piece of at most 398 characters
-// of a longer line, followed by "<P>".
-std::string reportHtml(const std::string& text);
 
 bool DailyReport(Zendary& z);  // NRR
 
