@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "utf8_text.h"
@@ -52,10 +53,7 @@ std::optional<std::vector<std::string>> readFileLines(const std::string& path, s
         if (end == std::string::npos)
             end = content->size();
         std::string line = content->substr(start, std::min(end - start, maxLineBytes + 1));
-        if (const auto nul = line.find('\0'); nul != std::string::npos)
-            line.resize(nul);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        line.resize(std::min({line.size(), line.find('\0'), line.find('\r')}));
         lines.push_back(cutToBytes(line, maxLineBytes));
         start = end + 1;
     }

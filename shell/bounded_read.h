@@ -20,8 +20,9 @@ inline constexpr std::size_t kLineBytes = 4096;               // a line of any o
 std::optional<std::string> readFileHead(const std::string& path, std::size_t maxBytes);
 
 // The lines of such a file, read up to `maxFileBytes`: each ends at a line feed (a last
-// line may end the file without one), loses a carriage return before it and everything
-// from a NUL byte on, and is cut to `maxLineBytes` between characters. At most `maxLines`.
+// line may end the file without one), keeps nothing from a carriage return or a NUL byte
+// on (so a line written with CR LF reads as written), and is cut to `maxLineBytes`
+// between characters. At most `maxLines`.
 std::optional<std::vector<std::string>> readFileLines(const std::string& path, std::size_t maxLines,
                                                       std::size_t maxFileBytes = kSettingsFileBytes,
                                                       std::size_t maxLineBytes = kLineBytes);

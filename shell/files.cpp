@@ -70,10 +70,7 @@ std::vector<std::string> readSettingsLines(const std::string& path, std::size_t 
 
 std::vector<std::string> readWholeSettingsLines(const std::string& path, std::size_t maxLines)
 {
-    std::vector<std::string> lines = readFileLines(path, maxLines).value_or(std::vector<std::string>{});
-    for (std::string& line : lines)
-        line.resize(std::min(line.size(), line.find('\r')));
-    return lines;
+    return readFileLines(path, maxLines).value_or(std::vector<std::string>{});
 }
 
 std::string oneLine(const std::string& text)

@@ -31,9 +31,11 @@ std::string unquoted(const std::string& value)
     return out;
 }
 
+// Blanks at either end would be trimmed away, and a leading quote taken for quoting.
 std::string quotedIfNeeded(const std::string& value)
 {
-    if (value.empty() || (value.front() != ' ' && value.back() != ' ' && value.front() != '"'))
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (value.empty() || (!blank(value.front()) && !blank(value.back()) && value.front() != '"'))
         return value;
     std::string out = "\"";
     for (char c : value) {
