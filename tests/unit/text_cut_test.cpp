@@ -2,6 +2,7 @@
 
 #include "shell/utf16_text.h"
 #include "shell/utf8_text.h"
+#include "pair/pair_html.h"
 #include "zendary/daily_report.h"
 
 namespace {
@@ -39,4 +40,14 @@ TEST(DailyReportHtml, PiecesOf398CharactersKeepEveryCharacterWhole)
     line += kEuro + "tail";
     const std::string html = zendary::reportHtml(line + "\n");
     EXPECT_NE(html.find(std::string(397, 'a') + kEuro + "<P>\ntail<P>\n"), std::string::npos);
+}
+
+TEST(PairReportHtml, AnOverlongFormOrASurrogateIsNoCharacter)
+{
+    const std::string replacement = "&#65533;";
+    const std::string html = pairing::HtmlReport("a\xE0\x80\x8A" "b\xED\xA0\x80");
+    EXPECT_NE(html.find("<P>a" + replacement + replacement + replacement + "b" + replacement + replacement + replacement +
+                        "<P>"),
+              std::string::npos);
+    EXPECT_NE(pairing::HtmlReport("\xE2\x82\xAC").find("<P>&#8364;<P>"), std::string::npos);
 }
