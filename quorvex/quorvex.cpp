@@ -200,7 +200,8 @@ void Quorvex::deleteItemFile(const std::string& name)
     switch (errno) {
     case ENOENT:
     case ENOTDIR:  // a file stands where the folder should be: no such item file either
-        ui.stop(kCaption, "Can't delete file from the disk. File not found.   "); break;
+        ui.stop(kCaption, "Can't delete file from the disk. File not found.   ");
+        break;
     case EACCES:
     case EPERM:
     case EBUSY:

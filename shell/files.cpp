@@ -57,9 +57,8 @@ std::vector<std::string> readSettingsLines(const std::string& path, std::size_t 
         // One read: up to and with the line feed when it fits, else as much as fits,
         // ending between characters; the rest is the next read.
         const std::size_t lineFeed = content.find('\n', at);
-        const std::size_t end = lineFeed != std::string::npos && lineFeed - at < kBuffer
-                                    ? lineFeed + 1
-                                    : pieceEnd(content, at, kBuffer);
+        const std::size_t end =
+            lineFeed != std::string::npos && lineFeed - at < kBuffer ? lineFeed + 1 : pieceEnd(content, at, kBuffer);
         std::string piece = content.substr(at, end - at);
         piece.resize(std::min({piece.size(), piece.find('\0'), piece.find_first_of("\r\n")}));  // a NUL ends it too
         lines.push_back(piece);

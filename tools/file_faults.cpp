@@ -36,8 +36,8 @@ FileFaults::Snapshot FileFaults::snapshot(const std::string& folder)
     const QFileInfo self(QString::fromStdString(folder));
     QFileInfoList infos;
     if (self.isDir() && !self.isSymLink())
-        infos = QDir(self.filePath()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                                    QDir::System);
+        infos =
+            QDir(self.filePath()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     else
         infos << self;  // a file standing where the folder should be
     for (const QFileInfo& info : infos) {

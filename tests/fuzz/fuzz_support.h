@@ -53,7 +53,11 @@ inline bool validUtf8(const std::string& text)
 {
     for (size_t i = 0; i < text.size();) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        size_t length = c < 0x80 ? 1 : c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+        size_t length = c < 0x80                 ? 1
+                        : c >= 0xC2 && c <= 0xDF ? 2
+                        : c >= 0xE0 && c <= 0xEF ? 3
+                        : c >= 0xF0 && c <= 0xF4 ? 4
+                                                 : 0;
         if (length == 0 || i + length > text.size())
             return false;
         for (size_t k = 1; k < length; ++k)

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fuzz::check(((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) && c != 'r', "a walk takes letters, no r");
     const auto decoding = numerology::DecodeMessage(message, rule);
     // A step of 0 takes a letter again, so a pass may take each character up to 4 times.
-    fuzz::check(decoding.hiddenMessage.size() <= 4 * numerology::CharacterCount(message), "a pass takes at most 4 a character");
+    fuzz::check(decoding.hiddenMessage.size() <= 4 * numerology::CharacterCount(message),
+                "a pass takes at most 4 a character");
     for (char c : decoding.hiddenMessage)
         fuzz::check(c >= 'a' && c <= 'z', "the hidden message is lower-case letters");
     fuzz::check(!decoding.key.empty(), "there is always a key phrase");

@@ -37,7 +37,7 @@ TEST(BoundedRead, OnlyARegularFileIsRead)
 {
     const fs::path dir = freshFolder("kinds");
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);  // no writer: opening it would wait
-    fs::create_symlink("/dev/zero", dir / "zero");          // endless
+    fs::create_symlink("/dev/zero", dir / "zero");         // endless
     fs::create_directories(dir / "folder");
     fs::create_symlink(write(dir / "real", "a\n"), dir / "link");
     const auto started = std::chrono::steady_clock::now();

@@ -23,7 +23,8 @@ TEST(HelpFile, ALongWordGetsBreaksButTagsAndEntitiesStayWhole)
 {
     const fs::path dir = helpFolder();
     const std::string word(450, 'x'), tag = "<IMG SRC=\"" + std::string(300, 'a') + ".png\">";
-    std::ofstream(dir / "help/Zdr.hlp") << tag << word << " " << std::string(199, 'y') << "&amp;" << " ok";
+    std::ofstream(dir / "help/Zdr.hlp") << tag << word << " " << std::string(199, 'y') << "&amp;"
+                                        << " ok";
     const auto html = shell::readHelpFile(QString::fromStdString((dir / "help/Zdr.hlp").string()));
     ASSERT_TRUE(html);
     const QString zwsp(QChar(0x200B));

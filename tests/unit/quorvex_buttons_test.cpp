@@ -93,8 +93,8 @@ TEST_F(QuorvexButtons, ANameTooLongForAFileNameIsRefusedWithTheSharedMessage)
     fill(q, name);
     fake.ui.answers = {Answer::Yes};
     EXPECT_FALSE(q.Add());
-    EXPECT_EQ(last().text, "This security can not be created, because its name is too long for a file name:\n\n" + name +
-                               ".txt\n\nPlease use shorter names and try again.");
+    EXPECT_EQ(last().text, "This security can not be created, because its name is too long for a file name:\n\n" +
+                               name + ".txt\n\nPlease use shorter names and try again.");
     EXPECT_FALSE(exists("Portfolio"));
     fill(q, name.substr(4) + "abc");  // 251 bytes, with ".txt" 255
     fake.ui.answers = {Answer::Yes};

@@ -45,9 +45,10 @@ TEST(DailyReportHtml, PiecesOf398CharactersKeepEveryCharacterWhole)
 TEST(PairReportHtml, AnOverlongFormOrASurrogateIsNoCharacter)
 {
     const std::string replacement = "&#65533;";
-    const std::string html = pairing::HtmlReport("a\xE0\x80\x8A" "b\xED\xA0\x80");
-    EXPECT_NE(html.find("<P>a" + replacement + replacement + replacement + "b" + replacement + replacement + replacement +
-                        "<P>"),
+    const std::string html = pairing::HtmlReport("a\xE0\x80\x8A"
+                                                 "b\xED\xA0\x80");
+    EXPECT_NE(html.find("<P>a" + replacement + replacement + replacement + "b" + replacement + replacement +
+                        replacement + "<P>"),
               std::string::npos);
     EXPECT_NE(pairing::HtmlReport("\xE2\x82\xAC").find("<P>&#8364;<P>"), std::string::npos);
 }
