@@ -32,16 +32,11 @@ void applySavedInputs(const std::vector<std::string>& lines, BalloraData& data)
     takeText(lines, 6, data.maxText);
 }
 
-static std::string oneLine(const std::string& text)
-{
-    return text.substr(0, text.find_first_of("\r\n"));
-}
-
 std::string savedInputsText(const BalloraData& d)
 {
     return std::to_string(d.birthday.month) + "\n" + std::to_string(d.birthday.day) + "\n" +
-           std::to_string(d.birthday.year) + "\n" + oneLine(d.first) + "\n" + oneLine(d.middle) + "\n" +
-           oneLine(d.last) + "\n" + oneLine(d.maxText) + "\n";
+           std::to_string(d.birthday.year) + "\n" + shell::oneLine(d.first) + "\n" + shell::oneLine(d.middle) + "\n" +
+           shell::oneLine(d.last) + "\n" + shell::oneLine(d.maxText) + "\n";
 }
 
 void loadSavedInputs(const shell::Paths& paths, BalloraData& data)

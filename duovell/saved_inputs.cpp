@@ -43,7 +43,7 @@ void takeFlag(const std::vector<std::string>& lines, std::size_t index, bool& va
 std::string SavedInputsText(const pairing::PairRecord& r)
 {
     std::string text;
-    auto line = [&text](const std::string& value) { text += value + "\n"; };
+    auto line = [&text](const std::string& value) { text += shell::oneLine(value) + "\n"; };
     for (const Individual* p : {&r.one, &r.two}) {
         line(std::to_string(p->birthday.month));
         line(std::to_string(p->birthday.day));

@@ -21,14 +21,9 @@ void applySavedInputs(const std::vector<std::string>& lines, PetData& data)
         data.dog = shell::settingsInt(lines[2], 0) != 0 ? 1 : 0;
 }
 
-static std::string oneLine(const std::string& text)
-{
-    return text.substr(0, text.find_first_of("\r\n"));
-}
-
 std::string savedInputsText(const PetData& data)
 {
-    return oneLine(data.name) + "\n" + oneLine(data.age) + "\n" + (data.dog != 0 ? "1" : "0") + "\n";
+    return shell::oneLine(data.name) + "\n" + shell::oneLine(data.age) + "\n" + (data.dog != 0 ? "1" : "0") + "\n";
 }
 
 void loadSavedInputs(const shell::Paths& paths, PetData& data)

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
 #include "kismora/kismora_files.h"
+#include "shell/bounded_read.h"
 #include "shell/files.h"
 
 namespace kismora {
@@ -16,16 +16,9 @@ namespace {
 std::vector<std::string> LoadDateNames(const std::string& path)
 {
     std::vector<std::string> names;
-    std::ifstream file(path, std::ios::binary);
-    std::string line;
-    while (names.size() < 100000 && std::getline(file, line)) {
-        if (const auto nul = line.find('\0'); nul != std::string::npos)
-            line.resize(nul);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    for (std::string& line : shell::readFileLines(path, 100000, shell::kListFileBytes).value_or(names))
         if (!line.empty())
-            names.push_back(line);
-    }
+            names.push_back(std::move(line));
     return names;
 }
 
@@ -33,7 +26,7 @@ std::string DateNamesFileText(const std::vector<std::string>& names)
 {
     std::string text;
     for (const std::string& name : names)
-        text += name + "\n";
+        text += shell::oneLine(name) + "\n";
     return text;
 }
 
@@ -79,10 +72,11 @@ bool DateBook::Delete(int row)
     const std::string name = selected;
     names.erase(names.begin() + row);
     services.ui.info(kCaption, name + " was successfully deleted.    ");
-    writeIndex();
-    // Another entry of the same name shares the file; it goes with the one deleted.
-    if (const auto path = DatePath(services.paths, name))
-        std::remove(path->c_str());
+    // Another entry of the same name shares the file; it goes with the one deleted. While
+    // index.ini still lists the date (it could not be written), its file stays too.
+    if (writeIndex())
+        if (const auto path = DatePath(services.paths, name))
+            std::remove(path->c_str());
     selected.clear();
     Reload();
     return true;
@@ -93,10 +87,10 @@ void DateBook::Help()
     services.ui.info(kHelpCaption, std::string(kDateBookHelp) + kCopyright);
 }
 
-void DateBook::writeIndex()
+bool DateBook::writeIndex()
 {
     shell::makeFolder(KismoraFolder(services.paths));
-    shell::writeFileAtomically(IndexPath(services.paths), DateNamesFileText(names));
+    return shell::writeFileAtomically(IndexPath(services.paths), DateNamesFileText(names));
 }
 
 }  // namespace kismora

@@ -30,7 +30,7 @@ public:
     void Help();
 
 private:
-    void writeIndex();
+    bool writeIndex();  // silent on failure, as the book has always been
 };
 
 }  // namespace kismora

@@ -1,9 +1,9 @@
 #include "kismora/date_profile.h"
 
-#include <fstream>
 #include <variant>
 #include <vector>
 
+#include "shell/bounded_read.h"
 #include "shell/files.h"
 #include "shell/utf8_text.h"
 
@@ -91,7 +91,7 @@ std::string ProfileFileText(const DateProfile& profile)
         if (&field != kFileOrder)
             text += '\n';
         if (const auto* member = std::get_if<std::string DateProfile::*>(&field))
-            text += profile.*(*member);
+            text += shell::oneLine(profile.*(*member));
         else
             text += std::to_string(profile.*std::get<int DateProfile::*>(field));
     }
@@ -100,19 +100,14 @@ std::string ProfileFileText(const DateProfile& profile)
 
 bool LoadProfile(const std::string& path, DateProfile& profile)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
     // Whole lines, so that a long name never spills into the fields after it; a text
     // is kept as the file has it (the form's limits are typing limits).
-    std::string line;
-    for (const FileField& field : kFileOrder) {
-        if (!std::getline(file, line))
-            break;
-        if (const auto nul = line.find('\0'); nul != std::string::npos)
-            line.resize(nul);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    const auto lines = shell::readFileLines(path, std::size(kFileOrder));
+    if (!lines)
+        return false;
+    for (std::size_t i = 0; i < lines->size(); ++i) {
+        const FileField& field = kFileOrder[i];
+        const std::string& line = (*lines)[i];
         if (const auto* member = std::get_if<std::string DateProfile::*>(&field))
             profile.*(*member) = line;
         else

@@ -38,6 +38,8 @@ std::optional<std::string> DateNameProblem(const std::string& name)
 {
     if (!shell::isSafeFileName(name))
         return "The name " + name + " cannot be used as a file name. Please leave out the / and \\ characters.    ";
+    if (!shell::fitsFileName(name + ".txt"))
+        return shell::nameTooLongMessage("date", name + ".txt");
     // report.txt beside the dates is the analysis report, which would overwrite the date.
     if (name == "report")
         return "The name report is used by the analysis report. Please add a last name or an initial.    ";

@@ -21,8 +21,8 @@ std::string ReportPath(const shell::Paths& paths);
 std::string PicturesFolder(const shell::Paths& paths);  // with a trailing '/'
 
 // A date's name becomes the name of its profile file and of its note. Returns why a
-// name cannot be used, or none: it must stay inside its folder and must not be taken by
-// the program's own files.
+// name cannot be used, or none: it must stay inside its folder, fit a file name and not
+// be taken by the program's own files.
 std::optional<std::string> DateNameProblem(const std::string& name);
 
 // The files of a date; none for a name that could leave the folder.

@@ -1,9 +1,9 @@
 #include "kismora/note.h"
 
 #include <cstdio>
-#include <fstream>
 
 #include "kismora/kismora_files.h"
+#include "shell/bounded_read.h"
 #include "shell/files.h"
 #include "shell/utf8_text.h"
 
@@ -14,14 +14,11 @@ Note::Note(shell::Services& services, const std::string& dateName) :
 {
     if (path_.empty())
         return;
-    std::ifstream file(path_, std::ios::binary);
     // A note is short; a file grown by hand is read no further than the editor holds.
-    std::string content(4096, '\0');
-    file.read(content.data(), std::streamsize(content.size()));
-    content.resize(std::size_t(file.gcount()));
+    std::string content = shell::readFileHead(path_, 4096 + 4).value_or("");
     if (const auto nul = content.find('\0'); nul != std::string::npos)
         content.resize(nul);
-    text = content;
+    text = shell::cutToBytes(content, 4096);
 }
 
 bool Note::Save()

@@ -1,6 +1,7 @@
 #include "lexivar/saved_inputs.h"
 
 #include "shell/files.h"
+#include "shell/utf8_text.h"
 
 namespace lexivar {
 
@@ -32,23 +33,16 @@ void applySavedInputs(const std::vector<std::string>& lines, LexivarData& data)
 // break, and at most 97 bytes, cut between characters, so that the buffer also takes
 // the line feed. (A longer line leaves its end, or at 98 bytes just its line feed, for
 // the next read, and the last name comes back spoilt or empty.)
-static std::string oneLine(const std::string& text)
+static std::string nameLine(const std::string& text)
 {
-    std::string line = text.substr(0, text.find_first_of("\r\n"));
-    if (line.size() > 97) {
-        std::size_t end = 97;
-        while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
-            --end;
-        line.resize(end);
-    }
-    return line;
+    return shell::cutToBytes(shell::oneLine(text), 97);
 }
 
 std::string savedInputsText(const LexivarData& data)
 {
     return std::to_string(data.birthday.month) + "\n" + std::to_string(data.birthday.day) + "\n" +
-           std::to_string(data.birthday.year) + "\n" + oneLine(data.recipientFirst) + "\n" +
-           oneLine(data.recipientLast) + "\n";
+           std::to_string(data.birthday.year) + "\n" + nameLine(data.recipientFirst) + "\n" +
+           nameLine(data.recipientLast) + "\n";
 }
 
 void loadSavedInputs(const shell::Paths& paths, LexivarData& data)

@@ -1,8 +1,6 @@
 #include "pair/pair_report.h"
 
-#include <algorithm>
-#include <cstdio>
-
+#include "shell/bounded_read.h"
 #include "shell/files.h"
 
 namespace pairing {
@@ -11,69 +9,6 @@ namespace {
 
 const char* const kCaption = "DUOVELL";
 const char* const kViewerCaption = "DUOVELL REPORT";
-// The longest file name, in bytes, that the file systems we run on accept.
-constexpr std::size_t kLongestFileName = 255;
-
-const char* const kHtmlHead = "<HTML><HEAD><!-- Mystorin pair report. ";
-const char* const kHtmlBody = " --></HEAD><STRONG><BODY BGCOLOR=\"#0000FF\" TEXT=\"#FFFF00\"><H4><P>";
-const char* const kHtmlTail = "</H4></STRONG></BODY></HTML>";
-
-// The length in bytes of the UTF-8 sequence that starts with `lead`; stray bytes count one.
-std::size_t sequenceLength(unsigned char lead)
-{
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    if (lead >= 0xE0)
-        return lead <= 0xEF ? 3 : 1;
-    if (lead >= 0xC2)
-        return 2;
-    return 1;
-}
-
-// Escapes HTML's special characters and writes every other non-ASCII character as a
-// numeric reference, so the page reads right without a character set in its head.
-std::string htmlText(const std::string& text)
-{
-    std::string out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = sequenceLength(lead);
-        if (lead < 0x80) {
-            out += shell::escapeHtml(std::string(1, char(lead)));
-            ++i;
-            continue;
-        }
-        unsigned code = length == 1 ? 0xFFFD : lead & (0xFF >> (length + 1));
-        for (std::size_t k = 1; k < length; ++k) {
-            const unsigned char next = i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
-            if ((next & 0xC0) != 0x80) {  // a broken sequence: one replacement character
-                code = 0xFFFD;
-                length = k;
-                break;
-            }
-            code = (code << 6) | (next & 0x3F);
-        }
-        out += "&#" + std::to_string(code) + ";";
-        i += length;
-    }
-    return out;
-}
-
-std::string readWholeFile(const std::string& path, bool& ok)
-{
-    std::string content;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    ok = file != nullptr;
-    if (!file)
-        return content;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        content.append(buffer, n);
-    std::fclose(file);
-    return content;
-}
 
 std::string creationFailed(const std::string& folder)
 {
@@ -88,8 +23,6 @@ std::string createdSuccessfully(const char* heading, const std::string& folder, 
 }
 
 }  // namespace
-
-const char* const kCopyrightLine = "Copyright (C) 2000-2026 Mystorin. For entertainment purposes only.";
 
 std::string ReportHeading(const std::string& name1, const std::string& name2)
 {
@@ -108,28 +41,6 @@ std::string ReportSections(const PairFacts& facts, bool withLoveFateRegrets)
     return text;
 }
 
-std::string HtmlReport(const std::string& textReport)
-{
-    std::string html = std::string(kHtmlHead) + kCopyrightLine + kHtmlBody;
-    std::size_t i = 0;
-    while (i < textReport.size()) {
-        // One piece: up to and including a line feed, or 98 characters, whichever comes first.
-        std::size_t end = i, characters = 0;
-        bool lineFeed = false;
-        while (end < textReport.size() && characters < 98) {
-            if (textReport[end] == '\n') {
-                lineFeed = true;
-                break;
-            }
-            end += std::min(sequenceLength(static_cast<unsigned char>(textReport[end])), textReport.size() - end);
-            ++characters;
-        }
-        html += htmlText(textReport.substr(i, end - i)) + "<P>";
-        i = end + (lineFeed ? 1 : 0);
-    }
-    return html + kHtmlTail;
-}
-
 void StorePairReport(shell::Services& services, const std::string& baseName, const std::string& text)
 {
     shell::Ui& ui = services.ui;
@@ -141,9 +52,8 @@ void StorePairReport(shell::Services& services, const std::string& baseName, con
                               textName + "\n\nPlease remove any \"/\" or \"\\\" from the names and try again.");
         return;
     }
-    if (htmlName.size() > kLongestFileName) {
-        ui.stop(kCaption, "This report can not be created, because its name is too long for a file name:\n\n" +
-                              textName + "\n\nPlease use shorter names and try again.");
+    if (!shell::fitsFileName(htmlName)) {  // the longer of the two names
+        ui.stop(kCaption, shell::nameTooLongMessage("report", textName));
         return;
     }
     shell::makeFolder(folder);
@@ -169,13 +79,12 @@ void StorePairReport(shell::Services& services, const std::string& baseName, con
                    shell::Icon::Exclamation, shell::Buttons::YesNo) != shell::Answer::Yes)
         return;
     // The copy is made from the file on disk, so it holds exactly what was just written.
-    bool read = false;
-    const std::string written = readWholeFile(textPath, read);
-    if (!read) {
+    const auto written = shell::readFileHead(textPath, shell::kDocumentBytes);
+    if (!written) {
         ui.stop(kCaption, "Report creation failed! Text report not found! Please create text report first.");
         return;
     }
-    if (!shell::writeFileAtomically(htmlPath, HtmlReport(written))) {
+    if (!shell::writeFileAtomically(htmlPath, HtmlReport(*written))) {
         ui.stop(kCaption, creationFailed(folder));
         return;
     }

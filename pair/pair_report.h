@@ -3,12 +3,11 @@
 #pragma once
 #include <string>
 
+#include "pair/pair_html.h"
 #include "pair/pair_reading.h"
 #include "shell/seams.h"
 
 namespace pairing {
-
-extern const char* const kCopyrightLine;
 
 // "These readings are based on ...\n\nThis report was created for: A and B\n\n".
 std::string ReportHeading(const std::string& name1, const std::string& name2);
@@ -16,11 +15,6 @@ std::string ReportHeading(const std::string& name1, const std::string& name2);
 // One "LABEL - text\n\n" section per reading in report order; Love, Fate and Regrets
 // only when `withLoveFateRegrets`.
 std::string ReportSections(const PairFacts& facts, bool withLoveFateRegrets);
-
-// The HTML copy of a text report: a fixed head, every piece of at most 98 characters
-// (ending at a line feed or at the 98th character) escaped and followed by "<P>", a
-// fixed tail.
-std::string HtmlReport(const std::string& textReport);
 
 // Stores `text` as "<baseName>.txt" in the reports folder and offers to show it, then
 // offers and stores the HTML copy. A base name that could leave the folder is refused.

@@ -26,7 +26,7 @@ void applySavedInputs(const std::vector<std::string>& lines, PulsaraData& data)
 
 std::string savedInputsText(const PulsaraData& data)
 {
-    const std::string name = data.name.substr(0, data.name.find_first_of("\r\n"));
+    const std::string name = shell::oneLine(data.name);
     return name + "\n" + std::to_string(data.birth.month) + "\n" + std::to_string(data.birth.day) + "\n" +
            std::to_string(data.birth.year);
 }

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "shell/files.h"
-#include "quorvex/text_lines.h"
+#include "shell/bounded_read.h"
+#include "shell/utf8_text.h"
 
 namespace quorvex {
 
@@ -28,7 +29,7 @@ public:
 
     void text(std::string& value)
     {
-        value = has() ? CutToBytes(lines_[next_], kTextBytes) : std::string();
+        value = has() ? shell::cutToBytes(lines_[next_], kTextBytes) : std::string();
         ++next_;
     }
     void choice(std::string& value, std::span<const char* const> choices)
@@ -77,7 +78,7 @@ std::span<const char* const> actions()
 std::string ItemFileText(const PortfolioItem& item)
 {
     std::string text;
-    auto line = [&text](const std::string& value) { text += value + "\n"; };
+    auto line = [&text](const std::string& value) { text += shell::oneLine(value) + "\n"; };
     auto number = [&line](int value) { line(std::to_string(value)); };
     line(item.security);
     line(item.type);
@@ -100,7 +101,7 @@ std::string ItemFileText(const PortfolioItem& item)
 
 bool LoadItemFile(const std::string& path, const numerology::Date& today, PortfolioItem& item)
 {
-    auto lines = ReadTextLines(path, kItemLines, kLineBytes);
+    auto lines = shell::readFileLines(path, kItemLines);
     if (!lines)
         return false;
     Reader r(std::move(*lines));

@@ -2,7 +2,10 @@
 
 #include <QString>
 
-#include "quorvex/text_lines.h"
+#include "quorvex/portfolio_item.h"
+#include "shell/bounded_read.h"
+#include "shell/files.h"
+#include "shell/utf8_text.h"
 
 namespace quorvex {
 
@@ -37,7 +40,7 @@ std::optional<std::size_t> FindExactly(const PortfolioNames& names, const std::s
 PortfolioNames LoadPortfolioNames(const std::string& path)
 {
     PortfolioNames names;
-    for (const std::string& line : ReadTextLines(path, kMostNames, kLineBytes).value_or(PortfolioNames{}))
+    for (const std::string& line : shell::readFileLines(path, kMostNames, shell::kListFileBytes, kLineBytes).value_or(PortfolioNames{}))
         if (!line.empty())
             names.push_back(line);
     return names;
@@ -47,7 +50,7 @@ std::string PortfolioFileText(const PortfolioNames& names)
 {
     std::string text;
     for (const std::string& name : names)
-        text += name + "\n";
+        text += shell::oneLine(name) + "\n";
     return text;
 }
 

@@ -98,6 +98,10 @@ bool Quorvex::Validate()
                           "Please enter another name.   ");
         return false;
     }
+    if (!shell::fitsFileName(item.security + ".txt")) {
+        ui.stop(kCaption, shell::nameTooLongMessage("security", item.security + ".txt"));
+        return false;
+    }
     if (item.price < kLowestPrice || item.price > kHighestPrice || item.shares < kFewestShares ||
         item.shares > kMostShares)
         return false;
@@ -197,7 +201,10 @@ void Quorvex::deleteItemFile(const std::string& name)
     if (std::remove(itemPath(name).c_str()) == 0)
         return;
     switch (errno) {
-    case ENOENT: ui.stop(kCaption, "Can't delete file from the disk. File not found.   "); break;
+    case ENOENT:
+    case ENOTDIR:  // a file stands where the folder should be: no such item file either
+        ui.stop(kCaption, "Can't delete file from the disk. File not found.   ");
+        break;
     case EACCES:
     case EPERM:
     case EBUSY:

@@ -1,27 +1,22 @@
 #include "shell/files.h"
 
+#include "shell/atomic_write.h"
+#include "shell/bounded_read.h"
+#include "shell/utf8_text.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace shell {
 
 bool writeFileAtomically(const std::string& path, const std::string& content)
 {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(content.data(), qint64(content.size())) != qint64(content.size())) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, content, systemWriteSteps());
 }
 
 void makeFolder(const std::string& path)
@@ -41,37 +36,45 @@ bool isSafeFileName(const std::string& name)
     return name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
 }
 
+bool fitsFileName(const std::string& fileName)
+{
+    return fileName.size() <= kLongestFileName;
+}
+
+std::string nameTooLongMessage(const std::string& thing, const std::string& fileName)
+{
+    return "This " + thing + " can not be created, because its name is too long for a file name:\n\n" + fileName +
+           "\n\nPlease use shorter names and try again.";
+}
+
 std::vector<std::string> readSettingsLines(const std::string& path, std::size_t maxLines)
 {
+    constexpr std::size_t kBuffer = 98;  // what one read of the 99-byte line buffer holds
     std::vector<std::string> lines;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return lines;
-    char buffer[99];
-    while (lines.size() < maxLines && std::fgets(buffer, sizeof buffer, file)) {
-        std::string line(buffer);  // a NUL byte ends the value, as it always has
-        if (const auto end = line.find_first_of("\r\n"); end != std::string::npos)
-            line.resize(end);
-        lines.push_back(line);
+    const std::string content = readFileHead(path, kSettingsFileBytes).value_or("");
+    std::size_t at = 0;
+    while (lines.size() < maxLines && at < content.size()) {
+        // One read: up to and with the line feed when it fits, else as much as fits,
+        // ending between characters; the rest is the next read.
+        const std::size_t lineFeed = content.find('\n', at);
+        const std::size_t end =
+            lineFeed != std::string::npos && lineFeed - at < kBuffer ? lineFeed + 1 : pieceEnd(content, at, kBuffer);
+        std::string piece = content.substr(at, end - at);
+        piece.resize(std::min({piece.size(), piece.find('\0'), piece.find_first_of("\r\n")}));  // a NUL ends it too
+        lines.push_back(piece);
+        at = end;
     }
-    std::fclose(file);
     return lines;
 }
 
 std::vector<std::string> readWholeSettingsLines(const std::string& path, std::size_t maxLines)
 {
-    constexpr std::size_t kPieceBytes = 98;  // what one read of the 99-byte buffer can hold
-    constexpr std::size_t kMostPiecesPerLine = 8;
-    std::vector<std::string> lines;
-    bool continues = false;
-    for (const std::string& piece : readSettingsLines(path, maxLines * kMostPiecesPerLine)) {
-        if (continues)
-            lines.back() += piece;
-        else
-            lines.push_back(piece);
-        continues = piece.size() == kPieceBytes;
-    }
-    return lines;
+    return readFileLines(path, maxLines).value_or(std::vector<std::string>{});
+}
+
+std::string oneLine(const std::string& text)
+{
+    return text.substr(0, text.find_first_of("\r\n"));
 }
 
 int settingsInt(const std::string& line, int fallback)

@@ -6,8 +6,8 @@
 
 namespace shell {
 
-// Writes the whole file through a temporary and a rename; false when that failed
-// (the old file, if any, is then untouched).
+// Writes the whole file through a temporary and a rename (see atomic_write.h); false
+// when that failed, the old file, if any, then untouched.
 bool writeFileAtomically(const std::string& path, const std::string& content);
 
 // Creates a folder and its parents; failures are left to the write that follows.
@@ -19,15 +19,29 @@ bool fileExists(const std::string& path);
 // not empty, no '/', '\\' or NUL, and not "." or "..".
 bool isSafeFileName(const std::string& name);
 
+// The longest file name, in bytes, that the file systems we run on accept.
+inline constexpr std::size_t kLongestFileName = 255;
+
+// Whether a file name made from typed-in names is short enough for the file system:
+// bytes count, so a name beyond ASCII reaches the limit sooner.
+bool fitsFileName(const std::string& fileName);
+
+// The one message for a file name that does not fit; `thing` is what the file would
+// hold ("report", "date", "security").
+std::string nameTooLongMessage(const std::string& thing, const std::string& fileName);
+
 // The lines of a settings file as the suite reads them: at most `maxLines`, each cut
-// at the first line break and to the 98 bytes a 99-byte line buffer holds. A missing
-// file gives no lines; a longer line continues as the next line read, as it always has.
+// at the first line break and to the 98 bytes a 99-byte line buffer holds, between
+// characters. A missing file gives no lines; a longer line continues as the next line
+// read, as it always has. The file is read as bounded_read.h says.
 std::vector<std::string> readSettingsLines(const std::string& path, std::size_t maxLines = 1000);
 
-// The same lines with a line longer than the buffer joined back together (at most
-// `maxLines` lines of up to eight pieces each), so that a long name written beyond ASCII
-// comes back whole instead of pushing the values after it down a line.
+// The same lines read whole (each up to kLineBytes), so that a long name written beyond
+// ASCII comes back whole instead of pushing the values after it down a line.
 std::vector<std::string> readWholeSettingsLines(const std::string& path, std::size_t maxLines);
+
+// A text as one line of a line-based file: cut at its first line break.
+std::string oneLine(const std::string& text);
 
 // The integer a settings line starts with (leading blanks and a sign allowed), or
 // `fallback` when the line holds none or it does not fit.

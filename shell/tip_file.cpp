@@ -5,20 +5,17 @@
 #include <cctype>
 #include <ctime>
 
+#include "shell/bounded_read.h"
+#include "shell/utf8_text.h"
+
 namespace shell {
 
-TipFile::TipFile(const std::string& path) : file_(std::fopen(path.c_str(), "rb")), path_(path) {}
+namespace {
 
-TipFile::~TipFile()
-{
-    if (file_)
-        std::fclose(file_);
-}
-
-std::string TipFile::modificationTime() const
+std::string modificationTimeOf(const std::string& path)
 {
     struct stat info {};
-    if (!file_ || ::fstat(fileno(file_), &info) != 0)
+    if (::stat(path.c_str(), &info) != 0)
         return {};
     const time_t when = info.st_mtime;
     const char* text = std::ctime(&when);
@@ -28,39 +25,59 @@ std::string TipFile::modificationTime() const
     return result;
 }
 
-bool TipFile::seek(long position)
+}  // namespace
+
+TipFile::TipFile(const std::string& path)
 {
-    return file_ && position >= 0 && std::fseek(file_, position, SEEK_SET) == 0;
+    if (auto content = readFileHead(path, kDocumentBytes)) {
+        open_ = true;
+        content_ = std::move(*content);
+        modified_ = modificationTimeOf(path);
+    }
 }
 
-long TipFile::position() const
+bool TipFile::seek(long position)
 {
-    return file_ ? std::ftell(file_) : 0;
+    if (!open_ || position < 0)
+        return false;
+    position_ = std::size_t(position);  // beyond the end, the next read finds the end
+    return true;
+}
+
+std::optional<std::string> TipFile::readLine()
+{
+    constexpr std::size_t kBuffer = 999;
+    if (position_ >= content_.size())
+        return std::nullopt;
+    const std::size_t lineFeed = content_.find('\n', position_);
+    const std::size_t end = lineFeed != std::string::npos && lineFeed - position_ < kBuffer
+                                ? lineFeed + 1
+                                : pieceEnd(content_, position_, kBuffer);
+    std::string line = content_.substr(position_, end - position_);
+    position_ = end;
+    return line.substr(0, line.find('\0'));  // a NUL ends the line read
 }
 
 std::optional<std::string> TipFile::next()
 {
-    if (!file_)
+    if (!open_)
         return std::nullopt;
     // Starting mid-file, the first end reached is the end of the first pass; a second
     // end without a tip means the file holds none.
-    int endsReached = 0;
-    char line[1000];
-    while (endsReached < 2) {
-        if (std::fgets(line, sizeof line, file_)) {
-            const char first = line[0];
-            if (first != ' ' && first != '\t' && first != '\n' && first != '\r' && first != ';' && first != '\0') {
-                std::string tip(line);
-                while (!tip.empty() && (tip.back() == '\n' || tip.back() == '\r'))
-                    tip.pop_back();
-                return tip;
-            }
+    for (int endsReached = 0; endsReached < 2;) {
+        const auto line = readLine();
+        if (!line) {
+            ++endsReached;
+            position_ = 0;
             continue;
         }
-        ++endsReached;
-        std::clearerr(file_);
-        if (std::fseek(file_, 0, SEEK_SET) != 0)
-            return std::nullopt;
+        const char first = line->empty() ? '\0' : (*line)[0];
+        if (first != ' ' && first != '\t' && first != '\n' && first != '\r' && first != ';' && first != '\0') {
+            std::string tip = *line;
+            while (!tip.empty() && (tip.back() == '\n' || tip.back() == '\r'))
+                tip.pop_back();
+            return tip;
+        }
     }
     return std::nullopt;
 }

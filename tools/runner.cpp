@@ -1,5 +1,8 @@
 #include "tools/runner.h"
 
+#ifdef __SANITIZE_ADDRESS__
+#include <sanitizer/lsan_interface.h>
+#endif
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -171,7 +174,13 @@ void Runner::finish(int code)
         }
     }
     std::fflush(stdout);
+    faults_.end();
     QDir(root_).removeRecursively();
+#ifdef __SANITIZE_ADDRESS__
+    // Leaving without unwinding skips the leak check at exit: it runs here instead, while
+    // the open windows are still reachable from the stack.
+    __lsan_do_leak_check();
+#endif
     // Windows may still be open deep inside handlers: leave without unwinding them.
     std::_Exit(code);
 }
@@ -188,11 +197,14 @@ Answer Runner::takeAnswer(Buttons buttons)
         return Answer::Ok;
     if (answers_.empty())
         fail("a box offering a choice found no answer queued");
-    const Answer answer = answers_.front();
+    const QueuedAnswer queued = answers_.front();
     answers_.pop_front();
+    const Answer answer = queued.answer;
     if (!offers(buttons, answer))
         fail(std::string("the queued answer ") + answerName(answer) + " is not offered by a " + buttonsName(buttons) +
              " box");
+    if (!queued.fault.empty())
+        cmdFault({queued.line, queued.fault});
     return answer;
 }
 
@@ -320,18 +332,20 @@ void Runner::execute(const Command& c)
         needs(1, 1);
         cmdRightClick();
     } else if (verb == "answer") {
-        needs(2, 2);
+        // answer WORD [fault KIND REL]: the fault is set up while the box is shown.
+        if (n != 2 && !(n == 5 && c.words[2] == "fault"))
+            fail("line " + std::to_string(c.line) + ": answer WORD [fault KIND REL]");
         const std::string& w = c.words[1];
+        QueuedAnswer queued{Answer::Ok, {c.words.begin() + 2, c.words.end()}, c.line};
         if (w == "yes")
-            answers_.push_back(Answer::Yes);
+            queued.answer = Answer::Yes;
         else if (w == "no")
-            answers_.push_back(Answer::No);
+            queued.answer = Answer::No;
         else if (w == "cancel")
-            answers_.push_back(Answer::Cancel);
-        else if (w == "ok")
-            answers_.push_back(Answer::Ok);
-        else
+            queued.answer = Answer::Cancel;
+        else if (w != "ok")
             fail("line " + std::to_string(c.line) + ": unknown answer " + w);
+        answers_.push_back(queued);
     } else if (verb == "copy") {
         // Ctrl+C in the next box, queued like an answer before the command that shows it.
         needs(1, 1);
@@ -348,6 +362,24 @@ void Runner::execute(const Command& c)
     } else if (verb == "ls") {
         needs(2, 2);
         cmdLs(c);
+    } else if (verb == "fault") {
+        needs(3, 3);
+        cmdFault(c);
+    } else if (verb == "intact") {
+        needs(1, 1);
+        cmdIntact();
+    } else if (verb == "fifo") {
+        needs(2, 2);
+        cmdFifo(c);
+    } else if (verb == "link") {
+        needs(3, 3);
+        cmdLink(c);
+    } else if (verb == "fill") {
+        needs(4, 4);
+        cmdFill(c);
+    } else if (verb == "stopwatch") {
+        needs(1, 2);
+        cmdStopwatch(c);
     } else {
         fail("line " + std::to_string(c.line) + ": unknown command " + verb);
     }
@@ -514,7 +546,76 @@ void Runner::cmdCat(const Command& c)
 void Runner::cmdLs(const Command& c)
 {
     QStringList names = QDir(QString::fromStdString(path(c.words[1])))
-                            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+                            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     names.sort();
     out_.event({{"event", "list"}, {"path", c.words[1]}, {"names", Output::raw(jsonArray(out_, names))}});
+}
+
+void Runner::cmdFault(const Command& c)
+{
+    if (const auto problem = faults_.arm(c.words[1], path(c.words[2])))
+        fail("line " + std::to_string(c.line) + ": " + *problem);
+}
+
+void Runner::cmdIntact()
+{
+    if (!faults_.armed())
+        fail("intact without a fault");
+    const std::string rel = QDir(root_).relativeFilePath(QString::fromStdString(faults_.path())).toStdString();
+    if (const auto change = faults_.intact())
+        fail("a failed write changed what it should have kept: " + *change);
+    out_.event({{"event", "intact"}, {"path", rel}});
+}
+
+void Runner::cmdFifo(const Command& c)
+{
+    const std::string target = path(c.words[1]);
+    QDir().mkpath(QFileInfo(QString::fromStdString(target)).path());
+    QFile::remove(QString::fromStdString(target));
+    if (::mkfifo(target.c_str(), 0644) != 0)
+        fail("cannot make the pipe " + c.words[1]);
+}
+
+void Runner::cmdLink(const Command& c)
+{
+    const std::string target = path(c.words[1]);
+    QDir().mkpath(QFileInfo(QString::fromStdString(target)).path());
+    QFile::remove(QString::fromStdString(target));
+    if (::symlink(c.words[2].c_str(), target.c_str()) != 0)
+        fail("cannot make the link " + c.words[1]);
+}
+
+void Runner::cmdFill(const Command& c)
+{
+    bool ok = false;
+    const qint64 size = QString::fromStdString(c.words[2]).toLongLong(&ok);
+    const std::string& piece = c.words[3];
+    if (!ok || size < 0 || piece.empty())
+        fail("line " + std::to_string(c.line) + ": fill REL BYTES TEXT");
+    const QString target = QString::fromStdString(path(c.words[1]));
+    QDir().mkpath(QFileInfo(target).path());
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        fail("cannot write " + c.words[1]);
+    QByteArray block;
+    while (block.size() < 65536)
+        block += QByteArray::fromStdString(piece);
+    for (qint64 left = size; left > 0; left -= block.size())
+        file.write(block.constData(), std::min<qint64>(left, block.size()));
+}
+
+void Runner::cmdStopwatch(const Command& c)
+{
+    if (c.words.size() == 1) {
+        stopwatch_.start();
+        return;
+    }
+    bool ok = false;
+    const double seconds = QString::fromStdString(c.words[1]).toDouble(&ok);
+    if (!ok || !stopwatch_.isValid())
+        fail("line " + std::to_string(c.line) + ": stopwatch, then stopwatch SECONDS");
+    const qint64 took = stopwatch_.elapsed();
+    if (took >= qint64(seconds * 1000))
+        fail("took " + std::to_string(took) + " ms, more than " + c.words[1] + " s");
+    out_.event({{"event", "stopwatch"}, {"below", c.words[1] + " s"}});
 }

@@ -8,6 +8,9 @@
 
 #include <QString>
 
+#include <QElapsedTimer>
+
+#include "tools/file_faults.h"
 #include "tools/output.h"
 #include "tools/script.h"
 #include "shell/seams.h"
@@ -103,15 +106,28 @@ private:
     void cmdTouch(const Command& c);
     void cmdCat(const Command& c);
     void cmdLs(const Command& c);
+    void cmdFault(const Command& c);
+    void cmdIntact();
+    void cmdFifo(const Command& c);
+    void cmdLink(const Command& c);
+    void cmdFill(const Command& c);
+    void cmdStopwatch(const Command& c);
 
     Script script_;
     QString root_;
     std::string expected_;
     bool check_;
     Output out_;
-    std::deque<shell::Answer> answers_;
     bool copyNextBox_ = false;
+    struct QueuedAnswer {
+        shell::Answer answer;
+        std::vector<std::string> fault;  // "KIND REL" to set up as the box is answered
+        int line = 0;
+    };
+    std::deque<QueuedAnswer> answers_;
     std::vector<QDialog*> windows_;
+    FileFaults faults_;
+    QElapsedTimer stopwatch_;
 
     ScriptedUi ui_{*this};
     ScriptedClock clock_;

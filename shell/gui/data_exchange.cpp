@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "shell/files.h"
 #include "shell/gui/limited_text_edit.h"
+#include "shell/utf16_text.h"
 
 namespace shell {
 
@@ -22,6 +24,24 @@ std::vector<int> missingControls(const QWidget& window, std::span<const Field> f
     return missing;
 }
 
+void limitLength(QLineEdit& edit, int length)
+{
+    edit.setMaxLength(length);
+    if (edit.property("mystorinWholeCharacters").toBool())
+        return;
+    edit.setProperty("mystorinWholeCharacters", true);
+    // The edit keeps what fits of a paste or a text set, counting units, and so may keep
+    // half of a character at the limit: that half goes.
+    QObject::connect(&edit, &QLineEdit::textChanged, &edit, [&edit](const QString& text) {
+        const QString whole = withoutBrokenPairs(text);
+        if (whole.size() == text.size())
+            return;
+        const int cursor = std::min<int>(edit.cursorPosition(), int(whole.size()));
+        edit.setText(whole);
+        edit.setCursorPosition(cursor);
+    });
+}
+
 void applyLimits(const QWidget& window, std::span<const Field> fields)
 {
     for (const Field& field : fields) {
@@ -29,7 +49,7 @@ void applyLimits(const QWidget& window, std::span<const Field> fields)
             continue;
         QWidget* widget = control(window, field.id);
         if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            edit->setMaxLength(field.max);
+            limitLength(*edit, field.max);
         else if (auto* text = qobject_cast<LimitedTextEdit*>(widget))
             text->setMaxLength(field.max);
     }
@@ -84,8 +104,12 @@ bool readControls(const QWidget& window, std::span<const Field> fields, Ui& ui, 
             if (!readNumber(*widget, field, ui, caption))
                 return false;
         } else {
-            QString text = QString::fromStdString(controlText(*widget));
-            *std::get<std::string*>(field.target) = text.left(field.max).toStdString();
+            // A single-line control's value goes into a line-based file, a list or a file
+            // name: a pasted line break ends it there.
+            std::string text = controlText(*widget);
+            if (!qobject_cast<QPlainTextEdit*>(widget))
+                text = oneLine(text);
+            *std::get<std::string*>(field.target) = cutToUnits(QString::fromStdString(text), field.max).toStdString();
         }
     }
     return true;

@@ -8,6 +8,7 @@
 
 #include "shell/seams.h"
 
+class QLineEdit;
 class QWidget;
 
 namespace shell {
@@ -28,11 +29,14 @@ QWidget* control(const QWidget& window, int id);
 // The ids of the table that name no control of the window: a table and its layout must
 // agree (readControls asserts it; the window tests check every window).
 std::vector<int> missingControls(const QWidget& window, std::span<const Field> fields);
+// Limits an edit to `length` units (as Qt counts them) that never end in half a character.
+void limitLength(QLineEdit& edit, int length);
 
 // Gives every edit of the table its length limit.
 void applyLimits(const QWidget& window, std::span<const Field> fields);
 
-// Reads the controls in table order. A number that does not parse or is out of range
+// Reads the controls in table order. A single-line control's text ends at its first
+// line break. A number that does not parse or is out of range
 // shows the standard prompt under `caption`, takes the focus, and leaves that field and
 // every later one as they were; returns false then.
 bool readControls(const QWidget& window, std::span<const Field> fields, Ui& ui, const std::string& caption);

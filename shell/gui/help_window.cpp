@@ -3,22 +3,36 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "shell/help_file.h"
+
 namespace shell {
 
 namespace {
 
-void load(QTextBrowser& browser, const QString& file)
+// Shows pictures and pages only from the help file's own folder. A refused resource is
+// an empty one: given nothing at all, the document would open the file itself.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QString folder;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        return helpResource(folder, name, type == QTextDocument::HtmlResource).value_or(QByteArray(""));
+    }
+};
+
+void load(HelpBrowser& browser, const QString& file)
 {
-    QFile in(file);
-    if (in.open(QIODevice::ReadOnly)) {
-        browser.setHtml(QString::fromUtf8(in.read(4 * 1024 * 1024)));
+    browser.folder = QFileInfo(file).absolutePath();
+    if (const auto html = readHelpFile(file)) {
+        browser.setHtml(*html);
         return;
     }
     browser.setPlainText(QFileInfo(file).fileName() + " cannot be found.\n\nPress \"Locate...\" to find it yourself.");
@@ -33,7 +47,7 @@ void showHelpWindow(const QString& file)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QFileInfo(file).fileName() + " - Help");
     window->resize(560, 480);
-    auto* browser = new QTextBrowser(window);
+    auto* browser = new HelpBrowser(window);
     browser->setOpenExternalLinks(true);
     load(*browser, file);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);

@@ -2,6 +2,8 @@
 
 #include <QTextCursor>
 
+#include "shell/utf16_text.h"
+
 namespace shell {
 
 LimitedTextEdit::LimitedTextEdit(QWidget* parent) : QPlainTextEdit(parent)
@@ -25,8 +27,9 @@ void LimitedTextEdit::enforce()
     enforcing_ = true;
     // Keep what fits, as an edit does when typing or pasting runs past its limit.
     QTextCursor cursor = textCursor();
-    const int position = std::min<int>(cursor.position(), maxLength_);
-    setPlainText(text.left(maxLength_));
+    const QString kept = cutToUnits(text, maxLength_);
+    const int position = std::min<int>(cursor.position(), int(kept.size()));
+    setPlainText(kept);
     cursor = textCursor();
     cursor.setPosition(position);
     setTextCursor(cursor);

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "shell/gui/data_exchange.h"
+
 namespace shell {
 
 ProgramDialog::ProgramDialog(Services& services, AboutSpec about, QWidget* parent) :
@@ -90,7 +92,7 @@ QLineEdit* makeEdit(QWidget* parent, int id, const QString& tooltip, int maxLeng
     auto* edit = new QLineEdit(parent);
     identify(edit, id, tooltip);
     if (maxLength > 0)
-        edit->setMaxLength(maxLength);
+        limitLength(*edit, maxLength);
     return edit;
 }
 

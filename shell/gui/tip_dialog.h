@@ -10,9 +10,10 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QSettings;
 
 namespace shell {
+
+class Profile;
 
 class TipDialog : public QDialog {
     Q_OBJECT
@@ -30,7 +31,7 @@ public:
 private:
     void nextTip();
 
-    std::unique_ptr<QSettings> profile_;
+    std::unique_ptr<Profile> profile_;
     std::unique_ptr<TipFile> file_;
     bool showAtStartUp_ = true;
     QLabel* tip_ = nullptr;

@@ -17,6 +17,10 @@ driver=$(realpath "$2")
 # Under the current (build) folder rather than /tmp, which may forbid running programs.
 work=$(mktemp -d "$PWD/handover.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+# A program built with AddressSanitizer wants the sanitizer's runtime first in the
+# preload list, before the driver.
+asan=$(ldd "$bin/zendary" | awk '/libasan/ { print $3 }')
+preload="${asan:+$asan:}$driver"
 failures=0
 bar_title="  Discover all the secrets to your past, present and future today..."
 
@@ -40,7 +44,9 @@ run_case() {
             XDG_DATA_HOME="$work/case/share" XDG_RUNTIME_DIR="$work/case/runtime" \
             MYSTORIN_HOME="$work/case/data" QT_QPA_PLATFORM=offscreen \
             MYSTORIN_DRIVE="$steps" MYSTORIN_DRIVE_LOG="$log" \
-            timeout 30 env LD_PRELOAD="$driver" "./$first"
+            ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${LSAN_OPTIONS:+LSAN_OPTIONS="$LSAN_OPTIONS"} \
+            ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
+            timeout 30 env LD_PRELOAD="$preload" "./$first"
     ) >/dev/null 2>&1
     local status=$?
     local pids actual

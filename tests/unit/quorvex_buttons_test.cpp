@@ -83,6 +83,25 @@ TEST_F(QuorvexButtons, NamesThatWouldLeaveThePortfolioFolderAreRefused)
     EXPECT_FALSE(exists("Portfolio"));
 }
 
+TEST_F(QuorvexButtons, ANameTooLongForAFileNameIsRefusedWithTheSharedMessage)
+{
+    // The edit takes 80 units; a record filled otherwise may hold more than 255 bytes.
+    std::string name;
+    for (int i = 0; i < 63; ++i)
+        name += "\xF0\x9F\x98\x80";  // four bytes each: 252, and 256 with ".txt"
+    Quorvex& q = start();
+    fill(q, name);
+    fake.ui.answers = {Answer::Yes};
+    EXPECT_FALSE(q.Add());
+    EXPECT_EQ(last().text, "This security can not be created, because its name is too long for a file name:\n\n" +
+                               name + ".txt\n\nPlease use shorter names and try again.");
+    EXPECT_FALSE(exists("Portfolio"));
+    fill(q, name.substr(4) + "abc");  // 251 bytes, with ".txt" 255
+    fake.ui.answers = {Answer::Yes};
+    EXPECT_TRUE(q.Add());
+    EXPECT_TRUE(exists("Portfolio/" + name.substr(4) + "abc.txt"));
+}
+
 TEST_F(QuorvexButtons, AddRefusesANameThatBeginsAListedOne)
 {
     write("Portfolio/Portfolio.ini", "IBM\n");

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "numerology/dates.h"
+#include "shell/bounded_read.h"
 #include "shell/files.h"
 #include "zendary/readings/daily_report_text.h"
 #include "zendary/readings/day_readings.h"
@@ -32,17 +33,6 @@ std::string folderFailure(const std::string& folder)
 std::string createdMessage(const char* title, const std::string& folder, const std::string& name)
 {
     return std::string(title) + "\n\nREPORT LOCATION:\n\n" + folder + "     \n\nREPORT NAME:\n\n" + name;
-}
-
-bool readWholeFile(const std::string& path, std::string& content)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    std::ostringstream buffer;
-    buffer << file.rdbuf();
-    content = buffer.str();
-    return true;
 }
 
 }  // namespace
@@ -86,13 +76,13 @@ bool DailyReport(Zendary& z)
     if (!z.ui.askYesNo(kCaption, "Do you also want to create HTML report?"))
         return true;
     // The page is made from the text report as it stands on disk.
-    std::string written;
-    if (!readWholeFile(textPath, written)) {
+    const auto written = shell::readFileHead(textPath, shell::kDocumentBytes);
+    if (!written) {
         z.ui.stop(kCaption, "Report creation failed! Text report not found! Please create text report first.");
         return false;
     }
     const std::string htmlPath = folder + name + ".html";
-    if (!shell::writeFileAtomically(htmlPath, reportHtml(written))) {
+    if (!shell::writeFileAtomically(htmlPath, reportHtml(*written))) {
         z.ui.stop(kCaption, folderFailure(folder));
         return false;
     }

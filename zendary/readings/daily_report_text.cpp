@@ -67,27 +67,4 @@ std::string reportName(const numerology::Date& selected)
     return std::to_string(selected.month) + "-" + std::to_string(selected.day) + "-" + std::to_string(selected.year);
 }
 
-std::string reportHtml(const std::string& text)
-{
-    // A line is written in pieces of at most this many characters, each its own paragraph.
-    constexpr std::size_t kPiece = 398;
-    // The page adds no line feeds of its own: a line of the text is a paragraph.
-    std::string html = std::string("<HTML><HEAD><!-- ") + pairing::kCopyrightLine +
-                       " --></HEAD><STRONG><BODY BGCOLOR=\"#F00000\" TEXT=\"#FFFF00\"><H4><P>";
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string_view line(text.data() + start, end - start);
-        std::size_t at = 0;
-        do {
-            html += shell::escapeHtml(std::string(line.substr(at, kPiece))) + "<P>";
-            at += kPiece;
-        } while (at < line.size());
-        start = end + 1;
-    }
-    return html + "</H4></STRONG></BODY></HTML>";
-}
-
 }  // namespace zendary

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "numerology/numerology.h"
+#include "zendary/readings/report_html.h"
 #include "zendary/readings/sign_texts.h"
 #include "zendary/zendary.h"
 
@@ -28,9 +29,5 @@ std::string dailyReportText(const Zendary& z);
 // "7-4-2001" for 4 July 2001.
 std::string reportName(const numerology::Date& selected);
 
-// The HTML page of a text report: the header, every line, or every piece of at most 398
-// characters of a longer line, escaped and followed by "<P>", then the footer; no line
-// feeds besides those of the text, which end its lines.
-std::string reportHtml(const std::string& text);
 
 }  // namespace zendary

@@ -1,0 +1,20 @@
+// What the help window reads: the help file itself and the pictures or pages it refers
+// to, only from the help file's own folder and only as bounded_read.h allows.
+#pragma once
+#include <optional>
+
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+
+namespace shell {
+
+// The help file's HTML; none when it cannot be read.
+std::optional<QString> readHelpFile(const QString& file);
+
+// A resource a help page refers to (a picture, or another `page`, read as the help file
+// is): a regular file inside `helpFolder`, after links and ".." are resolved. Anything
+// else (another folder, a device, a web address) is none, so the page shows without it.
+std::optional<QByteArray> helpResource(const QString& helpFolder, const QUrl& name, bool page = false);
+
+}  // namespace shell
