@@ -40,7 +40,8 @@ std::optional<std::size_t> FindExactly(const PortfolioNames& names, const std::s
 PortfolioNames LoadPortfolioNames(const std::string& path)
 {
     PortfolioNames names;
-    for (const std::string& line : shell::readFileLines(path, kMostNames, shell::kListFileBytes, kLineBytes).value_or(PortfolioNames{}))
+    for (const std::string& line :
+         shell::readFileLines(path, kMostNames, shell::kListFileBytes, kLineBytes).value_or(PortfolioNames{}))
         if (!line.empty())
             names.push_back(line);
     return names;

@@ -29,5 +29,4 @@ std::string dailyReportText(const Zendary& z);
 // "7-4-2001" for 4 July 2001.
 std::string reportName(const numerology::Date& selected);
 
-
 }  // namespace zendary
