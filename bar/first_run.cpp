@@ -67,6 +67,9 @@ std::string MenuEntry(const std::string& launcherPath, const std::string& iconPa
                         "Type=Application\n"
                         "Name=Zendary\n"
                         "Comment=Numerology and astrology readings for entertainment\n"
+                        "TryExec=" +
+                        entryString(launcherPath) +
+                        "\n"
                         "Exec=" +
                         ExecArgument(launcherPath) +
                         "\n"
@@ -88,6 +91,8 @@ void FirstRunIfNeeded(shell::Services& services, const Installation& installatio
     shell::writeFileAtomically(paths.data(kMarkerFile), MarkerLine(services.clock.now()));
 
     services.ui.warn("ZENDARY", NoticeText(paths));
+    if (installation.menuEntryInstalled)
+        return;
 
     std::string iconPath;
     if (!installation.iconPng.empty() && shell::writeFileAtomically(paths.data(kIconFile), installation.iconPng))

@@ -15,7 +15,13 @@ inline constexpr const char* kIconFile = "bar.png";                        // in
 struct Installation {
     std::string launcherPath;  // the bar executable, absolute
     std::string iconPng;       // the launcher's icon as PNG bytes; empty for none
+    // The suite's own menu entry is installed (by a package or `cmake --install`): the
+    // first run then adds no second one.
+    bool menuEntryInstalled = false;
 };
+
+// The installed menu entry of the suite, looked for in the desktop's application folders.
+inline constexpr const char* kInstalledEntryFile = "org.mystorin.Mystorin.desktop";
 
 // A marker of any kind and content means the first run has been done.
 bool IsFirstRun(const shell::Paths& paths);
@@ -27,13 +33,16 @@ std::string MarkerLine(const shell::DateTime& today);
 std::string NoticeText(const shell::Paths& paths);
 
 // The freedesktop menu entry starting the launcher; `iconPath` empty leaves the icon out.
+// Its TryExec names the launcher too, so that once the launcher is gone (a build folder
+// deleted) the desktop hides the entry instead of offering one that cannot start.
 std::string MenuEntry(const std::string& launcherPath, const std::string& iconPath);
 
 // Quotes a path as one argument of a menu entry's Exec key.
 std::string ExecArgument(const std::string& path);
 
 // Runs the first-run steps when the marker is missing: data folder, marker, notice,
-// icon and menu entry (replacing an older one). Failures to write are silent.
+// icon and menu entry (replacing an older one; none where the suite's own is installed).
+// Failures to write are silent.
 void FirstRunIfNeeded(shell::Services& services, const Installation& installation);
 
 }  // namespace bar

@@ -40,6 +40,9 @@ int main(int argc, char* argv[])
 
     setenv("TZ", "UTC", 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // What the desktop has installed (the suite's own menu entry, say) plays no part.
+    setenv("XDG_DATA_HOME", "/nonexistent/mystorin-scenario", 1);
+    setenv("XDG_DATA_DIRS", "/nonexistent/mystorin-scenario", 1);
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Mystorin");
     QTemporaryDir root;

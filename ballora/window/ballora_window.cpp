@@ -14,7 +14,6 @@ BalloraWindow::BalloraWindow(shell::Services& services) :
     loadSavedInputs(services.paths, d);
 
     setWindowTitle("Ballora 2000");
-    setWindowIcon(shell::programIcon('B', QColor(30, 110, 50)));
     setMaximiseGeometry({100, 100, 348, 330});
     buildLayout();
     std::vector<Field> fields = {

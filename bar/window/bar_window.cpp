@@ -16,7 +16,6 @@ namespace bar {
 BarWindow::BarWindow(shell::Services& services) : ProgramDialog(services, {})
 {
     setWindowTitle("  Discover all the secrets to your past, present and future today...");
-    setWindowIcon(launcherIcon());
     setMaximiseGeometry({150, 150, 422, 202});
     buildLayout();
 }

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 #include "bar/window/bar_window.h"
 #include "bar/first_run.h"
@@ -13,7 +14,9 @@ const shell::Program& mystorin_program_bar()
         false,  // the launcher is where the other programs return to
         [](shell::Services& services) -> std::unique_ptr<QDialog> {
             const std::string launcher = (QCoreApplication::applicationDirPath() + "/bar").toStdString();
-            bar::FirstRunIfNeeded(services, {launcher, bar::launcherIconPng()});
+            const bool installed =
+                !QStandardPaths::locate(QStandardPaths::ApplicationsLocation, bar::kInstalledEntryFile).isEmpty();
+            bar::FirstRunIfNeeded(services, {launcher, bar::launcherIconPng(), installed});
             return std::make_unique<bar::BarWindow>(services);
         },
     };

@@ -23,7 +23,6 @@ DuovellWindow::DuovellWindow(shell::Services& services) :
     LoadSavedInputs(services.paths.data(kSavedInputsFile), r);
 
     setWindowTitle("Duovell 2000");
-    setWindowIcon(shell::programIcon('D', QColor(170, 30, 90)));
     setMaximiseGeometry({100, 100, 570, 418});
     buildLayout();
     // The order in which a button reads the controls; the check boxes follow their

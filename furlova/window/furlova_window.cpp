@@ -12,7 +12,6 @@ FurlovaWindow::FurlovaWindow(shell::Services& services) :
 {
     RaceData& d = core_.data;
     setWindowTitle("Furlova 2000");
-    setWindowIcon(shell::programIcon('F', QColor(30, 110, 40)));
     setMaximiseGeometry({100, 100, 503, 391});
     buildLayout();
     setFields({

@@ -16,7 +16,6 @@ FurrowenWindow::FurrowenWindow(shell::Services& services) :
     loadSavedInputs(services.paths, d);
 
     setWindowTitle("Furrowen 2000");
-    setWindowIcon(shell::programIcon('F', QColor(150, 90, 30)));
     setMaximiseGeometry({150, 150, 412, 320});
     buildLayout();
     setFields({

@@ -45,7 +45,6 @@ KismoraWindow::KismoraWindow(shell::Services& services) :
                   {QString("&About ") + kProgramTitle, kProgramTitle, QString(kProgramTitle) + "\n" + kCopyright})
 {
     setWindowTitle(kProgramTitle);
-    setWindowIcon(shell::programIcon('K', QColor(200, 30, 70)));
     setMaximiseGeometry({200, 200, 501, 166});
     MakeKismoraFolders(services.paths);
     buildLayout();

@@ -32,7 +32,6 @@ LexivarWindow::LexivarWindow(shell::Services& services) :
     loadSavedInputs(services.paths, d);
 
     setWindowTitle("Lexivar 2000");
-    setWindowIcon(shell::programIcon('L', QColor(20, 90, 110)));
     setMaximiseGeometry({100, 100, 525, 465});
     buildLayout();
     setFields({

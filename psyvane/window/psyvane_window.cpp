@@ -11,7 +11,6 @@ PsyvaneWindow::PsyvaneWindow(shell::Services& services) : RecordWindow(services,
 {
     PsyvaneData& d = core_.data;
     setWindowTitle("Psyvane 2000");
-    setWindowIcon(shell::programIcon('P', QColor(110, 40, 140)));
     setMaximiseGeometry({100, 100, 494, 295});
     buildLayout();
     setFields({

@@ -17,7 +17,6 @@ PulsaraWindow::PulsaraWindow(shell::Services& services) :
     PulsaraData& d = core_.data;
     loadSavedInputs(services.paths, d);
     setWindowTitle(" Pulsara 2000");
-    setWindowIcon(shell::programIcon('P', QColor(170, 30, 60)));
     buildLayout();
     setMaximiseGeometry({100, 100, 520, 540});
     // The order in which NA, TM and EX read the fields.

@@ -15,7 +15,6 @@ QuorvexWindow::QuorvexWindow(shell::Services& services) :
 {
     PortfolioItem& i = core_.item;
     setWindowTitle(kProgramTitle);
-    setWindowIcon(shell::programIcon('Q', QColor(30, 110, 60)));
     setMaximiseGeometry({100, 100, 519, 386});
     buildLayout();
     // The order in which a button reads the fields.

@@ -51,6 +51,7 @@ TEST(BarMenuEntry, StartsTheLauncherFromItsFolderWithItsIcon)
               "Type=Application\n"
               "Name=Zendary\n"
               "Comment=Numerology and astrology readings for entertainment\n"
+              "TryExec=/opt/mystorin/bin/bar\n"
               "Exec=\"/opt/mystorin/bin/bar\"\n"
               "Path=/opt/mystorin/bin\n"
               "Icon=/home/ann/.local/share/Mystorin/bar.png\n"
@@ -92,4 +93,15 @@ TEST_F(BarFirstRun, ReplacesAnOlderEntry)
     ASSERT_TRUE(shell::writeFileAtomically(entryPath(), "[Desktop Entry]\nExec=/old/bar\n"));
     bar::FirstRunIfNeeded(services, installation);
     EXPECT_EQ(read(entryPath()).find("/old/bar"), std::string::npos);
+}
+
+TEST_F(BarFirstRun, AddsNoSecondEntryWhereTheSuitesOwnIsInstalled)
+{
+    bar::Installation installed = installation;
+    installed.menuEntryInstalled = true;
+    bar::FirstRunIfNeeded(services, installed);
+    EXPECT_EQ(read(paths.data("zdr.ini")), "160 12 6 2026");
+    EXPECT_EQ(ui.captions(), std::vector<std::string>{"ZENDARY"});
+    EXPECT_EQ(read(entryPath()), "<missing>");
+    EXPECT_EQ(read(paths.data("bar.png")), "<missing>");
 }

@@ -23,7 +23,6 @@ ZendaryWindow::ZendaryWindow(shell::Services& services) :
     core_.rememberDates();
 
     setWindowTitle("Zendary 2000");
-    setWindowIcon(shell::programIcon(QChar(0x2605), QColor(60, 40, 140)));
     buildLayout();
     // The order in which a button reads the controls.
     PersonalData& d = core_.data;
