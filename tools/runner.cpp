@@ -37,6 +37,8 @@ using shell::Icon;
 
 namespace {
 
+constexpr QSize kLargestWindow(960 - 2 * 2, 540 - 32 - 30 - 2);
+
 const char* iconName(Icon icon)
 {
     switch (icon) {
@@ -217,6 +219,12 @@ int Runner::runDialog(QDialog& dialog)
     dialog.show();
     dialog.activateWindow();
     QApplication::processEvents();
+    // Every window must fit a 1920x1080 screen at 200 % scaling: 960x540 logical pixels,
+    // less a 32-pixel panel, a 30-pixel title bar and 2-pixel borders.
+    if (dialog.width() > kLargestWindow.width() || dialog.height() > kLargestWindow.height())
+        fail(title + " is " + std::to_string(dialog.width()) + "x" + std::to_string(dialog.height()) +
+             ", larger than the " + std::to_string(kLargestWindow.width()) + "x" +
+             std::to_string(kLargestWindow.height()) + " a small screen at double scale leaves");
     while (dialog.isVisible()) {
         if (!step())
             finish(0);

@@ -94,6 +94,8 @@ QGroupBox* PulsaraWindow::personalGroup()
 {
     auto* group = new QGroupBox(" Personal Information ", this);
     auto* column = new QVBoxLayout(group);
+    column->setSpacing(3);
+    column->setContentsMargins(8, 4, 8, 4);
 
     QLineEdit* name = makeEdit(group, kNameId, "enter full name here");
     column->addWidget(makeLabel(group, "Enter Full Name ", name));
@@ -106,6 +108,8 @@ QGroupBox* PulsaraWindow::personalGroup()
 
     auto* meters = new QGroupBox("Select Meters", group);
     auto* grid = new QGridLayout(meters);
+    grid->setVerticalSpacing(2);
+    grid->setContentsMargins(8, 2, 8, 2);
     QLayout* selected = dateRow(meters, {kSelectedMonthId, kSelectedDayId, kSelectedYearId},
                                 {"select month", "select date", "select year"}, nullptr);
     grid->addWidget(new QLabel("Select Date", meters), 0, 0);
@@ -132,6 +136,8 @@ QGroupBox* PulsaraWindow::scalesGroup()
 {
     auto* group = new QGroupBox(" Biorhythm Scales ", this);
     auto* column = new QVBoxLayout(group);
+    column->setSpacing(1);
+    column->setContentsMargins(8, 4, 8, 4);
     const auto meter = [&](ControlId id, const char* caption, const char* tip) {
         column->addWidget(new QLabel(caption, group), 0, Qt::AlignHCenter);
         auto* bar = new QProgressBar(group);
@@ -139,9 +145,10 @@ QGroupBox* PulsaraWindow::scalesGroup()
         bar->setToolTip(tip);
         bar->setRange(0, 100);
         bar->setTextVisible(false);
+        bar->setFixedHeight(16);
         column->addWidget(bar);
         column->addWidget(new ScaleLine(group));
-        column->addSpacing(6);
+        column->addSpacing(3);
         return bar;
     };
     physical_ =
@@ -179,13 +186,14 @@ QHBoxLayout* PulsaraWindow::buttonRow()
 void PulsaraWindow::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->setSpacing(6);
+    // Tight enough to fit a small screen at double scale.
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
     layout->addWidget(personalGroup());
     layout->addWidget(scalesGroup());
     layout->addLayout(buttonRow());
     layout->addStretch(1);
-    resize(520, 540);
+    resize(520, 410);
 }
 
 }  // namespace pulsara

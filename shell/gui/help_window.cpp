@@ -46,7 +46,7 @@ void showHelpWindow(const QString& file)
     auto* window = new QDialog(QApplication::activeModalWidget(), Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QFileInfo(file).fileName() + " - Help");
-    window->resize(560, 480);
+    window->resize(560, 460);
     auto* browser = new HelpBrowser(window);
     browser->setOpenExternalLinks(true);
     load(*browser, file);

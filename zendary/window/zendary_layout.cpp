@@ -272,7 +272,9 @@ QGroupBox* ZendaryWindow::messageGroup()
     message->setToolTip("enter any message here");
     message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     message->setTabChangesFocus(true);
+    // As high as its three buttons: the window must fit a small screen at double scale.
     message->setMinimumHeight(40);
+    message->setMaximumHeight(3 * (fontMetrics().height() + 4) + 6);
     message_ = message;
     layout->addWidget(message, 1);
     auto* buttons = new QVBoxLayout;
@@ -290,7 +292,7 @@ QGroupBox* ZendaryWindow::messageGroup()
 void ZendaryWindow::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(5, 3, 5, 3);
+    layout->setContentsMargins(4, 1, 4, 1);
     layout->setSpacing(1);
     layout->addWidget(datesGroup());
     layout->addLayout(readingRow({
