@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_path.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -27,7 +29,7 @@ struct Fixture : FakeServices {
 
 std::string writeTemp(const std::string& content)
 {
-    const std::string path = std::filesystem::temp_directory_path() / "duovell_test_duo.ini";
+    const std::string path = test_support::tempPath("duovell_test_duo.ini");
     std::ofstream(path, std::ios::binary) << content;
     return path;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -32,7 +34,7 @@ TEST(SafeFileName, RefusesNamesThatLeaveTheirFolder)
 
 TEST(AtomicWrite, ReplacesWholeAndFailsWithoutTouchingTheOld)
 {
-    const fs::path dir = fs::temp_directory_path() / "mystorin_atomic";
+    const fs::path dir = test_support::tempPath("mystorin_atomic");
     fs::remove_all(dir);
     fs::create_directories(dir);
     const fs::path file = dir / "a.ini";
@@ -48,7 +50,7 @@ TEST(AtomicWrite, ReplacesWholeAndFailsWithoutTouchingTheOld)
 
 TEST(SettingsLines, SurviveJunk)
 {
-    const fs::path file = fs::temp_directory_path() / "mystorin_settings.ini";
+    const fs::path file = test_support::tempPath("mystorin_settings.ini");
     std::string content = "12\r\n  -7 apples\n";
     content += std::string(150, 'z') + "\n";
     content += std::string("bin\0ary\n", 8);

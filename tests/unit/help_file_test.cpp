@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_path.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -11,7 +13,7 @@ namespace {
 
 fs::path helpFolder()
 {
-    const fs::path dir = fs::temp_directory_path() / "mystorin_help_file";
+    const fs::path dir = test_support::tempPath("mystorin_help_file");
     fs::remove_all(dir);
     fs::create_directories(dir / "help");
     return dir;

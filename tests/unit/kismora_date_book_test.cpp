@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_path.h"
+
 #include "tests/support/fake_services.h"
 #include "kismora/analysis.h"
 #include "kismora/date_book.h"
@@ -94,7 +96,7 @@ TEST(KismoraAnalysis, ReportSeparatorsDependOnTheValues)
 
 TEST(KismoraDateBook, IndexIsReadTolerantlyAndWrittenOneNameALine)
 {
-    const fs::path root = fs::temp_directory_path() / "kismora_date_book_test";
+    const fs::path root = test_support::tempPath("kismora_date_book_test");
     fs::remove_all(root);
     fs::create_directories(root);
     std::ofstream(root / "index.ini", std::ios::binary) << "Zoe\r\n\nAnn Lee\n" + std::string(300, 'x');
@@ -108,7 +110,7 @@ TEST(KismoraDateBook, IndexIsReadTolerantlyAndWrittenOneNameALine)
 
 TEST(KismoraDateBook, DeletingAHandWrittenNameNeverRemovesAFileOutsideTheFolder)
 {
-    const fs::path root = fs::temp_directory_path() / "kismora_delete_test";
+    const fs::path root = test_support::tempPath("kismora_delete_test");
     fs::remove_all(root);
     fs::create_directories(root / "data/Kismora");
     std::ofstream(root / "data/outside.txt") << "keep";
@@ -132,7 +134,7 @@ TEST(KismoraDateBook, DeletingAHandWrittenNameNeverRemovesAFileOutsideTheFolder)
 
 TEST(KismoraDateBook, WritesThatFailSayWhatHappened)
 {
-    const fs::path root = fs::temp_directory_path() / "kismora_write_failures";
+    const fs::path root = test_support::tempPath("kismora_write_failures");
     fs::remove_all(root);
     // Folders standing where the files belong make every write fail.
     fs::create_directories(root / "data/Kismora/report.txt");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_path.h"
+
 #include "tests/support/fake_services.h"
 #include "pulsara/pulsara.h"
 #include "pulsara/saved_inputs.h"
@@ -199,7 +201,7 @@ TEST(PulsaraSavedInputs, MissingOrJunkLinesKeepTheStartValues)
 TEST(PulsaraSavedInputs, ALongNameReadsBackWhole)
 {
     namespace fs = std::filesystem;
-    const fs::path root = fs::temp_directory_path() / "pulsara_saved_inputs_test";
+    const fs::path root = test_support::tempPath("pulsara_saved_inputs_test");
     fs::remove_all(root);
     FakePaths paths(root.string());
     PulsaraData d;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_path.h"
+
 #include "tests/support/fake_services.h"
 #include "quorvex/quorvex.h"
 
@@ -20,8 +22,8 @@ class QuorvexButtons : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path() /
-               ("quorvex_buttons_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        root = test_support::tempPath("quorvex_buttons_" +
+                                      std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(root);
         fs::create_directories(root);
         fake.paths.root = root.string();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_path.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,7 +12,7 @@ namespace {
 
 std::string writeTemp(const std::string& name, const std::string& content)
 {
-    const auto path = std::filesystem::temp_directory_path() / ("mystorin_tip_" + name);
+    const auto path = test_support::tempPath("mystorin_tip_" + name);
     std::ofstream(path, std::ios::binary) << content;
     return path.string();
 }
