@@ -122,6 +122,16 @@ private slots:
         QVERIFY(window.isVisible());
     }
 
+    void enterOnAFocusedButtonPressesThatButton()
+    {
+        duovell::DuovellWindow window(fake.services);
+        QVERIFY(shell::missingControls(window, window.fields()).empty());
+        // Help, not the default Reading: the help file is missing, so its question comes.
+        checkEnterPressesFocusedButton(window, window.findChild<QPushButton*>("1003"), fake.ui,
+                                       std::string("Can't find help file (duovell.hlp). Do you want to locate it "
+                                                   "yourself?"));
+    }
+
     void maximisingMovesTheWindowInstead()
     {
         duovell::DuovellWindow window(fake.services);
