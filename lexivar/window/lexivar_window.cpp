@@ -1,11 +1,8 @@
 #include "lexivar/window/lexivar_window.h"
 
-#include <new>
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QProgressBar>
+
+#include "shell/gui/clipboard.h"
 
 #include "lexivar/saved_inputs.h"
 #include "shell/gui/limited_text_edit.h"
@@ -62,22 +59,16 @@ void LexivarWindow::copyMessage()
 {
     readFields();
     // What the box shows, even when a refused number kept the record from being read.
-    QGuiApplication::clipboard()->setText(QString::fromStdString(shell::controlText(*message_)));
+    shell::setClipboardText(shell::controlText(*message_));
 }
 
 void LexivarWindow::pasteMessage()
 {
     readFields();
-    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-    if (!clip || !clip->hasText())
-        return;
-    try {
-        core_.data.message = clip->text().toStdString();
-    } catch (const std::bad_alloc&) {
-        core_.ui.stop("LEXIVAR", "Out of memory!");
-        return;
+    if (auto text = shell::clipboardText(core_.ui, "LEXIVAR")) {
+        core_.data.message = std::move(*text);
+        writeFields();
     }
-    writeFields();
 }
 
 void LexivarWindow::decode()

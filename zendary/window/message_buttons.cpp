@@ -1,10 +1,5 @@
 // CPY and PST beside the message box: the clipboard needs the window's toolkit.
-#include <new>
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-
+#include "shell/gui/clipboard.h"
 #include "zendary/window/zendary_window.h"
 
 namespace zendary {
@@ -13,22 +8,16 @@ void ZendaryWindow::copyMessage()
 {
     readFields();
     // What the box shows, even when a refused number kept the record from being read.
-    QGuiApplication::clipboard()->setText(QString::fromStdString(shell::controlText(*message_)));
+    shell::setClipboardText(shell::controlText(*message_));
 }
 
 void ZendaryWindow::pasteMessage()
 {
     readFields();
-    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-    if (!clip || !clip->hasText())
-        return;
-    try {
-        core_.data.message = clip->text().toStdString();
-    } catch (const std::bad_alloc&) {
-        core_.ui.stop("LEXIVAR", "Out of memory!");
-        return;
+    if (auto text = shell::clipboardText(core_.ui, "LEXIVAR")) {
+        core_.data.message = std::move(*text);
+        writeFields();
     }
-    writeFields();
 }
 
 }  // namespace zendary
