@@ -68,7 +68,7 @@ void LoadSavedInputs(const std::string& path, pairing::PairRecord& r)
     for (Individual* p : {&r.one, &r.two}) {
         takeNumber(lines, i++, p->birthday.month, 1, 12);
         takeNumber(lines, i++, p->birthday.day, 1, 31);
-        takeNumber(lines, i++, p->birthday.year, 1800, 2099);
+        takeNumber(lines, i++, p->birthday.year, kFirstYear, kLastYear);
     }
     takeText(lines, i++, r.one.firstName);
     takeText(lines, i++, r.one.lastName);

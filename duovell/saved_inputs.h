@@ -7,6 +7,10 @@
 
 namespace duovell {
 
+// The years the window accepts and a saved birthday may hold.
+inline constexpr int kFirstYear = 1800;
+inline constexpr int kLastYear = 2099;
+
 extern const char* const kSavedInputsFile;  // "duo.ini", in the data folder
 
 // The file's twenty lines.
