@@ -34,14 +34,6 @@ BalloraWindow::BalloraWindow(shell::Services& services) :
     writeFields();
 }
 
-void BalloraWindow::run(bool (Ballora::*reading)())
-{
-    // A refused number has been prompted for; the button goes on with the record as it is.
-    readFields();
-    if ((core_.*reading)())
-        writeFields();
-}
-
 void BalloraWindow::helpRequested()
 {
     core_.Help();

@@ -42,7 +42,6 @@ private:
     QGroupBox* resultsGroup();
 
     // Each button reads the controls, runs its reading, and shows the record again.
-    void run(bool (Ballora::*reading)());
     void calculate() { run(&Ballora::Calculate); }
     void report() { run(&Ballora::Report); }
 };

@@ -62,19 +62,9 @@ void DuovellWindow::writeExtras()
         f.box->setChecked(*f.flag);
 }
 
-void DuovellWindow::run(bool (Duovell::*reading)())
-{
-    // A bad number has been prompted for; the button goes on with the record as it is.
-    readFields();
-    if ((core_.*reading)())
-        writeFields();
-}
-
 void DuovellWindow::pairReading(PairKind kind)
 {
-    readFields();
-    if (core_.PairReadingButton(kind))
-        writeFields();
+    run([kind](Duovell& duovell) { return duovell.PairReadingButton(kind); });
 }
 
 void DuovellWindow::accept()

@@ -80,7 +80,6 @@ private:
     void addFlag(QCheckBox* box, bool& flag);
 
     // Each button reads the controls, runs its reading, and shows the record again.
-    void run(bool (Duovell::*reading)());
     void reading() { run(&Duovell::Reading); }
     void report() { run(&Duovell::Report); }
     void pairReading(pairing::PairKind kind);

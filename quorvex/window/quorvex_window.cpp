@@ -40,14 +40,6 @@ QuorvexWindow::QuorvexWindow(shell::Services& services) :
     showNames();
 }
 
-void QuorvexWindow::run(bool (Quorvex::*button)())
-{
-    // A bad number has been prompted for; the button goes on with the record as it is.
-    readFields();
-    if ((core_.*button)())
-        writeFields();
-}
-
 void QuorvexWindow::runOnList(bool (Quorvex::*button)())
 {
     // The list is shown afresh only when the button changed it: a refusal or a No keeps

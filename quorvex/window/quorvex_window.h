@@ -57,7 +57,6 @@ private:
 
     // Add, Save and Delete read the fields, run on the item and show it again when it
     // changed; Add and Delete may change the list too.
-    void run(bool (Quorvex::*button)());
     void runOnList(bool (Quorvex::*button)());
     void odds();
     void clear();

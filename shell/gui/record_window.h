@@ -7,6 +7,7 @@
 // reads the controls (readFields), runs the reading on core_, and writes the record back
 // (writeFields) when the reading says so.
 #pragma once
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +27,18 @@ public:
     // is out of range is prompted for; that field and every later one keep their values
     // and false is returned (most buttons go on with the record as it is).
     bool readFields() { return readControls(*this, fields_, services().ui, promptCaption_); }
+
+    // A button's whole road: read the controls (a refused number has been prompted for and
+    // the reading goes on with the record as it is), run the reading on the core, and show
+    // the record again when the reading says so. `reading` is a member of the core
+    // (`&Duovell::Reading`) or a function taking the core (`StarsReading`).
+    template <class Reading>
+    void run(Reading reading)
+    {
+        readFields();
+        if (std::invoke(reading, core_))
+            writeFields();
+    }
 
     // Shows the record in the controls, the table's fields and the window's own extras.
     void writeFields()

@@ -66,14 +66,6 @@ ZendaryWindow::ZendaryWindow(shell::Services& services) :
     writeFields();
 }
 
-void ZendaryWindow::run(Reading reading)
-{
-    // A bad number has been prompted for; the reading goes on with the record as it is.
-    readFields();
-    if (reading(core_))
-        writeFields();
-}
-
 void ZendaryWindow::chooseEra(Era era)
 {
     readFields();

@@ -164,7 +164,6 @@ private:
     void loadBirthdays();
 
     // The button handlers: each reads the controls first.
-    void run(Reading reading);
     void chooseEra(Era era);
     void openDeathReading();
     void copyMessage();
