@@ -128,7 +128,7 @@ bool Ballora::Report()
     compute();
     const std::string folder = reportsFolder(), path = reportPath();
     shell::makeFolder(folder);
-    if (!shell::writeFileAtomically(path, ReportText(data))) {
+    if (!shell::writeReport(services.reports, path, ReportText(data))) {
         ui.stop(kCaption, "Report creation failed! Please make sure that the following directory exists:\n\n" + folder +
                               "\n\nIf directory does not exist, please create it first and then try to create "
                               "report again.\nIf directory exists, please make sure you have free space on your "

@@ -200,7 +200,7 @@ void Analysis::Report()
         return;
     const std::string path = ReportPath(services.paths);
     shell::makeFolder(KismoraFolder(services.paths));
-    if (!shell::writeFileAtomically(path, ReportText(you, date, ideal))) {
+    if (!shell::writeReport(services.reports, path, ReportText(you, date, ideal))) {
         services.ui.stop(kReportCaption, "Report creation failed! Please free some space on your hard drive first!");
         return;
     }

@@ -63,7 +63,7 @@ void StorePairReport(shell::Services& services, const std::string& baseName, con
         ui.message(kCaption, "Exactly the same text report already exists. Do you want to overwrite it?",
                    shell::Icon::Exclamation, shell::Buttons::YesNo) != shell::Answer::Yes)
         return;
-    if (!shell::writeFileAtomically(textPath, text + "\n" + kCopyrightLine + "\n")) {
+    if (!shell::writeReport(services.reports, textPath, text + "\n" + kCopyrightLine + "\n")) {
         ui.stop(kCaption, creationFailed(folder));
         return;
     }
@@ -84,7 +84,7 @@ void StorePairReport(shell::Services& services, const std::string& baseName, con
         ui.stop(kCaption, "Report creation failed! Text report not found! Please create text report first.");
         return;
     }
-    if (!shell::writeFileAtomically(htmlPath, HtmlReport(*written))) {
+    if (!shell::writeReport(services.reports, htmlPath, HtmlReport(*written))) {
         ui.stop(kCaption, creationFailed(folder));
         return;
     }

@@ -263,7 +263,7 @@ void Quorvex::offerReport(const std::string& text)
     const std::string path = reports + item.security + ".txt";
     shell::makeFolder(reports);
     const std::string footer = std::string(kProgramTitle) + " - " + kCopyrightLine + "\n";
-    if (!shell::writeFileAtomically(path, text + "\n\n" + footer)) {
+    if (!shell::writeReport(services.reports, path, text + "\n\n" + footer)) {
         ui.stop(kCaption, "Report creation failed! Please make sure that the following directory exists:\n\n" +
                               reports +
                               "\n\nIf directory does not exist, please create it first and then try to create report "

@@ -19,6 +19,14 @@ bool writeFileAtomically(const std::string& path, const std::string& content)
     return writeFileAtomically(path, content, systemWriteSteps());
 }
 
+bool writeReport(Reports& reports, const std::string& path, const std::string& content)
+{
+    if (!writeFileAtomically(path, content))
+        return false;
+    reports.wrote(path);
+    return true;
+}
+
 void makeFolder(const std::string& path)
 {
     QDir().mkpath(QString::fromStdString(path));

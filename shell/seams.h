@@ -86,6 +86,16 @@ public:
     std::string docs(const std::string& rel) const { return docsDir() + "/" + rel; }
 };
 
+// The reports this run wrote, so that the last one can be shown again and printed.
+class Reports {
+public:
+    void wrote(const std::string& file) { last_ = file; }
+    const std::string& last() const { return last_; }
+
+private:
+    std::string last_;
+};
+
 // The seams handed to a program at start-up.
 struct Services {
     Ui& ui;
@@ -94,6 +104,7 @@ struct Services {
     Opener& opener;
     Pacer& pacer;
     Paths& paths;
+    Reports& reports;
 };
 
 }  // namespace shell

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <stdexcept>
 
 #include <QAbstractButton>
@@ -24,11 +25,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
 
 #include "shell/box_text.h"
+#include "shell/gui/printable_dialog.h"
 #include "tools/program_registry.h"
 
 using shell::Answer;
@@ -339,6 +342,15 @@ void Runner::execute(const Command& c)
     } else if (verb == "rightclick") {
         needs(1, 1);
         cmdRightClick();
+    } else if (verb == "menu") {
+        needs(2, 2);
+        cmdMenu(c);
+    } else if (verb == "pdf") {
+        needs(2, 2);
+        cmdPdf(c);
+    } else if (verb == "pdftext") {
+        needs(3, 3);
+        cmdPdfText(c);
     } else if (verb == "answer") {
         // answer WORD [fault KIND REL]: the fault is set up while the box is shown.
         if (n != 2 && !(n == 5 && c.words[2] == "fault"))
@@ -489,9 +501,71 @@ void Runner::cmdRightClick()
     QApplication::sendEvent(window, &event);
 }
 
+void Runner::cmdMenu(const Command& c)
+{
+    QWidget* window = topWindow();
+    const QString wanted = QString::fromStdString(c.words[1]);
+    // As a user would: the menu opens, the entry is chosen and the menu closes; the window
+    // then runs the entry.
+    auto found = std::make_shared<bool>(false);
+    QTimer::singleShot(0, window, [found, wanted] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == wanted && action->isEnabled()) {
+                *found = true;
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        menu->close();
+    });
+    const QPoint at(window->width() / 2, 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->mapToGlobal(at));
+    QApplication::sendEvent(window, &event);
+    if (!*found)
+        fail("no menu entry " + c.words[1]);
+}
+
+void Runner::cmdPdf(const Command& c)
+{
+    auto* printable = dynamic_cast<shell::PrintableDialog*>(topWindow());
+    if (!printable)
+        fail("the top window does not print");
+    if (!printable->saveAsPdf(QString::fromStdString(path(c.words[1]))))
+        fail("cannot write the PDF " + c.words[1]);
+    out_.event({{"event", "pdf"}, {"path", c.words[1]}});
+}
+
+// pdftext REL TEXT: the PDF's text, as pdftotext reads it, holds TEXT; runs of blanks and
+// line breaks count as one blank on both sides.
+void Runner::cmdPdfText(const Command& c)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {QString::fromStdString(path(c.words[1])), "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitStatus() != QProcess::NormalExit ||
+        pdftotext.exitCode() != 0)
+        fail("pdftotext could not read " + c.words[1] + " (is poppler-utils installed?)");
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    const QString wanted = QString::fromStdString(c.words[2]).simplified();
+    if (!text.contains(wanted))
+        fail("the PDF's text does not hold \"" + c.words[2] + "\"; it reads: " + text.left(2000).toStdString());
+    out_.event({{"event", "pdftext"}, {"path", c.words[1]}, {"holds", c.words[2]}});
+}
+
 void Runner::cmdShow(const Command& c)
 {
     std::string value;
+    // A picture that lists what it shows (the biorhythm chart, the stars calendar): a
+    // value for each of its entries.
+    if (auto* picture = topWindow()->findChild<QWidget*>(QString::fromStdString(c.words[1]));
+        picture && picture->property("listedValues").isValid()) {
+        for (const QString& entry : picture->property("listedValues").toStringList())
+            out_.event({{"event", "value"}, {"control", c.words[1]}, {"value", entry.toStdString()}});
+        return;
+    }
     if (c.words[1] == "clipboard") {
         value = QApplication::clipboard()->text().toStdString();
     } else {

@@ -101,6 +101,9 @@ private:
     void cmdPress(const Command& c);
     void cmdKey(const Command& c);
     void cmdRightClick();
+    void cmdMenu(const Command& c);
+    void cmdPdf(const Command& c);
+    void cmdPdfText(const Command& c);
     void cmdShow(const Command& c);
     void cmdFile(const Command& c);
     void cmdTouch(const Command& c);
@@ -135,5 +138,6 @@ private:
     ScriptedOpener opener_{out_};
     ScriptedPacer pacer_;
     ScriptedPaths paths_;
-    shell::Services services_{ui_, clock_, launcher_, opener_, pacer_, paths_};
+    shell::Reports reports_;
+    shell::Services services_{ui_, clock_, launcher_, opener_, pacer_, paths_, reports_};
 };

@@ -16,6 +16,7 @@ BalloraWindow::BalloraWindow(shell::Services& services) :
     setWindowTitle("Ballora 2000");
     setMaximiseGeometry({100, 100, 348, 330});
     buildLayout();
+    addPrintReportEntry();
     std::vector<Field> fields = {
         Field::number(kBirthMonthId, d.birthday.month, 1, 12),
         Field::number(kBirthDayId, d.birthday.day, 1, 31),

@@ -25,6 +25,7 @@ DuovellWindow::DuovellWindow(shell::Services& services) :
     setWindowTitle("Duovell 2000");
     setMaximiseGeometry({100, 100, 570, 418});
     buildLayout();
+    addPrintReportEntry();
     // The order in which a button reads the controls; the check boxes follow their
     // flags as they are clicked.
     setFields({

@@ -46,6 +46,7 @@ KismoraWindow::KismoraWindow(shell::Services& services) :
 {
     setWindowTitle(kProgramTitle);
     setMaximiseGeometry({200, 200, 501, 166});
+    addPrintReportEntry();
     MakeKismoraFolders(services.paths);
     buildLayout();
 }

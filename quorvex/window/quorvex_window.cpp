@@ -17,6 +17,7 @@ QuorvexWindow::QuorvexWindow(shell::Services& services) :
     setWindowTitle(kProgramTitle);
     setMaximiseGeometry({100, 100, 519, 386});
     buildLayout();
+    addPrintReportEntry();
     // The order in which a button reads the fields.
     setFields({
         Field::text(kSecurityId, i.security, kNameLength),

@@ -1,13 +1,10 @@
 #include "shell/gui/document_viewer.h"
 
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -49,39 +46,79 @@ bool desktopCanOpen(const QString& file)
     return !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
-void showInOwnViewer(const QString& file)
+DocumentViewer::DocumentViewer(Ui& ui, const QString& file, QWidget* parent) : PrintableDialog(ui, parent), file_(file)
 {
     const QFileInfo info(file);
+    setObjectName("documentViewer");
+    setWindowTitle(info.fileName() + " - Mystorin");
+    text_ = new SealedBrowser(this);
+    text_->setObjectName("documentText");
+    text_->setOpenLinks(false);
     QFile in(file);
-    if (!isShownAsText(file) || !info.isFile() || !in.open(QIODevice::ReadOnly)) {
-        QMessageBox box(QMessageBox::Information, "MYSTORIN",
-                        "No program on this desktop can show this document. You can open it by hand:\n\n"
-                        "File: " +
-                            info.fileName() + "\nFolder: " + info.absolutePath(),
-                        QMessageBox::Ok);
-        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-        box.exec();
+    loaded_ = isShownAsText(file) && info.isFile() && in.open(QIODevice::ReadOnly);
+    if (loaded_) {
+        const QString content = QString::fromUtf8(in.read(kMostBytesShown));
+        if (info.suffix().toLower() == "txt")
+            text_->setPlainText(content);
+        else
+            text_->setHtml(content);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    addPrintButtons(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addWidget(buttons);
+    resize(620, 440);
+}
+
+void DocumentViewer::printOn(QPagedPaintDevice& device)
+{
+    text_->document()->print(&device);
+}
+
+QString DocumentViewer::suggestedName() const
+{
+    return QFileInfo(file_).completeBaseName();
+}
+
+namespace {
+
+void tellCannotShow(Ui& ui, const QString& file)
+{
+    const QFileInfo info(file);
+    ui.info("MYSTORIN", ("No program on this desktop can show this document. You can open it by hand:\n\n"
+                         "File: " +
+                         info.fileName() + "\nFolder: " + info.absolutePath())
+                            .toStdString());
+}
+
+}  // namespace
+
+void showInOwnViewer(Ui& ui, const QString& file)
+{
+    DocumentViewer viewer(ui, file);
+    if (viewer.loaded())
+        ui.exec(viewer);
+    else
+        tellCannotShow(ui, file);
+}
+
+void showLastReport(Services& services, QWidget* parent)
+{
+    const QString report = QString::fromStdString(services.reports.last());
+    if (report.isEmpty()) {
+        services.ui.info("PRINT REPORT", "No report has been made yet. Make a report first; then it can be shown "
+                                         "and printed from here.");
         return;
     }
-    const QString content = QString::fromUtf8(in.read(kMostBytesShown));
-
-    QDialog viewer;
-    viewer.setObjectName("documentViewer");
-    viewer.setWindowTitle(info.fileName() + " - Mystorin");
-    auto* text = new SealedBrowser(&viewer);
-    text->setObjectName("documentText");
-    text->setOpenLinks(false);
-    if (info.suffix().toLower() == "txt")
-        text->setPlainText(content);
-    else
-        text->setHtml(content);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &viewer);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &viewer, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&viewer);
-    layout->addWidget(text);
-    layout->addWidget(buttons);
-    viewer.resize(620, 440);
-    viewer.exec();
+    DocumentViewer viewer(services.ui, report, parent);
+    if (!viewer.loaded()) {
+        services.ui.stop("PRINT REPORT", "The last report can no longer be read:\n\n" + report.toStdString() +
+                                             "\n\nPlease make the report again.");
+        return;
+    }
+    services.ui.exec(viewer);
 }
 
 }  // namespace shell

@@ -4,10 +4,37 @@
 #pragma once
 #include <QString>
 
+#include "shell/gui/printable_dialog.h"
+
+class QTextBrowser;
+
 namespace shell {
 
+// A text or HTML file shown as it is, with buttons to print it or save it as PDF (its
+// text stays text in the PDF).
+class DocumentViewer : public PrintableDialog {
+    Q_OBJECT
+public:
+    // Loads the file now; false from `loaded()` when it is not a text or HTML file or
+    // cannot be read.
+    DocumentViewer(Ui& ui, const QString& file, QWidget* parent = nullptr);
+    bool loaded() const { return loaded_; }
+
+protected:
+    void printOn(QPagedPaintDevice& device) override;
+    QString suggestedName() const override;
+
+private:
+    QString file_;
+    QTextBrowser* text_ = nullptr;
+    bool loaded_ = false;
+};
+
+// "&Print Report...": this run's last report in the viewer, or a box saying there is none.
+void showLastReport(Services& services, QWidget* parent);
+
 // Runs the viewer modally (the program's windows are modal too).
-void showInOwnViewer(const QString& file);
+void showInOwnViewer(Ui& ui, const QString& file);
 
 // Whether the desktop can open the file: xdg-open exists and, where xdg-mime can tell,
 // some program is associated with the file's type.

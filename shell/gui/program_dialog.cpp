@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "shell/gui/data_exchange.h"
+#include "shell/gui/document_viewer.h"
 
 namespace shell {
 
@@ -44,13 +45,31 @@ void ProgramDialog::changeEvent(QEvent* event)
     }
 }
 
+void ProgramDialog::addMenuEntry(const QString& text, std::function<void()> action)
+{
+    menuEntries_.push_back({text, std::move(action)});
+}
+
+void ProgramDialog::addPrintReportEntry()
+{
+    addMenuEntry("&Print Report...", [this] { showLastReport(services_, this); });
+}
+
 void ProgramDialog::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (about_.menuEntry.isEmpty())
+    if (about_.menuEntry.isEmpty() && menuEntries_.empty())
         return QDialog::contextMenuEvent(event);
     QMenu menu(this);
-    menu.addAction(about_.menuEntry, this, &ProgramDialog::showAbout);
-    menu.exec(event->globalPos());
+    std::vector<std::pair<QAction*, std::function<void()>>> choices;
+    if (!about_.menuEntry.isEmpty())
+        choices.emplace_back(menu.addAction(about_.menuEntry), [this] { showAbout(); });
+    for (const MenuEntry& entry : menuEntries_)
+        choices.emplace_back(menu.addAction(entry.text), entry.action);
+    // The chosen entry runs once the menu has closed, not inside its event loop.
+    QAction* chosen = menu.exec(event->globalPos());
+    for (const auto& [action, run] : choices)
+        if (action == chosen)
+            return run();
 }
 
 void ProgramDialog::keyPressEvent(QKeyEvent* event)

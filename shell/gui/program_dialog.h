@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QRect>
 #include <QStringList>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,6 +38,11 @@ public:
     // Where a maximised window goes instead of filling the screen; each program has its own.
     void setMaximiseGeometry(const QRect& geometry) { maximiseGeometry_ = geometry; }
 
+    // Adds an entry below About to the window's context menu.
+    void addMenuEntry(const QString& text, std::function<void()> action);
+    // "&Print Report...": shows this run's last report in the viewer that prints it.
+    void addPrintReportEntry();
+
 protected:
     // F1 and the help key land here; the default does nothing.
     virtual void helpRequested() {}
@@ -48,6 +54,11 @@ protected:
 private:
     Services& services_;
     AboutSpec about_;
+    struct MenuEntry {
+        QString text;
+        std::function<void()> action;
+    };
+    std::vector<MenuEntry> menuEntries_;
     QRect maximiseGeometry_{100, 100, 523, 501};
 };
 

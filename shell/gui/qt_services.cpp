@@ -146,7 +146,7 @@ void DesktopOpener::open(const std::string& file)
     }
     // Where the desktop has no viewer for it, the document opens in the suite's own.
     if (!desktopCanOpen(target) || !QDesktopServices::openUrl(QUrl::fromLocalFile(target)))
-        showInOwnViewer(target);
+        showInOwnViewer(ui_, target);
 }
 
 void DesktopOpener::help(const std::string& file)

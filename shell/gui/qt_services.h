@@ -24,8 +24,12 @@ public:
 
 class DesktopOpener : public Opener {
 public:
+    explicit DesktopOpener(Ui& ui) : ui_(ui) {}
     void open(const std::string& file) override;
     void help(const std::string& file) override;
+
+private:
+    Ui& ui_;  // for the suite's own viewer
 };
 
 class SleepPacer : public Pacer {
@@ -55,10 +59,11 @@ private:
     QtUi ui_;
     SystemClock clock_;
     ExecLauncher launcher_;
-    DesktopOpener opener_;
+    DesktopOpener opener_{ui_};
     SleepPacer pacer_;
     StandardPaths paths_;
-    Services services_{ui_, clock_, launcher_, opener_, pacer_, paths_};
+    Reports reports_;
+    Services services_{ui_, clock_, launcher_, opener_, pacer_, paths_, reports_};
 };
 
 }  // namespace shell

@@ -80,5 +80,6 @@ struct FakeServices {
     FakeOpener opener;
     FakePacer pacer;
     FakePaths paths;
-    shell::Services services{ui, clock, launcher, opener, pacer, paths};
+    shell::Reports reports;
+    shell::Services services{ui, clock, launcher, opener, pacer, paths, reports};
 };

@@ -58,7 +58,8 @@ private slots:
             QCOMPARE(viewer.objectName(), QString("documentViewer"));
             shown = viewer.findChild<QTextBrowser*>("documentText")->toPlainText();
         });
-        shell::DesktopOpener().open(report.toStdString());
+        shell::QtUi ui;
+        shell::DesktopOpener(ui).open(report.toStdString());
         qputenv("PATH", path);
         QCOMPARE(shown, QString("Daily report\n<b>not markup</b>\n"));
     }
@@ -74,7 +75,8 @@ private slots:
         qputenv("PATH", dir.path().toUtf8());
         QString text;
         onNextModal([&text](QWidget& box) { text = static_cast<QMessageBox&>(box).text(); });
-        shell::DesktopOpener().open(document.toStdString());
+        shell::QtUi ui;
+        shell::DesktopOpener(ui).open(document.toStdString());
         qputenv("PATH", path);
         QVERIFY2(text.contains("File: demo.rtf\nFolder: " + QDir(dir.path()).absolutePath()), qPrintable(text));
     }

@@ -64,7 +64,7 @@ bool DailyReport(Zendary& z)
     const std::string name = reportName(d.selected);
     const std::string textPath = folder + name + ".txt";
     shell::makeFolder(folder);
-    if (!shell::writeFileAtomically(textPath, text)) {
+    if (!shell::writeReport(z.services.reports, textPath, text)) {
         z.ui.stop(kCaption, folderFailure(folder));
         return false;
     }
@@ -82,7 +82,7 @@ bool DailyReport(Zendary& z)
         return false;
     }
     const std::string htmlPath = folder + name + ".html";
-    if (!shell::writeFileAtomically(htmlPath, reportHtml(*written))) {
+    if (!shell::writeReport(z.services.reports, htmlPath, reportHtml(*written))) {
         z.ui.stop(kCaption, folderFailure(folder));
         return false;
     }

@@ -24,6 +24,7 @@ ZendaryWindow::ZendaryWindow(shell::Services& services) :
 
     setWindowTitle("Zendary 2000");
     buildLayout();
+    addPrintReportEntry();
     // The order in which a button reads the controls.
     PersonalData& d = core_.data;
     setFields({

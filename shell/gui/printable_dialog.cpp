@@ -1,0 +1,101 @@
+#include "shell/gui/printable_dialog.h"
+
+#include <QBuffer>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "shell/files.h"
+
+namespace shell {
+
+void paintScaled(QPagedPaintDevice& device, const PaintedPage& page)
+{
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect area = painter.viewport();
+    const QSizeF fitted = QSizeF(page.size).scaled(QSizeF(area.size()), Qt::KeepAspectRatio);
+    painter.translate(area.x() + (area.width() - fitted.width()) / 2, area.y());
+    painter.scale(fitted.width() / page.size.width(), fitted.height() / page.size.height());
+    page.paint(painter);
+}
+
+PrintableDialog::PrintableDialog(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {}
+
+QByteArray PrintableDialog::pdf()
+{
+    // The PDF is made in memory, so that it can replace a file whole as every write does.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(windowTitle());
+        writer.setCreator("Mystorin");
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        printOn(writer);
+    }
+    return buffer.data();
+}
+
+bool PrintableDialog::saveAsPdf(const QString& file)
+{
+    return writeFileAtomically(file.toStdString(), pdf().toStdString());
+}
+
+void PrintableDialog::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle("Print " + windowTitle());
+    if (ui_.exec(dialog) == QDialog::Accepted)
+        printOn(printer);
+}
+
+void PrintableDialog::addPrintButtons(QDialogButtonBox* buttons)
+{
+    QPushButton* print = buttons->addButton("&Print...", QDialogButtonBox::ActionRole);
+    print->setToolTip("print on paper or to a file");
+    connect(print, &QPushButton::clicked, this, &PrintableDialog::print);
+    QPushButton* pdf = buttons->addButton("Save as &PDF...", QDialogButtonBox::ActionRole);
+    pdf->setToolTip("save as a PDF document");
+    connect(pdf, &QPushButton::clicked, this, &PrintableDialog::askAndSavePdf);
+}
+
+QString PrintableDialog::askSaveFile(const QString& caption, const QString& suffix, const QString& filter)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(this, caption, QDir(folder).filePath(suggestedName() + "." + suffix), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (ui_.exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+bool PrintableDialog::saveBytes(const QString& file, const QByteArray& bytes)
+{
+    if (writeFileAtomically(file.toStdString(), bytes.toStdString()))
+        return true;
+    ui_.stop(windowTitle().toStdString(),
+             "The file could not be saved:\n\n" + file.toStdString() +
+                 "\n\nPlease make sure that the folder exists, that you may write there and that the disk has "
+                 "free space.");
+    return false;
+}
+
+void PrintableDialog::askAndSavePdf()
+{
+    const QString file = askSaveFile("Save as PDF", "pdf", "PDF documents (*.pdf)");
+    if (!file.isEmpty())
+        saveBytes(file, pdf());
+}
+
+}  // namespace shell
