@@ -42,6 +42,8 @@ public:
     // NA and TM on the fields already read: the checks, the confirmation, then the meters.
     // True when the meters were set.
     bool Measure(Method method);
+    // The biorhythm chart's checks: those of TM, its confirmation included.
+    bool ChartReady() { return checksPass(Method::Traditional); }
     void Explain();  // BE
     void Help();     // HP
 

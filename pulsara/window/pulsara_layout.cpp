@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "pulsara/window/chart_painting.h"
 #include "pulsara/window/pulsara_window.h"
 
 namespace pulsara {
@@ -52,7 +53,7 @@ QLabel* wavePicture(QWidget* parent, bool threeWaves)
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor colours[] = {QColor(200, 40, 40), QColor(40, 140, 60), QColor(40, 70, 200)};
+    const Cycle cycles[] = {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual};
     const int waves = threeWaves ? 3 : 1;
     for (int w = 0; w < waves; ++w) {
         QPainterPath path;
@@ -61,7 +62,7 @@ QLabel* wavePicture(QWidget* parent, bool threeWaves)
             const double y = 16 - 11 * std::sin(x / length * 2 * 3.14159265);
             x == 0 ? path.moveTo(x, y) : path.lineTo(x, y);
         }
-        painter.setPen(QPen(threeWaves ? colours[w] : QColor(170, 30, 60), 2));
+        painter.setPen(QPen(threeWaves ? cycleColour(cycles[w]) : QColor(170, 30, 60), 2));
         painter.drawPath(path);
     }
     painter.end();
@@ -138,7 +139,8 @@ QGroupBox* PulsaraWindow::scalesGroup()
     auto* column = new QVBoxLayout(group);
     column->setSpacing(1);
     column->setContentsMargins(8, 4, 8, 4);
-    const auto meter = [&](ControlId id, const char* caption, const char* tip) {
+    // Each meter in the colour of its curve on the biorhythm chart.
+    const auto meter = [&](ControlId id, const char* caption, const char* tip, QColor colour) {
         column->addWidget(new QLabel(caption, group), 0, Qt::AlignHCenter);
         auto* bar = new QProgressBar(group);
         bar->setObjectName(QString::number(id));
@@ -146,6 +148,9 @@ QGroupBox* PulsaraWindow::scalesGroup()
         bar->setRange(0, 100);
         bar->setTextVisible(false);
         bar->setFixedHeight(16);
+        QPalette palette = bar->palette();
+        palette.setColor(QPalette::Highlight, colour);
+        bar->setPalette(palette);
         column->addWidget(bar);
         column->addWidget(new ScaleLine(group));
         column->addSpacing(3);
@@ -153,13 +158,13 @@ QGroupBox* PulsaraWindow::scalesGroup()
     };
     physical_ =
         meter(kPhysicalId, "--------- Passive ---------------- Physical ---------------- Acitve ----------------",
-              "physical biorhythm scale");
+              "physical biorhythm scale", cycleColour(Cycle::Physical));
     emotional_ =
         meter(kEmotionalId, "--------- Passive --------------- Emotional --------------- Acitve ----------------",
-              "emotional biorhythm scale");
+              "emotional biorhythm scale", cycleColour(Cycle::Emotional));
     intellectual_ =
         meter(kIntellectualId, "--------- Passive -------------- Intellectual -------------- Acitve ----------------",
-              "intellectual biorhythm scale");
+              "intellectual biorhythm scale", cycleColour(Cycle::Intellectual));
     return group;
 }
 

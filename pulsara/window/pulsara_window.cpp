@@ -3,6 +3,7 @@
 #include <QProgressBar>
 
 #include "pulsara/saved_inputs.h"
+#include "pulsara/window/chart_dialog.h"
 
 namespace pulsara {
 
@@ -32,6 +33,7 @@ PulsaraWindow::PulsaraWindow(shell::Services& services) :
         Field::text(kColourId, d.colour, 20),
     });
     writeFields();
+    addMenuEntry("Biorhythm &Chart...", [this] { showChart(); });
 }
 
 void PulsaraWindow::writeExtras()
@@ -49,6 +51,16 @@ void PulsaraWindow::measure(Method method)
     readFields();
     if (core_.Measure(method))
         writeExtras();
+}
+
+void PulsaraWindow::showChart()
+{
+    readFields();
+    if (!core_.ChartReady())
+        return;
+    const PulsaraData& d = core_.data;
+    ChartDialog chart(services().ui, d.name, d.birth, d.selected, this);
+    services().ui.exec(chart);
 }
 
 void PulsaraWindow::helpRequested()

@@ -49,6 +49,7 @@ private:
     QGroupBox* scalesGroup();
     QHBoxLayout* buttonRow();
     void measure(Method method);
+    void showChart();
 
     QProgressBar* physical_ = nullptr;
     QProgressBar* emotional_ = nullptr;

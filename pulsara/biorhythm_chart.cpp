@@ -1,0 +1,69 @@
+#include "pulsara/biorhythm_chart.h"
+
+#include <QDate>
+#include <tuple>
+
+namespace pulsara {
+
+namespace {
+
+bool before(const Date& a, const Date& b)
+{
+    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+}
+
+Date fromQDate(const QDate& date)
+{
+    return {date.month(), date.day(), date.year()};
+}
+
+bool crossesFifty(int yesterday, int today)
+{
+    return today == 50 || (yesterday < 50) != (today < 50);
+}
+
+constexpr Cycle kCycles[] = {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual};
+
+}  // namespace
+
+int MeterOf(const Meters& meters, Cycle cycle)
+{
+    switch (cycle) {
+    case Cycle::Physical: return meters.physical;
+    case Cycle::Emotional: return meters.emotional;
+    case Cycle::Intellectual: break;
+    }
+    return meters.intellectual;
+}
+
+std::vector<ChartDay> ChartDays(const Date& birth, const Date& selected)
+{
+    std::vector<ChartDay> days;
+    const QDate centre(selected.year, selected.month, selected.day);
+    if (!centre.isValid())
+        return days;
+    for (int offset = -kChartReach; offset <= kChartReach; ++offset) {
+        const Date date = fromQDate(centre.addDays(offset));
+        if (before(date, birth))
+            continue;
+        ChartDay day{date, TraditionalMeters(birth, date)};
+        day.selected = offset == 0;
+        // The first day shown has no day before it on the chart; its own yesterday decides.
+        const Date yesterday = fromQDate(centre.addDays(offset - 1));
+        const Meters previous = before(yesterday, birth) ? day.meters : TraditionalMeters(birth, yesterday);
+        for (int c = 0; c < 3; ++c)
+            day.critical[c] = crossesFifty(MeterOf(previous, kCycles[c]), MeterOf(day.meters, kCycles[c]));
+        days.push_back(day);
+    }
+    return days;
+}
+
+std::string ChartLine(const ChartDay& day)
+{
+    const Date& d = day.date;
+    return std::to_string(d.month) + "-" + std::to_string(d.day) + "-" + std::to_string(d.year) + " " +
+           std::to_string(day.meters.physical) + " " + std::to_string(day.meters.emotional) + " " +
+           std::to_string(day.meters.intellectual);
+}
+
+}  // namespace pulsara

@@ -1,0 +1,33 @@
+// The three traditional meters over the days around the selected date, as the chart draws
+// them. Plain C++ on Qt Core: no windowing code.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "pulsara/biorhythm.h"
+
+namespace pulsara {
+
+// Days shown before and after the selected date.
+constexpr int kChartReach = 15;
+
+struct ChartDay {
+    Date date;
+    Meters meters;  // as the traditional method sets them for this day
+    // A critical day of a curve: its meter stands at 50, or it passed from one side of 50
+    // to the other since the day before.
+    bool critical[3] = {false, false, false};  // physical, emotional, intellectual
+    bool selected = false;
+};
+
+// The days from kChartReach before to kChartReach after the selected date, in date order;
+// days before the birthday are left out.
+std::vector<ChartDay> ChartDays(const Date& birth, const Date& selected);
+
+// A meter of a day by its cycle.
+int MeterOf(const Meters& meters, Cycle cycle);
+
+// "M-D-YYYY P E I": the day and its three meters.
+std::string ChartLine(const ChartDay& day);
+
+}  // namespace pulsara

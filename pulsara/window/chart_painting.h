@@ -1,0 +1,27 @@
+// The one routine that draws the biorhythm chart, for the screen and for every copy.
+#pragma once
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+#include "pulsara/biorhythm_chart.h"
+
+class QPainter;
+
+namespace pulsara {
+
+// The chart's canvas in logical pixels.
+inline constexpr QSize kChartSize(760, 380);
+
+// The colour of a cycle: its curve on the chart and its meter in the main window.
+QColor cycleColour(Cycle cycle);
+
+// "Biorhythm Chart of NAME, born M-D-YYYY".
+QString chartHeading(const QString& name, const Date& birth);
+
+// Draws the three curves, the 50 line, the selected date, the critical days and the
+// legend on a canvas of kChartSize.
+void paintChart(QPainter& painter, const QString& heading, const std::vector<ChartDay>& days);
+
+}  // namespace pulsara
