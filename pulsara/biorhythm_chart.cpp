@@ -19,7 +19,7 @@ Date fromQDate(const QDate& date)
 
 bool crossesFifty(int yesterday, int today)
 {
-    return today == 50 || (yesterday < 50) != (today < 50);
+    return today == 50 || (yesterday < 50 && today > 50) || (yesterday > 50 && today < 50);
 }
 
 constexpr Cycle kCycles[] = {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual};

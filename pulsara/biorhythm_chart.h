@@ -14,8 +14,8 @@ constexpr int kChartReach = 15;
 struct ChartDay {
     Date date;
     Meters meters;  // as the traditional method sets them for this day
-    // A critical day of a curve: its meter stands at 50, or it passed from one side of 50
-    // to the other since the day before.
+    // A critical day of a curve: its meter stands at 50, or it went from above 50 to
+    // below it, or from below to above, since the day before.
     bool critical[3] = {false, false, false};  // physical, emotional, intellectual
     bool selected = false;
 };
