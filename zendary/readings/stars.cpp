@@ -7,15 +7,15 @@
 
 namespace zendary {
 
-static const char* const kCaption = "STARS READING";
+const char* const kStarsCaption = "STARS READING";
+const char* const kStarsLeadIn =
+    "Star Reading predicts the outcome of any day in any year! You can go as far into the past or "
+    "into the future as you want! Just enter your and your parents' birthdays and then select any "
+    "day in any year! Your Star Reading will be clearly displayed!\n\nIs this information accurate?\n\n";
 
 bool StarsReading(Zendary& z)
 {
-    static const char* const leadIn =
-        "Star Reading predicts the outcome of any day in any year! You can go as far into the past or "
-        "into the future as you want! Just enter your and your parents' birthdays and then select any "
-        "day in any year! Your Star Reading will be clearly displayed!\n\nIs this information accurate?\n\n";
-    if (!z.starsGate(kCaption, leadIn))
+    if (!z.starsGate(kStarsCaption, kStarsLeadIn))
         return false;
     const auto& sel = z.data.selected;
     std::string text = numerology::DateText(sel.month, sel.day, sel.year) +
@@ -26,7 +26,7 @@ bool StarsReading(Zendary& z)
             "BAD DAY\nYou shouldn't plan to do anything important on such day.\n\n"
             "NORMAL DAY\nNothing out of the ordinary should happen on such day.\n\n"
             "GOOD DAY\nThis is your opportunity to do something important for you.";
-    z.ui.info(kCaption, text);
+    z.ui.info(kStarsCaption, text);
     return true;
 }
 

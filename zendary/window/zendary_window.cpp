@@ -3,6 +3,7 @@
 #include "numerology/dates.h"
 #include "pair/pair_report.h"
 #include "shell/profile.h"
+#include "zendary/window/stars_calendar_dialog.h"
 
 namespace zendary {
 
@@ -25,6 +26,7 @@ ZendaryWindow::ZendaryWindow(shell::Services& services) :
     setWindowTitle("Zendary 2000");
     buildLayout();
     addPrintReportEntry();
+    addMenuEntry("Stars &Calendar...", [this] { openStarsCalendar(*this); });
     // The order in which a button reads the controls.
     PersonalData& d = core_.data;
     setFields({

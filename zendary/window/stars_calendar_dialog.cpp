@@ -1,0 +1,157 @@
+#include "zendary/window/stars_calendar_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QKeySequence>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "numerology/dates.h"
+#include "zendary/readings/stars.h"
+#include "zendary/window/zendary_window.h"
+
+namespace zendary {
+
+namespace {
+
+constexpr const char* kCaption = "STARS CALENDAR";
+
+// The month's picture, scaled to the widget; it lists its days for readers that cannot
+// see it (the "listedValues" property, "12 GOOD").
+class CalendarView : public QWidget {
+public:
+    CalendarView(std::function<shell::PaintedPage()> page, QWidget* parent) : QWidget(parent), page_(std::move(page))
+    {
+        setObjectName("calendar");
+        setMinimumSize(420, 220);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const shell::PaintedPage page = page_();
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QSizeF fitted = QSizeF(page.size).scaled(QSizeF(size()), Qt::KeepAspectRatio);
+        painter.translate((width() - fitted.width()) / 2, (height() - fitted.height()) / 2);
+        painter.scale(fitted.width() / page.size.width(), fitted.height() / page.size.height());
+        page.paint(painter);
+    }
+
+private:
+    std::function<shell::PaintedPage()> page_;
+};
+
+QPushButton* addButton(QDialogButtonBox* box, const QString& caption, const QString& tooltip)
+{
+    QPushButton* button = box->addButton(caption, QDialogButtonBox::ActionRole);
+    button->setToolTip(tooltip);
+    return button;
+}
+
+}  // namespace
+
+StarsCalendarDialog::StarsCalendarDialog(shell::Ui& ui, const numerology::StarNumbers& stars,
+                                         const numerology::Date& selected, QWidget* parent) :
+    PrintableDialog(ui, parent), stars_(stars), selected_(selected)
+{
+    setObjectName("starsCalendar");
+    setWindowTitle("Stars Calendar");
+    buildLayout();
+    showMonth(selected.month, selected.year);
+    resize(720, 440);
+}
+
+void StarsCalendarDialog::buildLayout()
+{
+    calendar_ = new CalendarView([this] { return calendarPage(sheet()); }, this);
+    auto* buttons = new QDialogButtonBox(this);
+    previous_ = addButton(buttons, "&Previous Month", "show the month before (Page Up)");
+    connect(previous_, &QPushButton::clicked, this, [this] { moveMonth(-1); });
+    next_ = addButton(buttons, "Ne&xt Month", "show the month after (Page Down)");
+    connect(next_, &QPushButton::clicked, this, [this] { moveMonth(1); });
+    QPushButton* good = addButton(buttons, "&Next Good Day", "show the first good day after the selected date");
+    connect(good, &QPushButton::clicked, this, &StarsCalendarDialog::findNextGoodDay);
+    addPrintButtons(buttons);
+    QPushButton* close = buttons->addButton("&Close", QDialogButtonBox::RejectRole);
+    close->setToolTip("close the calendar (Escape)");
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Paging by keyboard as in most calendars; a disabled button ignores its key too.
+    connect(new QShortcut(QKeySequence(Qt::Key_PageUp), this), &QShortcut::activated, previous_, &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::Key_PageDown), this), &QShortcut::activated, next_, &QPushButton::click);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(calendar_, 1);
+    layout->addWidget(buttons);
+}
+
+CalendarSheet StarsCalendarDialog::sheet() const
+{
+    CalendarSheet sheet{month_, year_, StarsMonth(month_, year_, stars_)};
+    const auto inShownMonth = [this](const numerology::Date& d) {
+        return d.month == month_ && d.year == year_ && d.day <= MonthLength(month_, year_);
+    };
+    if (inShownMonth(selected_))
+        sheet.selectedDay = selected_.day;
+    if (marked_ && inShownMonth(*marked_))
+        sheet.markedDay = marked_->day;
+    return sheet;
+}
+
+void StarsCalendarDialog::showMonth(int month, int year)
+{
+    month_ = month;
+    year_ = year;
+    QStringList entries;
+    for (const CalendarDay& day : StarsMonth(month, year, stars_))
+        entries << QString::number(day.day) + " " + VerdictWord(day.rating);
+    calendar_->setProperty("listedValues", entries);
+    calendar_->setAccessibleName(calendarHeading(month, year));
+    previous_->setEnabled(year > kFirstYear || month > 1);
+    next_->setEnabled(year < kLastYear || month < 12);
+    calendar_->update();
+}
+
+void StarsCalendarDialog::moveMonth(int step)
+{
+    const int index = year_ * 12 + month_ - 1 + step;
+    if (index >= kFirstYear * 12 && index <= kLastYear * 12 + 11)
+        showMonth(index % 12 + 1, index / 12);
+}
+
+void StarsCalendarDialog::findNextGoodDay()
+{
+    const auto found = NextGoodDay(selected_, stars_);
+    if (!found) {
+        ui_.info(kCaption,
+                 "No good day comes after " + numerology::DateText(selected_.month, selected_.day, selected_.year) +
+                     " up to December 31 " + std::to_string(kLastYear) + ", the last day the calendar shows.");
+        return;
+    }
+    marked_ = found;
+    showMonth(found->month, found->year);
+}
+
+void StarsCalendarDialog::printOn(QPagedPaintDevice& device)
+{
+    shell::paintScaled(device, calendarPage(sheet()));
+}
+
+QString StarsCalendarDialog::suggestedName() const
+{
+    return QString("Stars Calendar %1-%2").arg(year_).arg(month_, 2, 10, QChar('0'));
+}
+
+void openStarsCalendar(ZendaryWindow& window)
+{
+    window.run([&window](Zendary& z) {
+        if (!z.starsGate(kStarsCaption, kStarsLeadIn))
+            return false;
+        StarsCalendarDialog dialog(z.ui, z.stars, z.data.selected, &window);
+        z.ui.exec(dialog);
+        return true;
+    });
+}
+
+}  // namespace zendary
