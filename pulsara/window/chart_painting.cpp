@@ -55,8 +55,8 @@ void paintLegend(QPainter& painter)
     painter.setPen(QPen(Qt::black, 1.5));
     painter.setBrush(Qt::white);
     painter.drawEllipse(QPointF(x + 6, y), 4.5, 4.5);
-    painter.drawText(QPointF(x + 16, y + 4), "critical day (crosses 50)");
-    x += 40 + painter.fontMetrics().horizontalAdvance("critical day (crosses 50)");
+    painter.drawText(QPointF(x + 16, y + 4), "critical day (at or across 50)");
+    x += 40 + painter.fontMetrics().horizontalAdvance("critical day (at or across 50)");
     painter.fillRect(QRectF(x, y - 7, 14, 14), QColor(255, 236, 170));
     painter.drawText(QPointF(x + 20, y + 4), "selected date");
 }

@@ -27,7 +27,7 @@ private slots:
         zendary::StarsCalendarDialog dialog(fake.ui, stars, {12, 25, 2001});
         QCOMPARE(dialog.windowTitle(), QString("Stars Calendar"));
         for (const char* caption :
-             {"&Previous Month", "Ne&xt Month", "&Next Good Day", "&Print...", "Save as &PDF...", "&Close"}) {
+             {"Pre&vious Month", "Ne&xt Month", "&Next Good Day", "&Print...", "Save as &PDF...", "&Close"}) {
             QPushButton* button = buttonCaptioned(dialog, caption);
             QVERIFY2(button, caption);
             QVERIFY2(!button->toolTip().isEmpty(), caption);
@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(dialog.sheet().markedDay, 6);
         QCOMPARE(dialog.sheet().selectedDay, 0);
         QCOMPARE(listed(dialog).value(5), QString("6 GOOD"));
-        buttonCaptioned(dialog, "&Previous Month")->click();
+        buttonCaptioned(dialog, "Pre&vious Month")->click();
         QCOMPARE(dialog.sheet().selectedDay, 25);
         QCOMPARE(dialog.sheet().markedDay, 0);
     }
@@ -66,13 +66,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::keyClick(&dialog, Qt::Key_PageUp);
         QCOMPARE(dialog.sheet().month, 1);
-        QVERIFY(!buttonCaptioned(dialog, "&Previous Month")->isEnabled());
+        QVERIFY(!buttonCaptioned(dialog, "Pre&vious Month")->isEnabled());
         QTest::keyClick(&dialog, Qt::Key_PageUp);
         QCOMPARE(dialog.sheet().month, 1);
         QCOMPARE(dialog.sheet().year, 1800);
         QTest::keyClick(&dialog, Qt::Key_PageDown);
         QCOMPARE(dialog.sheet().month, 2);
-        QVERIFY(buttonCaptioned(dialog, "&Previous Month")->isEnabled());
+        QVERIFY(buttonCaptioned(dialog, "Pre&vious Month")->isEnabled());
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
     }

@@ -68,7 +68,7 @@ void StarsCalendarDialog::buildLayout()
 {
     calendar_ = new CalendarView([this] { return calendarPage(sheet()); }, this);
     auto* buttons = new QDialogButtonBox(this);
-    previous_ = addButton(buttons, "&Previous Month", "show the month before (Page Up)");
+    previous_ = addButton(buttons, "Pre&vious Month", "show the month before (Page Up)");
     connect(previous_, &QPushButton::clicked, this, [this] { moveMonth(-1); });
     next_ = addButton(buttons, "Ne&xt Month", "show the month after (Page Down)");
     connect(next_, &QPushButton::clicked, this, [this] { moveMonth(1); });
