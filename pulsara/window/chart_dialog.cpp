@@ -12,40 +12,6 @@
 
 namespace pulsara {
 
-namespace {
-
-// The chart as a widget: it paints the page at its own size and lists its days for the
-// scenario runner.
-class ChartView : public QWidget {
-public:
-    ChartView(shell::PaintedPage page, const std::vector<ChartDay>& days, QWidget* parent) :
-        QWidget(parent), page_(std::move(page))
-    {
-        setObjectName("chart");
-        QStringList lines;
-        for (const ChartDay& day : days)
-            lines << QString::fromStdString(ChartLine(day));
-        setProperty("listedValues", lines);
-        setMinimumSize(page_.size * 0.75);
-        setToolTip("physical, emotional and intellectual biorhythms around the selected date");
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillRect(rect(), Qt::white);
-        painter.scale(width() / double(page_.size.width()), height() / double(page_.size.height()));
-        page_.paint(painter);
-    }
-
-private:
-    shell::PaintedPage page_;
-};
-
-}  // namespace
-
 ChartDialog::ChartDialog(shell::Ui& ui, const std::string& name, const Date& birth, const Date& selected,
                          QWidget* parent) :
     PrintableDialog(ui, parent),
@@ -55,7 +21,15 @@ ChartDialog::ChartDialog(shell::Ui& ui, const std::string& name, const Date& bir
     days_(ChartDays(birth, selected))
 {
     setWindowTitle("Biorhythm Chart");
-    auto* view = new ChartView(page(), days_, this);
+    auto* view = new shell::PageView([this] { return page(); }, this);
+    view->setObjectName("chart");
+    view->setToolTip("physical, emotional and intellectual biorhythms around the selected date");
+    view->setMinimumSize(kChartSize * 0.75);
+    // What the chart shows, a line a day, for readers that cannot see it.
+    QStringList lines;
+    for (const ChartDay& day : days_)
+        lines << QString::fromStdString(ChartLine(day));
+    view->setProperty("listedValues", lines);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     addPrintButtons(buttons);
     QPushButton* png = buttons->addButton("Save as P&NG...", QDialogButtonBox::ActionRole);

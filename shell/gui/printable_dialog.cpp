@@ -15,15 +15,33 @@
 
 namespace shell {
 
-void paintScaled(QPagedPaintDevice& device, const PaintedPage& page)
+void paintFitted(QPainter& painter, const QRectF& area, const PaintedPage& page)
 {
-    QPainter painter(&device);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRect area = painter.viewport();
-    const QSizeF fitted = QSizeF(page.size).scaled(QSizeF(area.size()), Qt::KeepAspectRatio);
+    const QSizeF fitted = QSizeF(page.size).scaled(area.size(), Qt::KeepAspectRatio);
     painter.translate(area.x() + (area.width() - fitted.width()) / 2, area.y());
     painter.scale(fitted.width() / page.size.width(), fitted.height() / page.size.height());
     page.paint(painter);
+    painter.restore();
+}
+
+void paintScaled(QPagedPaintDevice& device, const PaintedPage& page)
+{
+    QPainter painter(&device);
+    paintFitted(painter, painter.viewport(), page);
+}
+
+PageView::PageView(std::function<PaintedPage()> page, QWidget* parent) : QWidget(parent), page_(std::move(page))
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void PageView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    paintFitted(painter, rect(), page_());
 }
 
 PrintableDialog::PrintableDialog(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {}

@@ -22,8 +22,25 @@ struct PaintedPage {
     std::function<void(QPainter&)> paint;
 };
 
-// Draws the page centred on `device`, as large as fits, keeping its proportions.
+// Draws the page into `area`, as large as fits, keeping its proportions: centred
+// across, at the top.
+void paintFitted(QPainter& painter, const QRectF& area, const PaintedPage& page);
+
+// The same on a printer's or PDF writer's page.
 void paintScaled(QPagedPaintDevice& device, const PaintedPage& page);
+
+// A painted page on the screen, fitted to the widget. `page` is asked anew at each paint,
+// so that the picture follows what the window shows.
+class PageView : public QWidget {
+public:
+    PageView(std::function<PaintedPage()> page, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::function<PaintedPage()> page_;
+};
 
 class PrintableDialog : public QDialog {
     Q_OBJECT

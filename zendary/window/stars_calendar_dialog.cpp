@@ -17,33 +17,6 @@ namespace {
 
 constexpr const char* kCaption = "STARS CALENDAR";
 
-// The month's picture, scaled to the widget; it lists its days for readers that cannot
-// see it (the "listedValues" property, "12 GOOD").
-class CalendarView : public QWidget {
-public:
-    CalendarView(std::function<shell::PaintedPage()> page, QWidget* parent) : QWidget(parent), page_(std::move(page))
-    {
-        setObjectName("calendar");
-        setMinimumSize(420, 220);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        const shell::PaintedPage page = page_();
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QSizeF fitted = QSizeF(page.size).scaled(QSizeF(size()), Qt::KeepAspectRatio);
-        painter.translate((width() - fitted.width()) / 2, (height() - fitted.height()) / 2);
-        painter.scale(fitted.width() / page.size.width(), fitted.height() / page.size.height());
-        page.paint(painter);
-    }
-
-private:
-    std::function<shell::PaintedPage()> page_;
-};
-
 QPushButton* addButton(QDialogButtonBox* box, const QString& caption, const QString& tooltip)
 {
     QPushButton* button = box->addButton(caption, QDialogButtonBox::ActionRole);
@@ -66,7 +39,11 @@ StarsCalendarDialog::StarsCalendarDialog(shell::Ui& ui, const numerology::StarNu
 
 void StarsCalendarDialog::buildLayout()
 {
-    calendar_ = new CalendarView([this] { return calendarPage(sheet()); }, this);
+    // The month's picture; it lists its days for readers that cannot see it
+    // (the "listedValues" property, "12 GOOD").
+    calendar_ = new shell::PageView([this] { return calendarPage(sheet()); }, this);
+    calendar_->setObjectName("calendar");
+    calendar_->setMinimumSize(420, 220);
     auto* buttons = new QDialogButtonBox(this);
     previous_ = addButton(buttons, "Pre&vious Month", "show the month before (Page Up)");
     connect(previous_, &QPushButton::clicked, this, [this] { moveMonth(-1); });
