@@ -1,6 +1,13 @@
 #include "numerology/dates.h"
 
+#include <tuple>
+
 namespace numerology {
+
+bool DateBefore(const Date& a, const Date& b)
+{
+    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+}
 
 DateCheck DateRule(int month, int day, int year)
 {

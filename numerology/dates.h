@@ -11,6 +11,9 @@ struct DateCheck {
     const char* message = nullptr;  // null when the failure has no message of its own
 };
 
+// Whether `a` comes before `b` in the calendar (year, then month, then day).
+bool DateBefore(const Date& a, const Date& b);
+
 // Day-of-month rule; every year divisible by four counts as a leap year.
 DateCheck DateRule(int month, int day, int year);
 

@@ -1,16 +1,12 @@
 #include "pulsara/biorhythm_chart.h"
 
 #include <QDate>
-#include <tuple>
+
+#include "numerology/dates.h"
 
 namespace pulsara {
 
 namespace {
-
-bool before(const Date& a, const Date& b)
-{
-    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
-}
 
 Date fromQDate(const QDate& date)
 {
@@ -21,8 +17,6 @@ bool crossesFifty(int yesterday, int today)
 {
     return today == 50 || (yesterday < 50 && today > 50) || (yesterday > 50 && today < 50);
 }
-
-constexpr Cycle kCycles[] = {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual};
 
 }  // namespace
 
@@ -44,13 +38,14 @@ std::vector<ChartDay> ChartDays(const Date& birth, const Date& selected)
         return days;
     for (int offset = -kChartReach; offset <= kChartReach; ++offset) {
         const Date date = fromQDate(centre.addDays(offset));
-        if (before(date, birth))
+        if (numerology::DateBefore(date, birth))
             continue;
         ChartDay day{date, TraditionalMeters(birth, date)};
         day.selected = offset == 0;
         // The first day shown has no day before it on the chart; its own yesterday decides.
         const Date yesterday = fromQDate(centre.addDays(offset - 1));
-        const Meters previous = before(yesterday, birth) ? day.meters : TraditionalMeters(birth, yesterday);
+        const Meters previous =
+            numerology::DateBefore(yesterday, birth) ? day.meters : TraditionalMeters(birth, yesterday);
         for (int c = 0; c < 3; ++c)
             day.critical[c] = crossesFifty(MeterOf(previous, kCycles[c]), MeterOf(day.meters, kCycles[c]));
         days.push_back(day);

@@ -8,6 +8,9 @@
 
 namespace pulsara {
 
+// The three cycles in the order the meters, the chart and its lines show them.
+inline constexpr Cycle kCycles[] = {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual};
+
 // Days shown before and after the selected date.
 constexpr int kChartReach = 15;
 

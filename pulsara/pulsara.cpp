@@ -1,7 +1,5 @@
 #include "pulsara/pulsara.h"
 
-#include <tuple>
-
 #include "numerology/dates.h"
 #include "shell/files.h"
 
@@ -50,11 +48,6 @@ bool dateValid(shell::Ui& ui, const Date& date)
     return false;
 }
 
-bool before(const Date& a, const Date& b)
-{
-    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
-}
-
 }  // namespace
 
 std::string ConfirmationText(const PulsaraData& d, Method method)
@@ -82,7 +75,7 @@ bool Pulsara::checksPass(Method method)
     }
     if (!dateValid(ui, data.selected) || !dateValid(ui, data.birth))
         return false;
-    if (before(data.selected, data.birth)) {
+    if (numerology::DateBefore(data.selected, data.birth)) {
         ui.stop(kDateCaption,
                 "You can't select a date before a birth date!    \nPlease correct it and then try again.");
         return false;

@@ -482,6 +482,14 @@ void Runner::cmdKey(const Command& c)
     QTest::keyClick(target, sequence[0].key(), sequence[0].keyboardModifiers());
 }
 
+// A right-click on the window's top margin, where no control takes it.
+static void openContextMenu(QWidget* window)
+{
+    const QPoint at(window->width() / 2, 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->mapToGlobal(at));
+    QApplication::sendEvent(window, &event);
+}
+
 void Runner::cmdRightClick()
 {
     QWidget* window = topWindow();
@@ -496,9 +504,7 @@ void Runner::cmdRightClick()
             menu->close();
         }
     });
-    const QPoint at(window->width() / 2, 2);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->mapToGlobal(at));
-    QApplication::sendEvent(window, &event);
+    openContextMenu(window);
 }
 
 void Runner::cmdMenu(const Command& c)
@@ -522,9 +528,7 @@ void Runner::cmdMenu(const Command& c)
         }
         menu->close();
     });
-    const QPoint at(window->width() / 2, 2);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->mapToGlobal(at));
-    QApplication::sendEvent(window, &event);
+    openContextMenu(window);
     if (!*found)
         fail("no menu entry " + c.words[1]);
 }

@@ -66,9 +66,7 @@ bool ChartDialog::saveAsPng(const QString& file)
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(2, 2);
-        page().paint(painter);
+        shell::paintFitted(painter, image.rect(), page());
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

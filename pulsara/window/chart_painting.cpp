@@ -3,20 +3,13 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "shell/gui/printable_dialog.h"
+
 namespace pulsara {
 
 namespace {
 
-constexpr Cycle kCycles[] = {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual};
 const char* const kCycleNames[] = {"Physical", "Emotional", "Intellectual"};
-
-QFont pixelFont(int pixels, bool bold = false)
-{
-    QFont font("Liberation Sans");
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 QString dateText(const Date& date)
 {
@@ -31,18 +24,16 @@ struct Plot {
     double y(int value) const { return area.bottom() - area.height() * value / 100.0; }
 };
 
-// The slot of a day: its distance from the selected day, counted along the list.
+// The slot of a day in the list: the list always ends kChartReach days after the selected
+// date (only the birthday cuts it, at its start), so slots are counted back from the end.
 int slotOf(const std::vector<ChartDay>& days, std::size_t index)
 {
-    std::size_t selected = 0;
-    while (selected < days.size() && !days[selected].selected)
-        ++selected;
-    return kChartReach + int(index) - int(selected);
+    return 2 * kChartReach - int(days.size() - 1 - index);
 }
 
 void paintLegend(QPainter& painter)
 {
-    painter.setFont(pixelFont(12));
+    painter.setFont(shell::pageFont(12));
     double x = 48;
     const double y = 42;
     for (int c = 0; c < 3; ++c) {
@@ -63,7 +54,7 @@ void paintLegend(QPainter& painter)
 
 void paintGrid(QPainter& painter, const Plot& plot)
 {
-    painter.setFont(pixelFont(11));
+    painter.setFont(shell::pageFont(11));
     for (int value = 0; value <= 100; value += 25) {
         painter.setPen(value == 50 ? QPen(Qt::black, 1.2) : QPen(QColor(200, 200, 200), 0.8, Qt::DashLine));
         painter.drawLine(QPointF(plot.area.left(), plot.y(value)), QPointF(plot.area.right(), plot.y(value)));
@@ -98,7 +89,7 @@ void paintChart(QPainter& painter, const QString& heading, const std::vector<Cha
     const Plot plot;
     painter.save();
     painter.setPen(Qt::black);
-    painter.setFont(pixelFont(16, true));
+    painter.setFont(shell::pageFont(16, true));
     painter.drawText(QRectF(0, 4, kChartSize.width(), 22), Qt::AlignHCenter | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(heading, Qt::ElideRight, kChartSize.width() - 20));
     paintLegend(painter);
@@ -113,7 +104,7 @@ void paintChart(QPainter& painter, const QString& heading, const std::vector<Cha
     paintGrid(painter, plot);
 
     // The days along the bottom: every fifth day and the selected one.
-    painter.setFont(pixelFont(11));
+    painter.setFont(shell::pageFont(11));
     for (std::size_t i = 0; i < days.size(); ++i) {
         const int slot = slotOf(days, i);
         const double x = plot.x(slot);
@@ -121,14 +112,14 @@ void paintChart(QPainter& painter, const QString& heading, const std::vector<Cha
         painter.drawLine(QPointF(x, plot.area.bottom()), QPointF(x, plot.area.bottom() + 4));
         if (days[i].selected || (slot - kChartReach) % 5 == 0) {
             painter.setPen(Qt::black);
-            painter.setFont(pixelFont(11, days[i].selected));
+            painter.setFont(shell::pageFont(11, days[i].selected));
             painter.drawText(QRectF(x - 40, plot.area.bottom() + 6, 80, 14), Qt::AlignHCenter,
                              QString("%1/%2").arg(days[i].date.month).arg(days[i].date.day));
         }
     }
     for (const ChartDay& day : days)
         if (day.selected) {
-            painter.setFont(pixelFont(12, true));
+            painter.setFont(shell::pageFont(12, true));
             painter.drawText(QRectF(0, plot.area.bottom() + 24, kChartSize.width(), 16), Qt::AlignHCenter,
                              "Selected date " + dateText(day.date) + ":  Physical " +
                                  QString::number(day.meters.physical) + ",  Emotional " +

@@ -53,7 +53,6 @@ QLabel* wavePicture(QWidget* parent, bool threeWaves)
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Cycle cycles[] = {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual};
     const int waves = threeWaves ? 3 : 1;
     for (int w = 0; w < waves; ++w) {
         QPainterPath path;
@@ -62,7 +61,7 @@ QLabel* wavePicture(QWidget* parent, bool threeWaves)
             const double y = 16 - 11 * std::sin(x / length * 2 * 3.14159265);
             x == 0 ? path.moveTo(x, y) : path.lineTo(x, y);
         }
-        painter.setPen(QPen(threeWaves ? cycleColour(cycles[w]) : QColor(170, 30, 60), 2));
+        painter.setPen(QPen(threeWaves ? cycleColour(kCycles[w]) : QColor(170, 30, 60), 2));
         painter.drawPath(path);
     }
     painter.end();

@@ -12,8 +12,17 @@
 #include <QStandardPaths>
 
 #include "shell/files.h"
+#include "shell/gui/program_dialog.h"
 
 namespace shell {
+
+QFont pageFont(int pixels, bool bold)
+{
+    QFont font = windowFont();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
 
 void paintFitted(QPainter& painter, const QRectF& area, const PaintedPage& page)
 {

@@ -9,6 +9,7 @@
 #include "shell/seams.h"
 
 class QDialogButtonBox;
+class QFont;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -21,6 +22,9 @@ struct PaintedPage {
     QSize size;
     std::function<void(QPainter&)> paint;
 };
+
+// The suite's font at a size in the page's pixels, as every painted page sets its fonts.
+QFont pageFont(int pixels, bool bold = false);
 
 // Draws the page into `area`, as large as fits, keeping its proportions: centred
 // across, at the top.

@@ -1,5 +1,7 @@
 #include "zendary/readings/stars_calendar.h"
 
+#include <QDate>
+
 #include "zendary/personal_data.h"
 
 namespace zendary {
@@ -9,21 +11,12 @@ using numerology::Rating;
 
 int MonthLength(int month, int year)
 {
-    if (month == 2) {
-        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-        return leap ? 29 : 28;
-    }
-    if (month == 4 || month == 6 || month == 9 || month == 11)
-        return 30;
-    return 31;
+    return QDate(year, month, 1).daysInMonth();
 }
 
 int Weekday(const Date& date)
 {
-    // Sakamoto's method: January and February count as months of the year before.
-    static const int offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    const int y = date.month < 3 ? date.year - 1 : date.year;
-    return (y + y / 4 - y / 100 + y / 400 + offsets[(date.month - 1) % 12] + date.day) % 7;
+    return QDate(date.year, date.month, date.day).dayOfWeek() % 7;  // Qt counts Sunday as 7
 }
 
 Rating StarsRating(const Date& date, const numerology::StarNumbers& stars)

@@ -1,5 +1,5 @@
 // The stars calendar: every day of a month rated as the Stars reading rates the selected
-// date, and the search for the next good day. Plain C++, no windowing code.
+// date, and the search for the next good day. Qt Core for the calendar, no windowing code.
 #pragma once
 #include <optional>
 #include <vector>

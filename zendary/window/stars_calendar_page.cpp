@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "numerology/dates.h"
-#include "shell/gui/program_dialog.h"
 
 namespace zendary {
 
@@ -28,14 +27,6 @@ QColor verdictColour(numerology::Rating rating)
     return QColor(238, 238, 232);
 }
 
-QFont pageFont(int pixels, bool bold = false)
-{
-    QFont font = shell::windowFont();
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 // A frame inside the cell with a word in its top right corner, so that the mark does not
 // rest on colour alone. The selected date and the next good day never share a cell.
 void drawMark(QPainter& painter, const QRect& cell, const QColor& colour, const QString& word)
@@ -43,7 +34,7 @@ void drawMark(QPainter& painter, const QRect& cell, const QColor& colour, const 
     painter.setPen(QPen(colour, 3));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(cell.adjusted(3, 3, -3, -3));
-    painter.setFont(pageFont(11, true));
+    painter.setFont(shell::pageFont(11, true));
     painter.drawText(cell.adjusted(0, 6, -8, 0), Qt::AlignTop | Qt::AlignRight, word);
 }
 
@@ -51,11 +42,11 @@ void paintSheet(QPainter& painter, const CalendarSheet& sheet)
 {
     painter.fillRect(QRect(QPoint(0, 0), kPageSize), Qt::white);
     painter.setPen(Qt::black);
-    painter.setFont(pageFont(26, true));
+    painter.setFont(shell::pageFont(26, true));
     painter.drawText(QRect(0, 0, kPageSize.width(), kHeadingHeight), Qt::AlignCenter,
                      calendarHeading(sheet.month, sheet.year));
     static const char* const weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    painter.setFont(pageFont(15, true));
+    painter.setFont(shell::pageFont(15, true));
     for (int column = 0; column < 7; ++column)
         painter.drawText(QRect(column * kCellWidth, kHeadingHeight, kCellWidth, kWeekdayHeight), Qt::AlignCenter,
                          weekdays[column]);
@@ -71,9 +62,9 @@ void paintSheet(QPainter& painter, const CalendarSheet& sheet)
         if (day.day == sheet.markedDay)
             drawMark(painter, cell, QColor(30, 70, 190), "next good");
         painter.setPen(Qt::black);
-        painter.setFont(pageFont(15, true));
+        painter.setFont(shell::pageFont(15, true));
         painter.drawText(cell.adjusted(10, 6, 0, 0), Qt::AlignTop | Qt::AlignLeft, QString::number(day.day));
-        painter.setFont(pageFont(16));
+        painter.setFont(shell::pageFont(16));
         painter.drawText(cell.adjusted(0, 16, 0, 0), Qt::AlignCenter, VerdictWord(day.rating));
     }
 }
