@@ -2,11 +2,19 @@
 #pragma once
 #include <string>
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
 #include <QTest>
 #include <QWidget>
+
+// A file a window test reads, written whole; false when it could not be written.
+inline bool writeTestFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
 
 // Maximising moves the window to a fixed place instead. When the environment variable
 // PICTURE_VARIABLE names a file, a picture of the window is saved there for a look by eye.

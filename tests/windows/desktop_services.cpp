@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +10,7 @@
 #include <QTimer>
 
 #include "shell/gui/qt_services.h"
+#include "tests/support/window_checks.h"
 
 class DesktopServicesTest : public QObject {
     Q_OBJECT
@@ -46,10 +46,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString report = dir.filePath("3-12-2005.txt");
-        QFile file(report);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Daily report\n<b>not markup</b>\n");
-        file.close();
+        QVERIFY(writeTestFile(report, "Daily report\n<b>not markup</b>\n"));
         // No xdg-open on the search path: the desktop cannot open anything.
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", dir.path().toUtf8());
@@ -68,9 +65,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString document = dir.filePath("demo.rtf");
-        QFile file(document);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(writeTestFile(document, {}));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", dir.path().toUtf8());
         QString text;

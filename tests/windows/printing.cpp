@@ -12,6 +12,7 @@
 #include "pulsara/window/chart_dialog.h"
 #include "shell/gui/document_viewer.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/window_checks.h"
 
 namespace {
 
@@ -80,10 +81,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString report = dir.filePath("report.txt");
-        QFile file(report);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Ballora Report For: anna lee\n");
-        file.close();
+        QVERIFY(writeTestFile(report, "Ballora Report For: anna lee\n"));
         CancellingUi ui;
         shell::DocumentViewer viewer(ui, report);
         QVERIFY(viewer.loaded());
