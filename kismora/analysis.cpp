@@ -4,11 +4,11 @@
 
 #include "kismora/kismora_files.h"
 #include "shell/files.h"
+#include "kismora/help_texts.h"
 
 namespace kismora {
 
 namespace {
-#include "resources/kismora/help_texts.inc"
 
 const char* const kReportCaption = "KISMORA REPORT";
 const char* const kGroups[] = {"physical appearance criteria", "social background criteria",

@@ -6,12 +6,9 @@
 #include "kismora/kismora_files.h"
 #include "shell/bounded_read.h"
 #include "shell/files.h"
+#include "kismora/help_texts.h"
 
 namespace kismora {
-
-namespace {
-#include "resources/kismora/help_texts.inc"
-}
 
 std::vector<std::string> LoadDateNames(const std::string& path)
 {

@@ -4,12 +4,9 @@
 
 #include "kismora/kismora_files.h"
 #include "shell/files.h"
+#include "kismora/help_texts.h"
 
 namespace kismora {
-
-namespace {
-#include "resources/kismora/help_texts.inc"
-}
 
 const char* ProfileCaption(ProfileKind kind)
 {

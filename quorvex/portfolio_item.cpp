@@ -20,7 +20,7 @@ const char* const kActions[] = {"Buy", "Sell"};
 constexpr std::size_t kItemLines = 16;
 // The reader takes a number line of at most 100 bytes and a text line of at most 99,
 // up to its line feed; the fields' typing limits play no part in reading.
-constexpr std::size_t kLineBytes = 100;
+constexpr std::size_t kItemLineBytes = 100;
 constexpr std::size_t kTextBytes = 99;
 
 class Reader {

@@ -12,7 +12,7 @@ namespace quorvex {
 namespace {
 
 constexpr std::size_t kMostNames = 10000;
-constexpr std::size_t kLineBytes = 127;  // a name is kept whole up to this size
+constexpr std::size_t kNameLineBytes = 127;  // a name is kept whole up to this size
 
 template <typename Match>
 std::optional<std::size_t> findFirst(const PortfolioNames& names, Match match)
@@ -41,7 +41,7 @@ PortfolioNames LoadPortfolioNames(const std::string& path)
 {
     PortfolioNames names;
     for (const std::string& line :
-         shell::readFileLines(path, kMostNames, shell::kListFileBytes, kLineBytes).value_or(PortfolioNames{}))
+         shell::readFileLines(path, kMostNames, shell::kListFileBytes, kNameLineBytes).value_or(PortfolioNames{}))
         if (!line.empty())
             names.push_back(line);
     return names;

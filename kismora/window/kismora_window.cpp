@@ -10,11 +10,11 @@
 #include "kismora/window/date_book_dialog.h"
 #include "kismora/kismora_files.h"
 #include "kismora/window/profile_dialog.h"
+#include "kismora/help_texts.h"
 
 namespace kismora {
 
 namespace {
-#include "resources/kismora/help_texts.inc"
 
 // Two hearts on a rose band: the picture under the buttons.
 QPixmap heartsPicture(int width, int height)

@@ -2,15 +2,15 @@
 
 namespace zendary {
 
-static const char* const kCaption = "BLOOD TYPE READING";
+static const char* const kBloodTypeCaption = "BLOOD TYPE READING";
 
 bool BloodTypeReading(Zendary& z)
 {
     if (!z.DatesValid() || !z.PastLifeFields() || !z.ParentsAges() ||
-        !z.ConfirmationBox(kCaption, "", ConfirmForm::Short))
+        !z.ConfirmationBox(kBloodTypeCaption, "", ConfirmForm::Short))
         return false;
-    if (!z.ui.askYesNo(kCaption, "Do you know your blood type?")) {
-        z.ui.warn(kCaption, "You need to know your blood type in order to receive your blood type reading.");
+    if (!z.ui.askYesNo(kBloodTypeCaption, "Do you know your blood type?")) {
+        z.ui.warn(kBloodTypeCaption, "You need to know your blood type in order to receive your blood type reading.");
         return true;
     }
     static const struct {
@@ -24,12 +24,12 @@ bool BloodTypeReading(Zendary& z)
         {"Do you have Blood Type O?", "Blood Type O\n\nA person with blood type O is durable and resolute."},
     };
     for (const auto& type : kTypes) {
-        if (z.ui.askYesNo(kCaption, type.question)) {
-            z.ui.info(kCaption, type.sketch);
+        if (z.ui.askYesNo(kBloodTypeCaption, type.question)) {
+            z.ui.info(kBloodTypeCaption, type.sketch);
             return true;
         }
     }
-    z.ui.warn(kCaption, "You must indicate your blood type in order to receive your blood type reading!");
+    z.ui.warn(kBloodTypeCaption, "You must indicate your blood type in order to receive your blood type reading!");
     return true;
 }
 

@@ -11,7 +11,7 @@
 
 namespace zendary {
 
-static const char* const kCaption = "DAILY REPORT";
+static const char* const kDailyReportCaption = "DAILY REPORT";
 
 namespace {
 
@@ -48,7 +48,7 @@ bool DailyReport(Zendary& z)
     // Asked every time, whether or not the dates changed.
     z.rememberDates();
     const auto& d = z.data;
-    if (!z.confirm(kCaption,
+    if (!z.confirm(kDailyReportCaption,
                    "Daily Report feature provides you with an ability to create reports for any day in any "
                    "year. Just enter your and your parents' birthdays and then select a date. Your Report will "
                    "be created for you.\n\nIs this information accurate?\n\n" +
@@ -65,31 +65,33 @@ bool DailyReport(Zendary& z)
     const std::string textPath = folder + name + ".txt";
     shell::makeFolder(folder);
     if (!shell::writeReport(z.services.reports, textPath, text)) {
-        z.ui.stop(kCaption, folderFailure(folder));
+        z.ui.stop(kDailyReportCaption, folderFailure(folder));
         return false;
     }
-    z.ui.info(kCaption, createdMessage("REPORT WAS CREATED SUCCESSFULLY!\n____________________________________", folder,
-                                       name + ".txt"));
-    if (z.ui.askYesNo(kCaption, "Do you want to view your report in text format now?    "))
+    z.ui.info(kDailyReportCaption,
+              createdMessage("REPORT WAS CREATED SUCCESSFULLY!\n____________________________________", folder,
+                             name + ".txt"));
+    if (z.ui.askYesNo(kDailyReportCaption, "Do you want to view your report in text format now?    "))
         z.services.opener.open(textPath);
 
-    if (!z.ui.askYesNo(kCaption, "Do you also want to create HTML report?"))
+    if (!z.ui.askYesNo(kDailyReportCaption, "Do you also want to create HTML report?"))
         return true;
     // The page is made from the text report as it stands on disk.
     const auto written = shell::readFileHead(textPath, shell::kDocumentBytes);
     if (!written) {
-        z.ui.stop(kCaption, "Report creation failed! Text report not found! Please create text report first.");
+        z.ui.stop(kDailyReportCaption,
+                  "Report creation failed! Text report not found! Please create text report first.");
         return false;
     }
     const std::string htmlPath = folder + name + ".html";
     if (!shell::writeReport(z.services.reports, htmlPath, reportHtml(*written))) {
-        z.ui.stop(kCaption, folderFailure(folder));
+        z.ui.stop(kDailyReportCaption, folderFailure(folder));
         return false;
     }
-    z.ui.info(kCaption,
+    z.ui.info(kDailyReportCaption,
               createdMessage("HTML REPORT WAS CREATED SUCCESSFULLY!\n__________________________________________",
                              folder, name + ".html"));
-    if (z.ui.askYesNo(kCaption, "Do you want to view your report in html format now?    "))
+    if (z.ui.askYesNo(kDailyReportCaption, "Do you want to view your report in html format now?    "))
         z.services.opener.open(htmlPath);
     return true;
 }

@@ -42,7 +42,7 @@ std::string signReport(Sign sign)
            couples.substr(couples.find('\n') + 1);
 }
 
-static std::string threeNumbers(const std::array<int, 3>& n)
+static std::string numbersForReport(const std::array<int, 3>& n)
 {
     return std::to_string(n[0]) + "    " + std::to_string(n[1]) + "    " + std::to_string(n[2]);
 }
@@ -56,8 +56,8 @@ std::string dailyReportText(const Zendary& z)
     text += numerology::RatingText(numerology::DayRating(z.dayNumber, z.stars));
     text += std::string("\n\n\nEVIL EYE READING\n\n") + verdicts.evilEye + "\n\n\n";
     text += std::string("FATE READING\n\n") + verdicts.fate + "\n\n\nDEATH READING\n\n" + verdicts.advice;
-    text += "\n\n\nLUCKY NUMBERS\n\n" + threeNumbers(z.lucky);
-    text += "\n\n\nUNLUCKY NUMBERS\n\n" + threeNumbers(z.unlucky);
+    text += "\n\n\nLUCKY NUMBERS\n\n" + numbersForReport(z.lucky);
+    text += "\n\n\nUNLUCKY NUMBERS\n\n" + numbersForReport(z.unlucky);
     text += "\n\nASTROLOGICAL REPORT\n\n" + signReport(numerology::SunSign(z.data.own.month, z.data.own.day));
     return text;
 }

@@ -23,7 +23,7 @@ std::string selectedDateText(const Zendary& z)
     return numerology::DateText(sel.month, sel.day, sel.year);
 }
 
-std::string threeNumbers(const std::array<int, 3>& n)
+std::string numbersForBox(const std::array<int, 3>& n)
 {
     return std::to_string(n[0]) + "   " + std::to_string(n[1]) + "   " + std::to_string(n[2]) + ".     \n";
 }
@@ -120,7 +120,7 @@ bool LuckyNumbers(Zendary& z)
         return false;
     z.lucky = LuckyFor(z.stars, z.dayNumber);
     if (!z.reportMode)
-        z.ui.info(caption, selectedDateText(z) + "\n\nYour lucky numbers are: " + threeNumbers(z.lucky));
+        z.ui.info(caption, selectedDateText(z) + "\n\nYour lucky numbers are: " + numbersForBox(z.lucky));
     return true;
 }
 
@@ -133,7 +133,7 @@ bool UnluckyNumbers(Zendary& z)
         return false;
     z.unlucky = UnluckyFor(z.stars, z.dayNumber, z.lucky);
     if (!z.reportMode)
-        z.ui.info(caption, selectedDateText(z) + "\n\nYour unlucky numbers are: " + threeNumbers(z.unlucky));
+        z.ui.info(caption, selectedDateText(z) + "\n\nYour unlucky numbers are: " + numbersForBox(z.unlucky));
     return true;
 }
 

@@ -7,7 +7,7 @@ namespace zendary {
 using numerology::NameValue;
 using numerology::NumberDigit;
 
-static const char* const kCaption = "DEATH READING";
+static const char* const kDeathCaption = "DEATH READING";
 
 int ThousandsStrip(int n)
 {
@@ -47,7 +47,7 @@ static bool complete(const Zendary& z, const DeathRecord& r)
     const int years[] = {r.year, r.motherYear, r.fatherYear};
     for (int i = 0; i < 3; ++i) {
         if (names[i].text.empty()) {
-            z.ui.stop(kCaption, names[i].message);
+            z.ui.stop(kDeathCaption, names[i].message);
             return false;
         }
         if (!validYear(years[i]))
@@ -66,7 +66,7 @@ static bool complete(const Zendary& z, const DeathRecord& r)
     };
     for (const auto& list : lists) {
         if (list.choice.empty()) {
-            z.ui.stop(kCaption, list.message);
+            z.ui.stop(kDeathCaption, list.message);
             return false;
         }
     }
@@ -81,11 +81,11 @@ static bool confirmed(const Zendary& z, const DeathRecord& r)
                              "\nYour Father's Name:\t" + r.fatherName + "    \nYour Father's Birth Year:\t" +
                              std::to_string(r.fatherYear) + "\nYour Gender:\t\t" + r.gender +
                              "\nYour Favorite Color:\t\t" + r.color + "\nYour Favorite Number:\t" + r.number + "\n";
-    if (!z.ui.askYesNo(kCaption, text)) {
-        z.ui.stop(kCaption, "Please correct any mistakes and try again!    ");
+    if (!z.ui.askYesNo(kDeathCaption, text)) {
+        z.ui.stop(kDeathCaption, "Please correct any mistakes and try again!    ");
         return false;
     }
-    z.ui.message(kCaption,
+    z.ui.message(kDeathCaption,
                  "Please Note:\n\n1)  The Death Reading is biological.\nIt means accidents are not included.\n\n"
                  "2)  The Death Reading is days based.\nIs it total days or days left?\n\n"
                  "Some mysteries should be left alone...    \n",

@@ -4,7 +4,7 @@
 
 namespace zendary {
 
-static const char* const kCaption = "DREAM INTERPRETATION";
+static const char* const kDreamCaption = "DREAM INTERPRETATION";
 
 static void showDreamHelp(Zendary& z)
 {
@@ -23,16 +23,16 @@ bool DreamReading(Zendary& z)
     if (!z.DatesValid() || !z.PastLifeFields())
         return false;
     if (z.data.dream.empty()) {
-        z.ui.stop(kCaption, "Please enter what you dreamed of!");
+        z.ui.stop(kDreamCaption, "Please enter what you dreamed of!");
         showDreamHelp(z);
         return false;
     }
     if (!z.ParentsAges())
         return false;
     if (const auto meaning = InterpretDream(z.data.dream)) {
-        z.ui.info(kCaption, std::string(*meaning));
+        z.ui.info(kDreamCaption, std::string(*meaning));
     } else {
-        z.ui.stop(kCaption, "No Interpretation Available! Please try synonyms!");
+        z.ui.stop(kDreamCaption, "No Interpretation Available! Please try synonyms!");
         showDreamHelp(z);
     }
     return true;

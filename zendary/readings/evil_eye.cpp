@@ -7,7 +7,7 @@
 
 namespace zendary {
 
-static const char* const kCaption = "EVIL EYE READING";
+static const char* const kEvilEyeCaption = "EVIL EYE READING";
 
 const char* EvilEyeVerdict(int d, const numerology::StarNumbers& s)
 {
@@ -42,7 +42,7 @@ std::string EvilEyeText(const Date& selected, int dayNumber, const numerology::S
 bool EvilEyeReading(Zendary& z)
 {
     if (!z.DatesValid() || !z.PastLifeFields() || !z.ParentsAges() ||
-        !z.ConfirmationBox(kCaption, "Is this information accurate?          \n\n", ConfirmForm::Full))
+        !z.ConfirmationBox(kEvilEyeCaption, "Is this information accurate?          \n\n", ConfirmForm::Full))
         return false;
     z.ui.info("EVIL EYE", "EVIL EYE\n\n"
                           "The fear of the evil eye is found all over the world and is as old as history. Many "
@@ -53,7 +53,7 @@ bool EvilEyeReading(Zendary& z)
                           "others, on other days nothing can touch them. Your reading will clearly state when you "
                           "are susceptible to the Evil Eye.");
     z.computeNumbers();
-    z.ui.info(kCaption, EvilEyeText(z.data.selected, z.dayNumber, z.stars));
+    z.ui.info(kEvilEyeCaption, EvilEyeText(z.data.selected, z.dayNumber, z.stars));
     return true;
 }
 

@@ -4,7 +4,7 @@
 
 namespace zendary {
 
-static const char* const kCaption = "FATE READING";
+static const char* const kFateCaption = "FATE READING";
 
 std::string FateText(int d, const numerology::StarNumbers& s)
 {
@@ -30,12 +30,12 @@ bool FateReading(Zendary& z)
         "You can go as far into the past or into the future as you want! Just enter your and your parents "
         "birthdays and then select any day in any year! Your Fate Reading will be clearly displayed!\n\n"
         "Is this information accurate?\n\n";
-    if (!z.starsGate(kCaption, leadIn))
+    if (!z.starsGate(kFateCaption, leadIn))
         return false;
     const auto& sel = z.data.selected;
-    z.ui.info(kCaption, "This reading is based on the Egyptian Book of Dead.\n\n" +
-                            numerology::DateText(sel.month, sel.day, sel.year) + "\n\n" +
-                            FateText(z.dayNumber, z.stars));
+    z.ui.info(kFateCaption, "This reading is based on the Egyptian Book of Dead.\n\n" +
+                                numerology::DateText(sel.month, sel.day, sel.year) + "\n\n" +
+                                FateText(z.dayNumber, z.stars));
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 namespace zendary {
 
-static const char* const kCaption = "BIRTHSTONES - FLOWERS - SYMBOLS";
+static const char* const kGemsCaption = "BIRTHSTONES - FLOWERS - SYMBOLS";
 
 static const char* const kMonths[12] = {
     "BIRTHSTONE\tGarnet\n\nFLOWER\t\tSnowdrop\n\nSYMBOL\t\tConstancy",
@@ -29,16 +29,16 @@ bool GemsReading(Zendary& z)
     if (!z.DatesValid() || !z.PastLifeFields() || !z.ParentsAges() ||
         !z.ConfirmationBox("GEMS READING", "", ConfirmForm::Short))
         return false;
-    z.ui.info(kCaption, "BIRTHSTONES\n\n"
-                        "Since ancient times gems were believed to protect the wearer against evil and to bring "
-                        "good fortune. The custom of birthstones is traced back to the high priest of Memphis, "
-                        "about 4000 B.C., who wore a breastplate set with twelve stones, one for each month of "
-                        "the year. Later the twelve stones were linked with the signs of the zodiac and the "
-                        "months, and it became the custom to wear the stone of one's birth month as a talisman. "
-                        "Each month also has its own flower and its own symbol, the virtue the stone is said to "
-                        "bestow.");
+    z.ui.info(kGemsCaption, "BIRTHSTONES\n\n"
+                            "Since ancient times gems were believed to protect the wearer against evil and to bring "
+                            "good fortune. The custom of birthstones is traced back to the high priest of Memphis, "
+                            "about 4000 B.C., who wore a breastplate set with twelve stones, one for each month of "
+                            "the year. Later the twelve stones were linked with the signs of the zodiac and the "
+                            "months, and it became the custom to wear the stone of one's birth month as a talisman. "
+                            "Each month also has its own flower and its own symbol, the virtue the stone is said to "
+                            "bestow.");
     // DatesValid has already passed, so the month is within 1-12.
-    z.ui.info(kCaption, GemsText(z.data.own.month));
+    z.ui.info(kGemsCaption, GemsText(z.data.own.month));
     return true;
 }
 

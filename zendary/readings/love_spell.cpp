@@ -7,7 +7,7 @@
 
 namespace zendary {
 
-static const char* const kCaption = "LOVE SPELLS";
+static const char* const kLoveSpellCaption = "LOVE SPELLS";
 static const char* const kConfirmCaption = "LOVE SPELS";  // the question box's own caption
 
 int SpellNumber(const std::string& name, const numerology::Date& selected)
@@ -80,11 +80,12 @@ bool LoveSpells(Zendary& z)
         return false;
     const std::string& name = z.data.spellName;
     if (name.empty()) {
-        z.ui.stop(kCaption, "You must enter the first name of the person you want to put your love spell on in "
-                            "order for your spell to work!");
-        z.ui.info(kCaption, "Please enter the first name of the person you want to put your love spell on and "
-                            "click on the SPS button. Instructions on how to put your spell will be clearly "
-                            "displayed.");
+        z.ui.stop(kLoveSpellCaption,
+                  "You must enter the first name of the person you want to put your love spell on in "
+                  "order for your spell to work!");
+        z.ui.info(kLoveSpellCaption, "Please enter the first name of the person you want to put your love spell on and "
+                                     "click on the SPS button. Instructions on how to put your spell will be clearly "
+                                     "displayed.");
         return false;
     }
     const numerology::StarNumbers stars = numerology::ComputeStarNumbers(z.data.own, z.data.mother, z.data.father);
@@ -93,17 +94,18 @@ bool LoveSpells(Zendary& z)
     const int n = SpellNumber(name, z.data.selected);
 
     SpellTarget target = SpellTarget::Man;
-    if (!z.ui.askYesNo(kCaption, "Do you want to put your love spell on a man?")) {
-        if (z.ui.message(kCaption, "Do you want to put your love spell on a woman?", shell::Icon::Information,
+    if (!z.ui.askYesNo(kLoveSpellCaption, "Do you want to put your love spell on a man?")) {
+        if (z.ui.message(kLoveSpellCaption, "Do you want to put your love spell on a woman?", shell::Icon::Information,
                          shell::Buttons::YesNo) != shell::Answer::Yes) {
-            z.ui.stop(kCaption, "Love Spells described here work only for people! Please choose either a man or a "
-                                "woman as the object of your spell!");
+            z.ui.stop(kLoveSpellCaption,
+                      "Love Spells described here work only for people! Please choose either a man or a "
+                      "woman as the object of your spell!");
             return false;
         }
         target = SpellTarget::Woman;
     }
-    z.ui.info(kCaption, SpellText(name, n, FoldingCount(n, stars, target), target));
-    z.ui.info(kCaption, PaperPicture(name, n));
+    z.ui.info(kLoveSpellCaption, SpellText(name, n, FoldingCount(n, stars, target), target));
+    z.ui.info(kLoveSpellCaption, PaperPicture(name, n));
     return true;
 }
 

@@ -10,7 +10,7 @@ namespace zendary {
 using numerology::Exercise;
 using numerology::NameValue;
 
-static const char* const kCaption = "PSYVANE";
+static const char* const kMentalPowerCaption = "PSYVANE";
 static const char* const kExerciseCaption = "PSYVANE EXERCISE";
 
 numerology::PowerTips kMentalPowerTips = {
@@ -78,13 +78,13 @@ bool ShapesExercise(Zendary& z)
 
 bool DevelopAdvice(Zendary& z)
 {
-    z.ui.info(kCaption, kDevelopAdvice);
+    z.ui.info(kMentalPowerCaption, kDevelopAdvice);
     return true;
 }
 
 bool FineTuneAdvice(Zendary& z)
 {
-    z.ui.info(kCaption, numerology::kFineTuneAdvice);
+    z.ui.info(kMentalPowerCaption, numerology::kFineTuneAdvice);
     return true;
 }
 
@@ -98,18 +98,18 @@ bool IntuitionPower(Zendary& z)
 {
     const PersonalData& d = z.data;
     if (!fromList(d.number, numberList())) {
-        z.ui.stop(kCaption, "Please select number from the drop down list only.    \n\n"
-                            "It can be either: 1, 2, 3, 4, 5, 6, 7, 8, or 9.    ");
+        z.ui.stop(kMentalPowerCaption, "Please select number from the drop down list only.    \n\n"
+                                       "It can be either: 1, 2, 3, 4, 5, 6, 7, 8, or 9.    ");
         return false;
     }
     if (!fromList(d.color, colorList())) {
-        z.ui.stop(kCaption, "Please select color from the drop down list only.    \n\n"
-                            "It can be either: white, yellow, green, red, blue, brown or black.    ");
+        z.ui.stop(kMentalPowerCaption, "Please select color from the drop down list only.    \n\n"
+                                       "It can be either: white, yellow, green, red, blue, brown or black.    ");
         return false;
     }
     if (!fromList(d.shape, shapeList())) {
-        z.ui.stop(kCaption, "Please select shape from the drop down list only.    \n\n"
-                            "It can be either: triangle, square or circle.    ");
+        z.ui.stop(kMentalPowerCaption, "Please select shape from the drop down list only.    \n\n"
+                                       "It can be either: triangle, square or circle.    ");
         return false;
     }
     const int difference = std::abs(MentalDateDigit(d.selected) - MentalChoiceDigit(d));

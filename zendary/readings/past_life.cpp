@@ -7,7 +7,7 @@ namespace zendary {
 
 #include "resources/zendary/past_life_texts.inc"
 
-static const char* const kCaption = "PAST LIFE INTERPRETATION";
+static const char* const kPastLifeCaption = "PAST LIFE INTERPRETATION";
 static const char* const kLegend =
     "PAST LIFE INTERPRETATION TABLE\n\n0   - 30%\tVERY LOW CHANCE\n31 - 64%\tLOW CHANCE\n65 - 90%\tMEDIUM "
     "CHANCE\n91 - 94%\tGOOD CHANCE\n95 - 99%\tVERY GOOD CHANCE\n\nCHANCE\trefers to the probability that you "
@@ -25,15 +25,15 @@ static const char* const kNeedAge =
 // A missing input: the message, then how to fill the group in.
 static bool refuse(Zendary& z, const char* message)
 {
-    z.ui.stop(kCaption, message);
+    z.ui.stop(kPastLifeCaption, message);
     z.ui.info("PAST LIFE INTERPRETATION HELP", kPastLifeHelp);
     return false;
 }
 
 static void showResult(Zendary& z, const std::string& percent)
 {
-    z.ui.info(kCaption, PastLifeResultText(percent));
-    z.ui.info(kCaption, kLegend);
+    z.ui.info(kPastLifeCaption, PastLifeResultText(percent));
+    z.ui.info(kPastLifeCaption, kLegend);
 }
 
 bool PastLifeReading(Zendary& z)
@@ -56,22 +56,22 @@ bool PastLifeReading(Zendary& z)
     const std::string summary = "Is this information accurate?\n\nYEAR\t\t  " + std::to_string(d.pastYear) +
                                 (z.era == Era::AD ? "  AD\n" : "  BC\n") + "AGE\t\t  " + std::to_string(d.pastAge) +
                                 "\nOCCUPATION\t  " + d.occupation + "\nCLUE\t\t  " + d.clue;
-    if (!z.confirm(kCaption, summary))
+    if (!z.confirm(kPastLifeCaption, summary))
         return false;
     const shell::Answer knows = z.ui.message(
-        kCaption,
+        kPastLifeCaption,
         "Before we begin I have to ask you a few questions. Do you know what a past life reading is and how it "
         "differs from a past life regression?",
         shell::Icon::Question, shell::Buttons::YesNoCancel);
     if (knows == shell::Answer::Cancel)
         return false;
     if (knows == shell::Answer::No)
-        z.ui.info(kCaption, kPastLifeExplanation);
-    z.ui.info(kCaption, "Let us begin on our journey! Your past life interpretation awaits you!");
+        z.ui.info(kPastLifeCaption, kPastLifeExplanation);
+    z.ui.info(kPastLifeCaption, "Let us begin on our journey! Your past life interpretation awaits you!");
 
     const PastLifeInput input{z.era, d.pastYear, d.pastAge, d.occupation, d.clue, d.own.year, d.selected.year};
     PastLifeFlags flags =
-        AskPastLifeQuestions([&z](const std::string& question) { return z.ui.askYesNo(kCaption, question); },
+        AskPastLifeQuestions([&z](const std::string& question) { return z.ui.askYesNo(kPastLifeCaption, question); },
                              input.birthYear, input.selectedYear);
     if (NamedByOccupation(input.occupation))
         flags.named = true;

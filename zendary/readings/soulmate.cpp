@@ -10,13 +10,13 @@ namespace zendary {
 
 namespace {
 
-const char* const kCaption = "DUOVELL";
+const char* const kSoulmateCaption = "DUOVELL";
 
 bool soulmateGate(Zendary& z)
 {
     const PersonalData& d = z.data;
     if (d.firstName.empty() || d.secondName.empty()) {
-        z.ui.stop(kCaption, "Please enter first and last names for both individuals!");
+        z.ui.stop(kSoulmateCaption, "Please enter first and last names for both individuals!");
         return false;
     }
     if (!shell::datesValid(z.ui, "BIRTHDAY ERROR", {&d.first, &d.second}))
@@ -29,9 +29,9 @@ bool soulmateGate(Zendary& z)
                              "\nFirst Individual's Birthday:\t" + numerology::DateColumns(d.first) +
                              "\nSecond Individual's Name:\t" + d.secondName + "\nSecond Individual's Birthday:\t" +
                              numerology::DateColumns(d.second) + "\n";
-    if (z.ui.askYesNo(kCaption, text))
+    if (z.ui.askYesNo(kSoulmateCaption, text))
         return true;
-    z.ui.stop(kCaption, "Please correct any mistakes and try again!");
+    z.ui.stop(kSoulmateCaption, "Please correct any mistakes and try again!");
     return false;
 }
 
@@ -51,7 +51,7 @@ bool SoulmateCheck(Zendary& z)
     std::string text = "This report was created for: " + z.data.firstName + " and " + z.data.secondName +
                        "       \n\n" + pairing::ReportSections(facts(z.data), true);
     text.resize(text.size() - 2);  // no line feeds after the last reading
-    z.ui.info(kCaption, text);
+    z.ui.info(kSoulmateCaption, text);
     return true;
 }
 

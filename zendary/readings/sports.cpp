@@ -8,7 +8,7 @@ using numerology::DateDigit;
 using numerology::NameValue;
 using numerology::NumberDigit;
 
-static const char* const kCaption = "SPORTS NUMEROLOGY";
+static const char* const kSportsCaption = "SPORTS NUMEROLOGY";
 
 std::string SportsVerdict(const std::string& team1, const std::string& team2, const numerology::Date& game)
 {
@@ -29,17 +29,18 @@ bool SportsNumerology(Zendary& z)
         return false;
     const PersonalData& d = z.data;
     if (d.team1.empty() || d.team2.empty()) {
-        z.ui.stop(kCaption, d.team1.empty() ? "Please enter first team!" : "Please enter second team!");
-        z.ui.info(kCaption, "Please enter both teams, select the date of the game in the Select Date and click on "
-                            "the SNR button. The prediction will be clearly displayed.");
+        z.ui.stop(kSportsCaption, d.team1.empty() ? "Please enter first team!" : "Please enter second team!");
+        z.ui.info(kSportsCaption,
+                  "Please enter both teams, select the date of the game in the Select Date and click on "
+                  "the SNR button. The prediction will be clearly displayed.");
         return false;
     }
     const std::string text = "Is this information accurate?          \n\nFirst Team:\t" + d.team1 + "\nSecond Team:\t" +
                              d.team2 + "\nGame Date:\t" + std::to_string(d.selected.month) + "  " +
                              std::to_string(d.selected.day) + "  " + std::to_string(d.selected.year);
-    if (!z.confirm(kCaption, text))
+    if (!z.confirm(kSportsCaption, text))
         return false;
-    z.ui.info(kCaption, SportsVerdict(d.team1, d.team2, d.selected));
+    z.ui.info(kSportsCaption, SportsVerdict(d.team1, d.team2, d.selected));
     return true;
 }
 

@@ -4,7 +4,7 @@
 
 namespace zendary {
 
-static const char* const kCaption = "SUPERSTITIONS";
+static const char* const kSuperstitionCaption = "SUPERSTITIONS";
 
 static void showSuperstitionHelp(Zendary& z)
 {
@@ -17,14 +17,14 @@ bool SuperstitionReading(Zendary& z)
     if (!z.DatesValid() || !z.PastLifeFields())
         return false;
     if (z.data.superstition.empty()) {
-        z.ui.stop(kCaption, "Please select a superstition from the list!");
+        z.ui.stop(kSuperstitionCaption, "Please select a superstition from the list!");
         showSuperstitionHelp(z);
         return false;
     }
     if (const auto belief = LookUpSuperstition(z.data.superstition)) {
-        z.ui.info(kCaption, std::string(*belief));
+        z.ui.info(kSuperstitionCaption, std::string(*belief));
     } else {
-        z.ui.stop(kCaption, "No interpretation available! Please choose another clue or try a synonym!");
+        z.ui.stop(kSuperstitionCaption, "No interpretation available! Please choose another clue or try a synonym!");
         showSuperstitionHelp(z);
     }
     return false;  // the record is not written back
