@@ -25,6 +25,7 @@ function(mystorin_add_program name)
   add_library(${name}_gui STATIC ${gui_sources} ${qrc})
   set_target_properties(${name}_gui PROPERTIES AUTORCC ON)
   target_link_libraries(${name}_gui PUBLIC ${name}_core shell_gui)
+  mystorin_use_gui_pch(${name}_gui)
 
   add_executable(${name} shell/gui/program_main.cpp)
   target_compile_definitions(${name} PRIVATE MYSTORIN_PROGRAM=${name})

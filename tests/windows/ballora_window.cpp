@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "ballora/window/ballora_window.h"
 #include "tests/support/window_checks.h"
@@ -106,5 +107,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BalloraWindowTest)
+MYSTORIN_WINDOW_TEST(ballora_window, BalloraWindowTest);
 #include "ballora_window.moc"

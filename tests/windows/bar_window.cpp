@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "bar/launcher_actions.h"
 #include "bar/window/bar_window.h"
@@ -118,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BarWindowTest)
+MYSTORIN_WINDOW_TEST(bar_window, BarWindowTest);
 #include "bar_window.moc"

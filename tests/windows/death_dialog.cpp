@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/window_checks.h"
 #include "shell/gui/data_exchange.h"
@@ -79,5 +80,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DeathDialogTest)
+MYSTORIN_WINDOW_TEST(death_dialog, DeathDialogTest);
 #include "death_dialog.moc"

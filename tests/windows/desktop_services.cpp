@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "shell/gui/qt_services.h"
+#include "tests/support/window_test.h"
 #include "tests/support/window_checks.h"
 
 class DesktopServicesTest : public QObject {
@@ -77,5 +78,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DesktopServicesTest)
+MYSTORIN_WINDOW_TEST(desktop_services, DesktopServicesTest);
 #include "desktop_services.moc"

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "duovell/window/duovell_window.h"
 #include "tests/support/window_checks.h"
@@ -139,5 +140,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DuovellWindowTest)
+MYSTORIN_WINDOW_TEST(duovell_window, DuovellWindowTest);
 #include "duovell_window.moc"

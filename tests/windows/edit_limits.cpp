@@ -7,6 +7,7 @@
 
 #include "shell/gui/limited_text_edit.h"
 #include "shell/gui/program_dialog.h"
+#include "tests/support/window_test.h"
 
 class EditLimitsTest : public QObject {
     Q_OBJECT
@@ -42,5 +43,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EditLimitsTest)
+MYSTORIN_WINDOW_TEST(edit_limits, EditLimitsTest);
 #include "edit_limits.moc"

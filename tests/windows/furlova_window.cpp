@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "furlova/window/furlova_window.h"
 #include "tests/support/window_checks.h"
@@ -152,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FurlovaWindowTest)
+MYSTORIN_WINDOW_TEST(furlova_window, FurlovaWindowTest);
 #include "furlova_window.moc"

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "furrowen/window/furrowen_window.h"
 #include "tests/support/window_checks.h"
@@ -132,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FurrowenWindowTest)
+MYSTORIN_WINDOW_TEST(furrowen_window, FurrowenWindowTest);
 #include "furrowen_window.moc"

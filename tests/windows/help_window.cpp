@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 
 #include "shell/gui/help_window.h"
+#include "tests/support/window_test.h"
 
 class HelpWindowTest : public QObject {
     Q_OBJECT
@@ -77,5 +78,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HelpWindowTest)
+MYSTORIN_WINDOW_TEST(help_window, HelpWindowTest);
 #include "help_window.moc"

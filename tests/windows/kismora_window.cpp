@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "kismora/kismora_files.h"
 #include "kismora/window/analysis_dialog.h"
@@ -215,5 +216,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KismoraWindowTest)
+MYSTORIN_WINDOW_TEST(kismora_window, KismoraWindowTest);
 #include "kismora_window.moc"

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "lexivar/window/lexivar_window.h"
 #include "shell/gui/limited_text_edit.h"
@@ -119,5 +120,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LexivarWindowTest)
+MYSTORIN_WINDOW_TEST(lexivar_window, LexivarWindowTest);
 #include "lexivar_window.moc"

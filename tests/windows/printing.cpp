@@ -11,6 +11,7 @@
 
 #include "pulsara/window/chart_dialog.h"
 #include "shell/gui/document_viewer.h"
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/window_checks.h"
 
@@ -102,5 +103,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PrintingTest)
+MYSTORIN_WINDOW_TEST(printing, PrintingTest);
 #include "printing.moc"

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "psyvane/window/psyvane_window.h"
 #include "tests/support/window_checks.h"
@@ -125,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PsyvaneWindowTest)
+MYSTORIN_WINDOW_TEST(psyvane_window, PsyvaneWindowTest);
 #include "psyvane_window.moc"

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "pulsara/window/pulsara_window.h"
 #include "tests/support/window_checks.h"
@@ -132,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PulsaraWindowTest)
+MYSTORIN_WINDOW_TEST(pulsara_window, PulsaraWindowTest);
 #include "pulsara_window.moc"

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "quorvex/window/quorvex_window.h"
 #include "shell/gui/program.h"
@@ -181,5 +182,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QuorvexWindowTest)
+MYSTORIN_WINDOW_TEST(quorvex_window, QuorvexWindowTest);
 #include "quorvex_window.moc"

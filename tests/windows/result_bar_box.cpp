@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "shell/gui/qt_services.h"
+#include "tests/support/window_test.h"
 
 class ResultBarBoxTest : public QObject {
     Q_OBJECT
@@ -44,5 +45,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ResultBarBoxTest)
+MYSTORIN_WINDOW_TEST(result_bar_box, ResultBarBoxTest);
 #include "result_bar_box.moc"

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/window_checks.h"
 #include "zendary/window/stars_calendar_dialog.h"
@@ -86,5 +87,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StarsCalendarDialogTest)
+MYSTORIN_WINDOW_TEST(stars_calendar_dialog, StarsCalendarDialogTest);
 #include "stars_calendar_dialog.moc"

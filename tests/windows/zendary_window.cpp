@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
 #include "shell/gui/data_exchange.h"
 #include "tests/support/window_checks.h"
@@ -181,5 +182,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ZendaryWindowTest)
+MYSTORIN_WINDOW_TEST(zendary_window, ZendaryWindowTest);
 #include "zendary_window.moc"

@@ -1,0 +1,1 @@
+// The unit that makes the shared precompiled header of the window libraries.
