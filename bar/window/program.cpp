@@ -13,10 +13,14 @@ const shell::Program& mystorin_program_bar()
         std::nullopt,
         false,  // the launcher is where the other programs return to
         [](shell::Services& services) -> std::unique_ptr<QDialog> {
-            const std::string launcher = (QCoreApplication::applicationDirPath() + "/bar").toStdString();
-            const bool installed =
-                !QStandardPaths::locate(QStandardPaths::ApplicationsLocation, bar::kInstalledEntryFile).isEmpty();
-            bar::FirstRunIfNeeded(services, {launcher, bar::launcherIconPng(), installed});
+            // What the first run writes is worked out only on the first run: an icon painted
+            // and encoded, and a search of the menu folders, at every start would slow it.
+            if (bar::IsFirstRun(services.paths)) {
+                const std::string launcher = (QCoreApplication::applicationDirPath() + "/bar").toStdString();
+                const bool installed =
+                    !QStandardPaths::locate(QStandardPaths::ApplicationsLocation, bar::kInstalledEntryFile).isEmpty();
+                bar::FirstRunIfNeeded(services, {launcher, bar::launcherIconPng(), installed});
+            }
             return std::make_unique<bar::BarWindow>(services);
         },
     };

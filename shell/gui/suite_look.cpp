@@ -1,11 +1,18 @@
 #include "shell/gui/suite_look.h"
 
 #include <cstdio>
+#include <map>
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
+#include <QIconEngine>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+#include <QWindow>
 
 #include "shell/gui/program_dialog.h"
 
@@ -18,16 +25,77 @@ QString desktopId(const Program& program)
     return "org.mystorin." + name;
 }
 
-static QIcon programIcon(const QString& id)
-{
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        const QString file = QString(":/icons/%1/%2.png").arg(id).arg(size);
-        if (QFile::exists(file))
-            icon.addFile(file, QSize(size, size));
+namespace {
+
+// The program's icon from the sizes compiled in, each decoded only when a size is first
+// asked for: QIcon::addFile would decode every file at start-up and load every image
+// format plugin to guess a format that is known to be PNG.
+class CompiledIconEngine : public QIconEngine {
+public:
+    explicit CompiledIconEngine(QString id) : id_(std::move(id))
+    {
+        for (int size : {16, 32, 48, 64, 128, 256})
+            if (QFile::exists(fileOf(size)))
+                sizes_.append(QSize(size, size));
     }
-    return icon;
-}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        if (sizes_.isEmpty())
+            return {};
+        // The smallest that is large enough, else the largest there is.
+        QSize best = sizes_.last();
+        for (const QSize& candidate : sizes_)
+            if (candidate.width() >= size.width() && candidate.height() >= size.height()) {
+                best = candidate;
+                break;
+            }
+        QPixmap& decoded = decoded_[best.width()];
+        if (decoded.isNull())
+            decoded = QPixmap::fromImage(QImage(fileOf(best.width()), "PNG"));
+        return best == size ? decoded : decoded.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
+    bool isNull() override { return sizes_.isEmpty(); }
+    QIconEngine* clone() const override { return new CompiledIconEngine(*this); }
+
+private:
+    QString fileOf(int size) const { return QString(":/icons/%1/%2.png").arg(id_).arg(size); }
+
+    QString id_;
+    QList<QSize> sizes_;
+    std::map<int, QPixmap> decoded_;
+};
+
+// Gives the application its icon once the first window has been painted. Setting it
+// before would make the first window wait for every size to be decoded (the X11 window
+// icon takes them all) and for Qt's image format plugins to load.
+class IconOnFirstExpose : public QObject {
+public:
+    explicit IconOnFirstExpose(QString id) : id_(std::move(id)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Expose && window && window->isExposed()) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, [id = id_] { QApplication::setWindowIcon(QIcon(new CompiledIconEngine(id))); });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QString id_;
+};
+
+}  // namespace
 
 void applySuiteLook(const Program& program)
 {
@@ -35,9 +103,7 @@ void applySuiteLook(const Program& program)
     QApplication::setApplicationVersion(MYSTORIN_VERSION);
     QApplication::setOrganizationName("Mystorin");
     QApplication::setDesktopFileName(desktopId(program));
-    const QIcon icon = programIcon(desktopId(program));
-    if (!icon.isNull())
-        QApplication::setWindowIcon(icon);
+    qApp->installEventFilter(new IconOnFirstExpose(desktopId(program)));
     QApplication::setFont(windowFont());
 }
 
