@@ -16,6 +16,13 @@
 
 namespace {
 
+// The bound of a window's answer, looser for a build with AddressSanitizer.
+#ifdef __SANITIZE_ADDRESS__
+constexpr double kBoundSeconds = 4.0;
+#else
+constexpr double kBoundSeconds = 1.0;
+#endif
+
 double processorSeconds()
 {
     return double(std::clock()) / CLOCKS_PER_SEC;
@@ -41,7 +48,7 @@ void checkPaste(QWidget& window, const QString& boxId, QPushButton* paste)
     }
     box->grab();
     const double took = processorSeconds() - start;
-    QVERIFY2(took < 1.0, qPrintable(QString::number(took) + " s"));
+    QVERIFY2(took < kBoundSeconds, qPrintable(QString::number(took) + " s"));
     QCOMPARE(box->toPlainText(), kLongWord.left(box->maxLength()));
 }
 
