@@ -66,6 +66,33 @@ qsizetype tagEnd(const QString& html, qsizetype from)
     return -1;
 }
 
+// Every tag a page opens, counted in its text alone, with no regard to comments, quotes
+// or nesting: at least as many as any parser can make of it, so that a page that fools
+// the walk below (a '<' inside a tag, say) is still bounded. Qt takes "< table" for a tag.
+struct TagCounts {
+    int tags = 0, tables = 0, cells = 0;
+};
+
+TagCounts countTags(const QString& html)
+{
+    TagCounts counts;
+    for (qsizetype i = html.indexOf(u'<'); i >= 0; i = html.indexOf(u'<', i + 1)) {
+        qsizetype start = i + 1;
+        while (start < html.size() && html[start].isSpace())
+            ++start;
+        qsizetype end = start;
+        while (end < html.size() && end - start < 6 && html[end].isLetter() && html[end].unicode() < 128)
+            ++end;
+        if (end == start)
+            continue;
+        const QString name = html.mid(start, end - start).toLower();
+        ++counts.tags;
+        counts.tables += name == "table" ? 1 : 0;
+        counts.cells += name == "td" || name == "th" ? 1 : 0;
+    }
+    return counts;
+}
+
 // Walks the page's tags with a stack of open elements; stops as soon as a bound is passed.
 Shape shapeOf(const QString& html)
 {
@@ -223,7 +250,8 @@ ShownDocument shownHtml(const QString& html, bool cut)
     QString page = html.size() > kShownCharacters ? html.left(kShownCharacters) : html;
     cut = cut || html.size() > kShownCharacters;
     const Shape shape = shapeOf(page);
-    if (shape.tooLarge()) {
+    const TagCounts counts = countTags(page);
+    if (shape.tooLarge() || counts.tables > kMostTables || counts.cells > kMostTableCells || counts.tags > kMostTags) {
         ShownDocument plain = shownPlainText(page, cut);
         plain.text.prepend(flattenedNote() + "\n\n");
         return plain;

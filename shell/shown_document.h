@@ -21,6 +21,9 @@ inline constexpr int kLongestLine = 4000;
 inline constexpr int kDeepestMarkup = 48;
 inline constexpr int kDeepestTables = 6;
 inline constexpr int kMostTableCells = 2000;
+// However a page nests them, it may not open more tables or tags than this in all.
+inline constexpr int kMostTables = 12;
+inline constexpr int kMostTags = 20000;
 
 struct ShownDocument {
     QString text;

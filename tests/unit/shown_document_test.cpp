@@ -87,6 +87,12 @@ TEST(ShownHtml, DeepOrLargeMarkupIsPlainTextUnderANote)
         {nested("<b><i>", "</i></b>", 50000), true},
         {"<table>" + repeated("<tr>" + repeated("<td>1</td>", 40) + "</tr>", 50) + "</table>", false},
         {"<table>" + repeated("<tr>" + repeated("<td>1</td>", 300) + "</tr>", 300) + "</table>", true},
+        // However the tags are hidden from the walk, the count of all of them still holds.
+        {repeated("<table></table>", kMostTables), false},
+        {repeated("<table></table>", kMostTables + 1), true},
+        {repeated("<img src=\"a\"< table><tr><td>", 20), true},
+        {repeated("<td>", kMostTableCells + 1), true},
+        {repeated("<p>x", kMostTags + 1), true},
     };
     for (const auto& c : cases) {
         const ShownDocument shown = shownHtml(c.page);
