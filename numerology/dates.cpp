@@ -34,6 +34,36 @@ DateCheck DateRule(int month, int day, int year)
     return {false, nullptr};
 }
 
+int DaysInMonth(int month, int year)
+{
+    if (month == 2)
+        return year % 4 == 0 ? 29 : 28;
+    return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
+}
+
+Date AddDays(Date date, int offset)
+{
+    for (; offset > 0; --offset) {
+        if (++date.day > DaysInMonth(date.month, date.year)) {
+            date.day = 1;
+            if (++date.month > 12) {
+                date.month = 1;
+                ++date.year;
+            }
+        }
+    }
+    for (; offset < 0; ++offset) {
+        if (--date.day < 1) {
+            if (--date.month < 1) {
+                date.month = 12;
+                --date.year;
+            }
+            date.day = DaysInMonth(date.month, date.year);
+        }
+    }
+    return date;
+}
+
 const char* MonthName(int month)
 {
     static const char* const names[] = {"January ", "February ", "March ",     "April ",   "May ",      "June ",

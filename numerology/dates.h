@@ -17,6 +17,13 @@ bool DateBefore(const Date& a, const Date& b);
 // Day-of-month rule; every year divisible by four counts as a leap year.
 DateCheck DateRule(int month, int day, int year);
 
+// Days in a month by the same rule: February has 29 days in every year divisible by four.
+int DaysInMonth(int month, int year);
+
+// The day `offset` days after (or, when negative, before) `date` in that calendar, so
+// that 29 February 1900 lies between 28 February and 1 March.
+Date AddDays(Date date, int offset);
+
 // "January " ... "December " (any month outside 1-11 gives "December ").
 const char* MonthName(int month);
 

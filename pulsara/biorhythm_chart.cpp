@@ -1,17 +1,10 @@
 #include "pulsara/biorhythm_chart.h"
 
-#include <QDate>
-
 #include "numerology/dates.h"
 
 namespace pulsara {
 
 namespace {
-
-Date fromQDate(const QDate& date)
-{
-    return {date.month(), date.day(), date.year()};
-}
 
 bool crossesFifty(int yesterday, int today)
 {
@@ -33,17 +26,17 @@ int MeterOf(const Meters& meters, Cycle cycle)
 std::vector<ChartDay> ChartDays(const Date& birth, const Date& selected)
 {
     std::vector<ChartDay> days;
-    const QDate centre(selected.year, selected.month, selected.day);
-    if (!centre.isValid())
+    // The suite's own calendar, the one the date fields and TM use: 1900 has a 29 February.
+    if (!numerology::DateRule(selected.month, selected.day, selected.year).ok)
         return days;
     for (int offset = -kChartReach; offset <= kChartReach; ++offset) {
-        const Date date = fromQDate(centre.addDays(offset));
+        const Date date = numerology::AddDays(selected, offset);
         if (numerology::DateBefore(date, birth))
             continue;
         ChartDay day{date, TraditionalMeters(birth, date)};
         day.selected = offset == 0;
         // The first day shown has no day before it on the chart; its own yesterday decides.
-        const Date yesterday = fromQDate(centre.addDays(offset - 1));
+        const Date yesterday = numerology::AddDays(selected, offset - 1);
         const Meters previous =
             numerology::DateBefore(yesterday, birth) ? day.meters : TraditionalMeters(birth, yesterday);
         for (int c = 0; c < 3; ++c)

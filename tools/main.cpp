@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "tools/runner.h"
@@ -45,7 +47,15 @@ int main(int argc, char* argv[])
     setenv("XDG_DATA_DIRS", "/nonexistent/mystorin-scenario", 1);
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Mystorin");
+    // Everything the programs write goes below this root, and the runner removes it as it
+    // leaves: without it the programs' folders would become /data... and the removal would
+    // take the current folder, so stop before anything is played.
     QTemporaryDir root;
+    if (!root.isValid() || !QFileInfo(root.path()).isAbsolute()) {
+        std::cerr << "mystorin-scenario: cannot make a temporary folder in " << QDir::tempPath().toStdString() << " ("
+                  << root.errorString().toStdString() << "); set TMPDIR to a writable folder\n";
+        return 2;
+    }
     root.setAutoRemove(false);  // the runner removes it as it leaves
     const QString docs = QCoreApplication::applicationDirPath() + "/../share/mystorin";
     Runner runner(*script, root.path(), docs, expected, check);

@@ -25,6 +25,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
 #include <QTest>
@@ -348,6 +350,9 @@ void Runner::execute(const Command& c)
     } else if (verb == "pdf") {
         needs(2, 2);
         cmdPdf(c);
+    } else if (verb == "printto") {
+        needs(2, 2);
+        cmdPrintTo(c);
     } else if (verb == "pdftext") {
         needs(3, 3);
         cmdPdfText(c);
@@ -541,6 +546,19 @@ void Runner::cmdPdf(const Command& c)
     if (!printable->saveAsPdf(QString::fromStdString(path(c.words[1]))))
         fail("cannot write the PDF " + c.words[1]);
     out_.event({{"event", "pdf"}, {"path", c.words[1]}});
+}
+
+// printto REL: in the print dialog, the user picks "Print to File (PDF)", names REL and
+// presses Print.
+void Runner::cmdPrintTo(const Command& c)
+{
+    auto* dialog = qobject_cast<QPrintDialog*>(topWindow());
+    if (!dialog)
+        fail("the top window is not the print dialog");
+    dialog->printer()->setOutputFileName(QString::fromStdString(path(c.words[1])));
+    // done() keeps the printer as set here; accept() would first copy the dialog's own
+    // fields (a printer that the test machine may not have) into it.
+    dialog->done(QDialog::Accepted);
 }
 
 // pdftext REL TEXT: the PDF's text, as pdftotext reads it, holds TEXT; runs of blanks and

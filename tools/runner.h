@@ -104,6 +104,7 @@ private:
     void cmdMenu(const Command& c);
     void cmdPdf(const Command& c);
     void cmdPdfText(const Command& c);
+    void cmdPrintTo(const Command& c);
     void cmdShow(const Command& c);
     void cmdFile(const Command& c);
     void cmdTouch(const Command& c);

@@ -73,6 +73,8 @@ void setControlText(QWidget& widget, const std::string& text)
         edit->setText(value);
     else if (auto* combo = qobject_cast<QComboBox*>(&widget))
         combo->setCurrentIndex(combo->findText(value, Qt::MatchExactly));
+    else if (auto* limited = qobject_cast<LimitedTextEdit*>(&widget))
+        limited->setLimitedText(value);
     else if (auto* plain = qobject_cast<QPlainTextEdit*>(&widget))
         plain->setPlainText(value);
 }

@@ -1,28 +1,21 @@
 #include "shell/gui/document_viewer.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include "shell/gui/document_browser.h"
 
 namespace shell {
 
 namespace {
 
-// A report is a few KB; anything far beyond that is not ours and is not loaded whole.
-constexpr qint64 kMostBytesShown = 4 * 1024 * 1024;
-
-// Shows only the document itself: no image, style sheet or link target is loaded from
-// anywhere, so a hostile file cannot make the viewer read devices or other files.
-class SealedBrowser : public QTextBrowser {
-public:
-    using QTextBrowser::QTextBrowser;
-    QVariant loadResource(int, const QUrl&) override { return {}; }
-};
+// A report is a few KB; anything far beyond that is not ours and is not read whole.
+constexpr qsizetype kMostBytesShown = 1024 * 1024;
 
 bool isShownAsText(const QString& file)
 {
@@ -51,18 +44,10 @@ DocumentViewer::DocumentViewer(Ui& ui, const QString& file, QWidget* parent) : P
     const QFileInfo info(file);
     setObjectName("documentViewer");
     setWindowTitle(info.fileName() + " - Mystorin");
-    text_ = new SealedBrowser(this);
+    text_ = new DocumentBrowser(this);
     text_->setObjectName("documentText");
     text_->setOpenLinks(false);
-    QFile in(file);
-    loaded_ = isShownAsText(file) && info.isFile() && in.open(QIODevice::ReadOnly);
-    if (loaded_) {
-        const QString content = QString::fromUtf8(in.read(kMostBytesShown));
-        if (info.suffix().toLower() == "txt")
-            text_->setPlainText(content);
-        else
-            text_->setHtml(content);
-    }
+    loaded_ = isShownAsText(file) && text_->showFile(file, info.suffix().toLower() != "txt", kMostBytesShown);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     addPrintButtons(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

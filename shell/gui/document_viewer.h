@@ -6,9 +6,9 @@
 
 #include "shell/gui/printable_dialog.h"
 
-class QTextBrowser;
-
 namespace shell {
+
+class DocumentBrowser;
 
 // A text or HTML file shown as it is, with buttons to print it or save it as PDF (its
 // text stays text in the PDF).
@@ -26,7 +26,7 @@ protected:
 
 private:
     QString file_;
-    QTextBrowser* text_ = nullptr;
+    DocumentBrowser* text_ = nullptr;
     bool loaded_ = false;
 };
 

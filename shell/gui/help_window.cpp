@@ -6,35 +6,19 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "shell/gui/document_browser.h"
 #include "shell/help_file.h"
 
 namespace shell {
 
 namespace {
 
-// Shows pictures and pages only from the help file's own folder. A refused resource is
-// an empty one: given nothing at all, the document would open the file itself.
-class HelpBrowser : public QTextBrowser {
-public:
-    using QTextBrowser::QTextBrowser;
-    QString folder;
-
-    QVariant loadResource(int type, const QUrl& name) override
-    {
-        return helpResource(folder, name, type == QTextDocument::HtmlResource).value_or(QByteArray(""));
-    }
-};
-
-void load(HelpBrowser& browser, const QString& file)
+void load(DocumentBrowser& browser, const QString& file)
 {
-    browser.folder = QFileInfo(file).absolutePath();
-    if (const auto html = readHelpFile(file)) {
-        browser.setHtml(*html);
+    if (browser.showFile(file, true, kHelpFileBytes))
         return;
-    }
     browser.setPlainText(QFileInfo(file).fileName() + " cannot be found.\n\nPress \"Locate...\" to find it yourself.");
 }
 
@@ -47,7 +31,7 @@ void showHelpWindow(const QString& file)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QFileInfo(file).fileName() + " - Help");
     window->resize(560, 460);
-    auto* browser = new HelpBrowser(window);
+    auto* browser = new DocumentBrowser(window);
     browser->setOpenExternalLinks(true);
     load(*browser, file);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);

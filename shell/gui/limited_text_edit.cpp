@@ -1,5 +1,6 @@
 #include "shell/gui/limited_text_edit.h"
 
+#include <QMimeData>
 #include <QTextCursor>
 
 #include "shell/utf16_text.h"
@@ -15,6 +16,24 @@ void LimitedTextEdit::setMaxLength(int length)
 {
     maxLength_ = length;
     enforce();
+}
+
+void LimitedTextEdit::setLimitedText(const QString& text)
+{
+    setPlainText(maxLength_ > 0 ? cutToUnits(text, maxLength_) : text);
+}
+
+void LimitedTextEdit::insertFromMimeData(const QMimeData* source)
+{
+    if (maxLength_ <= 0 || !source || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    const QTextCursor cursor = textCursor();
+    const int kept = document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+    QMimeData cut;
+    cut.setText(cutToUnits(source->text(), std::max(0, maxLength_ - kept)));
+    QPlainTextEdit::insertFromMimeData(&cut);
 }
 
 void LimitedTextEdit::enforce()

@@ -55,7 +55,7 @@ void PageView::paintEvent(QPaintEvent*)
 
 PrintableDialog::PrintableDialog(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {}
 
-QByteArray PrintableDialog::pdf()
+QByteArray PrintableDialog::pdf(const QPageLayout& layout, int resolution)
 {
     // The PDF is made in memory, so that it can replace a file whole as every write does.
     QBuffer buffer;
@@ -64,11 +64,19 @@ QByteArray PrintableDialog::pdf()
         QPdfWriter writer(&buffer);
         writer.setTitle(windowTitle());
         writer.setCreator("Mystorin");
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setPageLayout(layout);
+        if (resolution > 0)
+            writer.setResolution(resolution);
         printOn(writer);
     }
     return buffer.data();
+}
+
+QByteArray PrintableDialog::pdf()
+{
+    return pdf(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                           QPageLayout::Millimeter),
+               0);
 }
 
 bool PrintableDialog::saveAsPdf(const QString& file)
@@ -82,7 +90,15 @@ void PrintableDialog::print()
     printer.setDocName(windowTitle());
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle("Print " + windowTitle());
-    if (ui_.exec(dialog) == QDialog::Accepted)
+    if (ui_.exec(dialog) != QDialog::Accepted)
+        return;
+    // "Print to File" (always a PDF here) is a write like any other: the PDF is made in
+    // memory with the page the user chose and replaces the file whole, or the old file stays
+    // and the user is told.
+    const QString file = printer.outputFileName();
+    if (!file.isEmpty())
+        saveBytes(file, pdf(printer.pageLayout(), printer.resolution()));
+    else
         printOn(printer);
 }
 

@@ -10,6 +10,7 @@
 
 class QDialogButtonBox;
 class QFont;
+class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -69,7 +70,10 @@ protected:
     // Writes `bytes` to `file` whole, or tells the user it could not be written.
     bool saveBytes(const QString& file, const QByteArray& bytes);
     void askAndSavePdf();
+    // The content as a PDF on A4 with the suite's margins, or on `layout` at `resolution`
+    // dots per inch (0: the writer's own).
     QByteArray pdf();
+    QByteArray pdf(const QPageLayout& layout, int resolution);
 
     Ui& ui_;
 };

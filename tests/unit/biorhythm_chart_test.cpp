@@ -25,6 +25,24 @@ TEST(BiorhythmChart, ThirtyOneDaysAroundTheSelectedDateThroughALeapDay)
     EXPECT_EQ(ChartLine(days[15]), "3-1-2000 30 71 12");
 }
 
+TEST(BiorhythmChart, TwentyNinthOfFebruary1900IsADayAsTheDateFieldsSay)
+{
+    // 1900 is divisible by four, so the date fields and TM take 29 February 1900.
+    const auto days = ChartDays({12, 25, 1899}, {2, 29, 1900});
+    ASSERT_EQ(days.size(), 31u);
+    EXPECT_EQ(days.front().date, (Date{2, 14, 1900}));
+    EXPECT_EQ(days[14].date, (Date{2, 28, 1900}));
+    EXPECT_EQ(days[15].date, (Date{2, 29, 1900}));
+    EXPECT_TRUE(days[15].selected);
+    EXPECT_EQ(days[16].date, (Date{3, 1, 1900}));
+    EXPECT_EQ(days.back().date, (Date{3, 15, 1900}));
+    // 66 days, h 1584: Passive 204 -> 30, Active 240 -> 78, Active at 0 -> 50.
+    EXPECT_EQ(days[15].meters, (Meters{30, 78, 50}));
+    EXPECT_TRUE(days[15].critical[2]);
+    EXPECT_EQ(ChartLine(days[15]), "2-29-1900 30 78 50");
+    EXPECT_TRUE(ChartDays({12, 25, 1899}, {2, 29, 1901}).empty());
+}
+
 TEST(BiorhythmChart, DaysBeforeTheBirthdayAreLeftOut)
 {
     const auto days = ChartDays({12, 25, 1999}, {1, 3, 2000});

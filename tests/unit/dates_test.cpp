@@ -49,6 +49,21 @@ TEST(DateRule, OutOfRangeFailsWithoutMessage)
     EXPECT_TRUE(DateRule(12, 31, 1800).ok);
 }
 
+TEST(AddDays, StepsThroughTheSameCalendarAsTheRule)
+{
+    EXPECT_EQ(DaysInMonth(2, 1900), 29);
+    EXPECT_EQ(DaysInMonth(2, 1901), 28);
+    EXPECT_EQ(DaysInMonth(4, 1901), 30);
+    EXPECT_EQ(DaysInMonth(12, 1901), 31);
+    EXPECT_EQ(AddDays({2, 28, 1900}, 1), (Date{2, 29, 1900}));
+    EXPECT_EQ(AddDays({2, 29, 1900}, 1), (Date{3, 1, 1900}));
+    EXPECT_EQ(AddDays({3, 1, 1900}, -1), (Date{2, 29, 1900}));
+    EXPECT_EQ(AddDays({2, 28, 1901}, 1), (Date{3, 1, 1901}));
+    EXPECT_EQ(AddDays({12, 25, 1899}, 15), (Date{1, 9, 1900}));
+    EXPECT_EQ(AddDays({1, 9, 1900}, -15), (Date{12, 25, 1899}));
+    EXPECT_EQ(AddDays({4, 30, 2000}, 0), (Date{4, 30, 2000}));
+}
+
 TEST(DateText, MonthNameDayAndYear)
 {
     EXPECT_EQ(DateText(12, 25, 2000), "December 25 2000");

@@ -3,8 +3,10 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +29,23 @@ public:
         return QDialog::Rejected;
     }
     QStringList titles, kinds;
+};
+
+// A Ui whose print dialog prints to the PDF file `target`, as "Print to File" does.
+class PrintingToFileUi : public FakeUi {
+public:
+    explicit PrintingToFileUi(QString target) : target_(std::move(target)) {}
+    int exec(QDialog& dialog) override
+    {
+        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        if (!print)
+            return QDialog::Rejected;
+        print->printer()->setOutputFileName(target_);
+        return QDialog::Accepted;
+    }
+
+private:
+    QString target_;
 };
 
 QPushButton* button(QWidget& window, const QString& caption)
@@ -91,6 +110,30 @@ private slots:
         QCOMPARE(ui.kinds, QStringList({"print", "other"}));
         QCOMPARE(ui.titles.first(), QString("Print report.txt - Mystorin"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"report.txt"});
+    }
+
+    void printingToAFileWritesItWholeOrKeepsTheOldOne()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("printed.pdf");
+        QVERIFY(writeTestFile(target, "old"));
+        PrintingToFileUi ui(target);
+        pulsara::ChartDialog chart(ui, "A", {1, 1, 2000}, {3, 1, 2000});
+        button(chart, "&Print...")->click();
+        QFile pdf(target);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+        QVERIFY(ui.boxes.empty());
+        // A folder where the file should be: it stays, and the user is told.
+        QDir(dir.path()).mkpath("folder.pdf/inside");
+        PrintingToFileUi refused(dir.filePath("folder.pdf"));
+        pulsara::ChartDialog again(refused, "A", {1, 1, 2000}, {3, 1, 2000});
+        button(again, "&Print...")->click();
+        QVERIFY(QFileInfo(dir.filePath("folder.pdf/inside")).isDir());
+        QCOMPARE(refused.boxes.size(), std::size_t(1));
+        QVERIFY(refused.boxes[0].icon == shell::Icon::Stop);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{"folder.pdf", "printed.pdf"}));
     }
 
     void theViewerRefusesWhatIsNotARegularTextFile()
