@@ -25,6 +25,7 @@
 #include "shell/gui/help_window.h"
 #include "shell/shown_document.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/window_test.h"
 #include "tests/support/window_checks.h"
 #include "zendary/readings/report_html.h"
 
@@ -316,5 +317,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HostileDocumentsTest)
+MYSTORIN_WINDOW_TEST(hostile_documents, HostileDocumentsTest);
 #include "hostile_documents.moc"

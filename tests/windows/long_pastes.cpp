@@ -11,6 +11,7 @@
 #include "lexivar/window/lexivar_window.h"
 #include "shell/gui/limited_text_edit.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/window_test.h"
 #include "tests/support/window_checks.h"
 #include "zendary/window/zendary_window.h"
 
@@ -97,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LongPastesTest)
+MYSTORIN_WINDOW_TEST(long_pastes, LongPastesTest);
 #include "long_pastes.moc"
