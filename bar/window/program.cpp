@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "bar/window/bar_window.h"
@@ -13,10 +14,13 @@ const shell::Program& mystorin_program_bar()
         std::nullopt,
         false,  // the launcher is where the other programs return to
         [](shell::Services& services) -> std::unique_ptr<QDialog> {
-            const std::string launcher = (QCoreApplication::applicationDirPath() + "/bar").toStdString();
+            const QString folder = QCoreApplication::applicationDirPath();
             const bool installed =
                 !QStandardPaths::locate(QStandardPaths::ApplicationsLocation, bar::kInstalledEntryFile).isEmpty();
-            bar::FirstRunIfNeeded(services, {launcher, bar::launcherIconPng(), installed});
+            // A build folder holds the programs in libexec/mystorin beside its CMakeCache.txt.
+            const bool buildFolder = QFileInfo::exists(folder + "/../../CMakeCache.txt");
+            bar::FirstRunIfNeeded(services,
+                                  {(folder + "/bar").toStdString(), bar::launcherIconPng(), installed, buildFolder});
             return std::make_unique<bar::BarWindow>(services);
         },
     };
