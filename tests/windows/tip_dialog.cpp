@@ -1,0 +1,48 @@
+// The tip of the day keeps its size whatever the tips file holds: a word of hundreds of
+// letters wraps anywhere inside the dialog instead of widening it.
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "shell/gui/tip_dialog.h"
+#include "tests/support/fake_services.h"
+
+class TipDialogTest : public QObject {
+    Q_OBJECT
+
+    static QSize shownSize(const std::string& tip)
+    {
+        QTemporaryDir root;
+        FakePaths paths(root.path().toStdString());
+        QDir().mkpath(QString::fromStdString(paths.docsDir()));
+        QFile file(QString::fromStdString(paths.docs("tips.txt")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(tip.data(), qint64(tip.size())) != qint64(tip.size()))
+            qFatal("cannot write the tips file");
+        file.close();
+        shell::TipDialog dialog({"tips.txt", "Zendary Tip of the Day", "Get Zendary Tip", "Launch Zendary"}, paths,
+                                "zendary");
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog))
+            qFatal("the dialog did not show");
+        auto* text = dialog.findChild<QPlainTextEdit*>("1004");
+        // The whole tip is there, wrapped: nothing to scroll sideways.
+        if (text->toPlainText().toStdString() != tip.substr(0, 999) || text->horizontalScrollBar()->maximum() != 0)
+            qFatal("the tip is not shown whole, wrapped");
+        return dialog.size();
+    }
+
+private slots:
+    void aLongWordWrapsAnywhereAndTheDialogKeepsItsSize()
+    {
+        const QSize usual = shownSize("A short tip.\n");
+        QCOMPARE(shownSize(std::string(999, 'w') + "\n"), usual);
+        QCOMPARE(shownSize(std::string(5000, 'm')), usual);
+        QVERIFY(usual.width() <= 400 && usual.height() <= 300);
+    }
+};
+
+QTEST_MAIN(TipDialogTest)
+#include "tip_dialog.moc"
