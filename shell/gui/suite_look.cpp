@@ -40,6 +40,11 @@ void applySuiteLook(const Program& program)
     const QIcon icon = programIcon(desktopId(program));
     if (!icon.isNull())
         QApplication::setWindowIcon(icon);
+    // One family for every window, box, help window, viewer and dialog of the program.
+    // A desktop theme gives fonts to some kinds of widget (message boxes, menus, item
+    // views...); making the style can bring those back, so the style is made first and
+    // the suite's font, set for the whole application, then replaces them all.
+    QApplication::style();
     QApplication::setFont(windowFont());
 }
 

@@ -14,7 +14,8 @@ namespace shell {
 QString desktopId(const Program& program);
 
 // Sets the application's identity and look: name, version, desktop file name, the
-// program's icon for every window and box, and the suite's one font family.
+// program's icon for every window and box, and the suite's one font family (Liberation
+// Serif) for every window, box and dialog, whatever the desktop's theme says.
 void applySuiteLook(const Program& program);
 
 // Before QApplication exists: --help and --version print, an unknown option or a missing
