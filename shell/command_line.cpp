@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace shell {
 
@@ -20,6 +21,14 @@ constexpr std::array<std::string_view, 3> kQtJoinedOptions = {"style=", "stylesh
 constexpr std::array<std::string_view, 6> kQtFlags = {"reverse", "widgetcount", "nograb",
                                                       "dograb",  "testability", "sync"};
 
+CommandLine answer(CommandLine::Action action, std::string refused = {})
+{
+    CommandLine line;
+    line.action = action;
+    line.refused = std::move(refused);
+    return line;
+}
+
 bool contains(const auto& list, std::string_view word)
 {
     return std::find(list.begin(), list.end(), word) != list.end();
@@ -33,9 +42,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h" || argument == "-help" || argument == "-?")
-            return {CommandLine::Action::Help};
+            return answer(CommandLine::Action::Help);
         if (argument == "--version" || argument == "-v" || argument == "-version")
-            return {CommandLine::Action::Version};
+            return answer(CommandLine::Action::Version);
         if (argument.size() < 2 || argument[0] != '-')
             continue;  // execv, or a word of no meaning
         std::string_view option(argument);
@@ -47,7 +56,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         } else if (!contains(kQtFlags, option) &&
                    std::none_of(kQtJoinedOptions.begin(), kQtJoinedOptions.end(),
                                 [&](std::string_view joined) { return option.starts_with(joined); })) {
-            return {CommandLine::Action::Refuse, argument};
+            return answer(CommandLine::Action::Refuse, argument);
         }
     }
     return result;
