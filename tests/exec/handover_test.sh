@@ -19,11 +19,14 @@ bin=$(realpath "$1")
 driver=$(realpath "$2")
 # Under the current (build) folder rather than /tmp, which may forbid running programs.
 work=$(mktemp -d "$PWD/handover.XXXXXX")
-trap 'rm -rf "$work"' EXIT
 # A program built with AddressSanitizer wants the sanitizer's runtime first in the
-# preload list, before the driver.
+# preload list, before the driver. The list is split at blanks and colons, so the driver
+# is named by a link in a folder of its own in /tmp, whatever the build folder's path holds.
 asan=$(ldd "$bin/zendary" | awk '/libasan/ { print $3 }')
-preload="${asan:+$asan:}$driver"
+links=$(mktemp -d /tmp/handover-preload.XXXXXX)
+ln -s "$driver" "$links/"
+preload="${asan:+$asan:}$links/$(basename "$driver")"
+trap 'rm -rf "$work" "$links"' EXIT
 platform=(QT_QPA_PLATFORM=offscreen)
 if [ -n "${MYSTORIN_TEST_WAYLAND:-}" ]; then
     platform=(QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$MYSTORIN_TEST_WAYLAND")

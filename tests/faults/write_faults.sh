@@ -23,9 +23,13 @@ work=$(mktemp -d)
 chmod 755 "$work"
 trap 'rm -rf "$work"' EXIT
 
-# A runner built with AddressSanitizer wants its runtime first in the preload list.
+# A runner built with AddressSanitizer wants its runtime first in the preload list. The
+# list is split at blanks and colons, so the library is named by a link in the work
+# folder, whatever the build folder's path holds.
 asan=$(ldd "$runner" | awk '/libasan/ { print $3 }')
-preload="${asan:+$asan:}$shim"
+mkdir "$work/preload"
+ln -s "$shim" "$work/preload/"
+preload="${asan:+$asan:}$work/preload/$(basename "$shim")"
 
 as_other_user=()
 if [ "$(id -u)" -eq 0 ]; then
