@@ -1,5 +1,6 @@
 #include "bar/first_run.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include "shell/files.h"
@@ -16,16 +17,19 @@ std::string MarkerLine(const shell::DateTime& today)
     return "160 " + std::to_string(today.month) + " " + std::to_string(today.day) + " " + std::to_string(today.year);
 }
 
-std::string NoticeText(const shell::Paths& paths)
+std::string NoticeText(const shell::Paths& paths, bool wroteMenuEntry)
 {
+    const std::string entry = paths.applicationsDir() + "/" + kMenuEntryFile;
     return "IMPORTANT - PLEASE READ\n\n"
            "The Mystorin programs are for entertainment purposes only. Their readings are not advice "
            "of any kind: please do not base decisions about your health, money or relationships on them.\n\n"
            "The windows are laid out for the desktop's normal (small) font size on a screen of at least "
            "800 by 600 pixels.\n\n"
            "This software is provided \"as is\", without warranty of any kind, express or implied.\n\n"
-           "To uninstall, delete the folder " +
-           paths.dataDir() + " and the menu entry " + paths.applicationsDir() + "/" + kMenuEntryFile +
+           "The suite keeps your saved inputs, reports and program data in the folder " +
+           paths.dataDir() + " and each program's settings in the folder " + paths.configDir() + "." +
+           (wroteMenuEntry ? " This first run also added the menu entry " + entry + "." : "") +
+           "\n\nTo uninstall, delete " + (wroteMenuEntry ? "both folders and the menu entry" : "both folders") +
            ", then remove the programs the way you installed them.";
 }
 
@@ -60,12 +64,14 @@ std::string ExecArgument(const std::string& path)
     return entryString(quoted + "\"");
 }
 
-std::string MenuEntry(const std::string& launcherPath, const std::string& iconPath)
+std::string MenuEntry(const std::string& launcherPath, const std::string& iconPath, bool buildFolder)
 {
     const std::string folder = QFileInfo(QString::fromStdString(launcherPath)).path().toStdString();
     std::string entry = "[Desktop Entry]\n"
                         "Type=Application\n"
-                        "Name=Zendary\n"
+                        "Name=" +
+                        std::string(buildFolder ? "Mystorin (build folder)" : "Zendary") +
+                        "\n"
                         "Comment=Numerology and astrology readings for entertainment\n"
                         "TryExec=" +
                         entryString(launcherPath) +
@@ -85,21 +91,24 @@ std::string MenuEntry(const std::string& launcherPath, const std::string& iconPa
 void FirstRunIfNeeded(shell::Services& services, const Installation& installation)
 {
     const shell::Paths& paths = services.paths;
+    const std::string entry = paths.applicationsDir() + "/" + kMenuEntryFile;
+    if (installation.menuEntryInstalled && QFileInfo(QString::fromStdString(entry)).isFile())
+        QFile::remove(QString::fromStdString(entry));
     if (!IsFirstRun(paths))
         return;
     shell::makeFolder(paths.dataDir());
     shell::writeFileAtomically(paths.data(kMarkerFile), MarkerLine(services.clock.now()));
 
-    services.ui.warn("ZENDARY", NoticeText(paths));
-    if (installation.menuEntryInstalled)
-        return;
-
-    std::string iconPath;
-    if (!installation.iconPng.empty() && shell::writeFileAtomically(paths.data(kIconFile), installation.iconPng))
-        iconPath = paths.data(kIconFile);
-    shell::makeFolder(paths.applicationsDir());
-    shell::writeFileAtomically(paths.applicationsDir() + "/" + kMenuEntryFile,
-                               MenuEntry(installation.launcherPath, iconPath));
+    bool wroteEntry = false;
+    if (!installation.menuEntryInstalled) {
+        std::string iconPath;
+        if (!installation.iconPng.empty() && shell::writeFileAtomically(paths.data(kIconFile), installation.iconPng))
+            iconPath = paths.data(kIconFile);
+        shell::makeFolder(paths.applicationsDir());
+        wroteEntry =
+            shell::writeFileAtomically(entry, MenuEntry(installation.launcherPath, iconPath, installation.buildFolder));
+    }
+    services.ui.warn("ZENDARY", NoticeText(paths, wroteEntry));
 }
 
 }  // namespace bar

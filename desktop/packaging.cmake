@@ -29,6 +29,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Mystorin developers <maintainers@mystor
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://mystorin.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The fonts every window is drawn with (Liberation Serif; the zodiac symbols from DejaVu),
+# so that an installed suite looks like its pictures; the libraries come from shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+# Qt's Wayland plugin: without it a Wayland session runs the suite through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/dbgsym-repair.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

@@ -72,6 +72,9 @@ for program in $programs; do
   check "$program gets its arguments" "$program|one|two words|" "$output"
 done
 
+run "$mystorin" -style Fusion -reverse
+check "Qt's options go to the launcher" "bar|-style|Fusion|-reverse" "$output"
+
 run "$mystorin" zendary fail
 check "a program's exit status is passed on" 5 "$status"
 

@@ -91,7 +91,7 @@ void ProfileForm::Picture()
     }
     const std::string page = std::string("<HTML><HEAD><!-- ") + kProgramTitle + " picture page. " + kCopyright +
                              " --></HEAD><CENTER><STRONG><BODY BGCOLOR=\"#0000FF\" TEXT=\"#FFFF00\"><H2>" +
-                             shell::escapeHtml(name) + " <P><IMG SRC=\"" + shell::escapeHtml(picture) +
+                             shell::escapeHtmlAscii(name) + " <P><IMG SRC=\"" + shell::escapeHtmlAscii(picture) +
                              "\"></IMG> <P></H2></STRONG></CENTER></BODY></HTML>";
     const std::string pagePath = folder + "Picture.html";
     if (!shell::writeFileAtomically(pagePath, page)) {

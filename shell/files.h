@@ -55,4 +55,9 @@ int settingsInt(const std::string& line, int fallback);
 
 std::string escapeHtml(const std::string& text);
 
+// escapeHtml, and every character beyond ASCII as a numeric reference (a broken one as
+// the replacement character), so that a page reads right in any browser without a
+// character set in its head. ASCII text comes out as escapeHtml gives it.
+std::string escapeHtmlAscii(const std::string& text);
+
 }  // namespace shell

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "bar/window/bar_window.h"
@@ -13,14 +14,14 @@ const shell::Program& mystorin_program_bar()
         std::nullopt,
         false,  // the launcher is where the other programs return to
         [](shell::Services& services) -> std::unique_ptr<QDialog> {
-            // What the first run writes is worked out only on the first run: an icon painted
-            // and encoded, and a search of the menu folders, at every start would slow it.
-            if (bar::IsFirstRun(services.paths)) {
-                const std::string launcher = (QCoreApplication::applicationDirPath() + "/bar").toStdString();
-                const bool installed =
-                    !QStandardPaths::locate(QStandardPaths::ApplicationsLocation, bar::kInstalledEntryFile).isEmpty();
-                bar::FirstRunIfNeeded(services, {launcher, bar::launcherIconPng(), installed});
-            }
+            const QString folder = QCoreApplication::applicationDirPath();
+            const bool installed =
+                !QStandardPaths::locate(QStandardPaths::ApplicationsLocation, bar::kInstalledEntryFile).isEmpty();
+            // A build folder holds the programs in libexec/mystorin beside its CMakeCache.txt.
+            const bool buildFolder = QFileInfo::exists(folder + "/../../CMakeCache.txt");
+            // The icon is painted and encoded only on the first run, the one that writes it.
+            const std::string iconPng = bar::IsFirstRun(services.paths) ? bar::launcherIconPng() : std::string();
+            bar::FirstRunIfNeeded(services, {(folder + "/bar").toStdString(), iconPng, installed, buildFolder});
             return std::make_unique<bar::BarWindow>(services);
         },
     };

@@ -15,12 +15,9 @@ const shell::Program& MYSTORIN_PROGRAM_FN();
 int main(int argc, char* argv[])
 {
     const shell::Program& program = MYSTORIN_PROGRAM_FN();
-    {
-        // --help and --version answer without a display.
-        const QCoreApplication commandLine(argc, argv);
-        if (const auto exitCode = shell::handleCommandLine(program, QCoreApplication::arguments()))
-            return *exitCode;
-    }
+    // --help and --version answer without a display; QApplication takes Qt's options.
+    if (const auto exitCode = shell::handleCommandLine(program, argc, argv))
+        return *exitCode;
     QApplication app(argc, argv);
     shell::applySuiteLook(program);
     shell::QtServices services;

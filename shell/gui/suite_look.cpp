@@ -1,10 +1,11 @@
 #include "shell/gui/suite_look.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
 #include <QIconEngine>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "shell/command_line.h"
 #include "shell/gui/program_dialog.h"
 
 namespace shell {
@@ -104,33 +106,33 @@ void applySuiteLook(const Program& program)
     QApplication::setOrganizationName("Mystorin");
     QApplication::setDesktopFileName(desktopId(program));
     qApp->installEventFilter(new IconOnFirstExpose(desktopId(program)));
+    // One family for every window, box, help window, viewer and dialog of the program.
+    // A desktop theme gives fonts to some kinds of widget (message boxes, menus, item
+    // views...); making the style can bring those back, so the style is made first and
+    // the suite's font, set for the whole application, then replaces them all.
+    QApplication::style();
     QApplication::setFont(windowFont());
 }
 
-std::optional<int> handleCommandLine(const Program& program, const QStringList& arguments)
+std::optional<int> handleCommandLine(const Program& program, int argc, char* argv[])
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QString("%1, a program of the Mystorin suite (for entertainment purposes only).\n"
-                "Started by the launcher with the word execv; a plain start shows the tip of the day first.")
-            .arg(QString::fromStdString(program.name)));
-    const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
-    const QCommandLineOption version({"v", "version"}, "Show the version and exit.");
-    parser.addOption(help);
-    parser.addOption(version);
-    parser.addPositionalArgument("execv", "The word the launcher and the programs pass on a hand-over.", "[execv]");
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s: %s\n", program.name.c_str(), qPrintable(parser.errorText()));
-        std::fprintf(stderr, "Try '%s --help'.\n", program.name.c_str());
-        return 2;
+    const CommandLine commandLine = ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    const char* name = program.name.c_str();
+    switch (commandLine.action) {
+    case CommandLine::Action::Help: std::fputs(HelpText(program.name).c_str(), stdout); return 0;
+    case CommandLine::Action::Version: std::printf("%s %s\n", name, MYSTORIN_VERSION); return 0;
+    case CommandLine::Action::Refuse:
+        std::fprintf(stderr, "%s: unknown option '%s' (try '%s --help')\n", name, commandLine.refused.c_str(), name);
+        return kExitUsage;
+    case CommandLine::Action::Start: break;
     }
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::printf("%s %s\n", program.name.c_str(), MYSTORIN_VERSION);
-        return 0;
+    const auto missing = MissingDesktop(commandLine, [](const char* variable) {
+        const char* value = std::getenv(variable);
+        return std::string(value ? value : "");
+    });
+    if (missing) {
+        std::fprintf(stderr, "%s (Mystorin) needs a graphical desktop session: %s\n", name, missing->c_str());
+        return kExitNoDesktop;
     }
     return std::nullopt;
 }

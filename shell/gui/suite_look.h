@@ -3,7 +3,7 @@
 #pragma once
 #include <optional>
 
-#include <QStringList>
+#include <QString>
 
 #include "shell/gui/program.h"
 
@@ -14,11 +14,13 @@ namespace shell {
 QString desktopId(const Program& program);
 
 // Sets the application's identity and look: name, version, desktop file name, the
-// program's icon for every window and box, and the suite's one font family.
+// program's icon for every window and box, and the suite's one font family (Liberation
+// Serif) for every window, box and dialog, whatever the desktop's theme says.
 void applySuiteLook(const Program& program);
 
-// --help and --version print and give the exit code; anything else (a plain start, or
-// the launcher's "execv" word) gives nothing and the program starts.
-std::optional<int> handleCommandLine(const Program& program, const QStringList& arguments);
+// Before QApplication exists: --help and --version print, an unknown option or a missing
+// desktop session is refused with one line, and each gives its exit code; a start (plain,
+// with the launcher's "execv" word, or with Qt's own options) gives nothing.
+std::optional<int> handleCommandLine(const Program& program, int argc, char* argv[]);
 
 }  // namespace shell

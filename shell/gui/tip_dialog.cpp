@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -76,16 +77,24 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     QPalette white = frame->palette();
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
+    white.setColor(QPalette::Base, Qt::white);
+    white.setColor(QPalette::Text, Qt::black);
     frame->setPalette(white);
     auto* heading = new QLabel(QString::fromStdString(spec.heading), frame);
     QFont headingFont = windowFont(12);
     headingFont.setBold(true);
     heading->setFont(headingFont);
-    tip_ = new QLabel(frame);
+    // The tip wraps inside the frame, a long word anywhere, and scrolls when it is long:
+    // whatever the tips file holds, the dialog keeps its size.
+    tip_ = new QPlainTextEdit(frame);
     tip_->setObjectName("1004");
-    tip_->setWordWrap(true);
-    tip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    tip_->setTextFormat(Qt::PlainText);
+    tip_->setReadOnly(true);
+    tip_->setFrameShape(QFrame::NoFrame);
+    tip_->setFocusPolicy(Qt::NoFocus);  // Enter still launches, as on a plain text
+    tip_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    tip_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tip_->document()->setDocumentMargin(0);
+    tip_->setPalette(white);
     tip_->setMinimumHeight(110);
     auto* top = new QHBoxLayout;
     top->addWidget(new BulbPicture(frame));
@@ -112,15 +121,15 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame, 1);
     layout->addLayout(buttons);
-    resize(360, 270);
+    setFixedSize(360, 270);
 
     if (file_) {
         if (file_->seek(position))
             nextTip();
         else
-            tip_->setText(kTrouble);
+            tip_->setPlainText(kTrouble);
     } else {
-        tip_->setText(text);
+        tip_->setPlainText(text);
     }
 }
 
@@ -133,13 +142,13 @@ TipDialog::~TipDialog()
 
 QString TipDialog::tipText() const
 {
-    return tip_->text();
+    return tip_->toPlainText();
 }
 
 void TipDialog::nextTip()
 {
     const auto tip = file_ ? file_->next() : std::nullopt;
-    tip_->setText(tip ? QString::fromUtf8(tip->c_str()) : QString(kNoTips));
+    tip_->setPlainText(tip ? QString::fromUtf8(tip->c_str()) : QString(kNoTips));
 }
 
 void TipDialog::accept()

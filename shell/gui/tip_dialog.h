@@ -8,7 +8,7 @@
 #include "shell/tip_file.h"
 
 class QCheckBox;
-class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace shell {
@@ -34,7 +34,7 @@ private:
     std::unique_ptr<Profile> profile_;
     std::unique_ptr<TipFile> file_;
     bool showAtStartUp_ = true;
-    QLabel* tip_ = nullptr;
+    QPlainTextEdit* tip_ = nullptr;
     QCheckBox* startUp_ = nullptr;
 };
 

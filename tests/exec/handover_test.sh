@@ -11,16 +11,26 @@
 # passes when the program chain ends with status 0 and the log, with the pid taken out,
 # is the expected one, and every "start" line carries the same pid: the programs
 # replaced each other in one process rather than starting new ones.
+#
+# Offscreen by default; with MYSTORIN_TEST_WAYLAND set to a Wayland compositor's socket
+# (an absolute path; see wayland_test.sh) every case runs on that compositor instead.
 set -u
 bin=$(realpath "$1")
 driver=$(realpath "$2")
 # Under the current (build) folder rather than /tmp, which may forbid running programs.
 work=$(mktemp -d "$PWD/handover.XXXXXX")
-trap 'rm -rf "$work"' EXIT
 # A program built with AddressSanitizer wants the sanitizer's runtime first in the
-# preload list, before the driver.
+# preload list, before the driver. The list is split at blanks and colons, so the driver
+# is named by a link in a folder of its own in /tmp, whatever the build folder's path holds.
 asan=$(ldd "$bin/zendary" | awk '/libasan/ { print $3 }')
-preload="${asan:+$asan:}$driver"
+links=$(mktemp -d /tmp/handover-preload.XXXXXX)
+ln -s "$driver" "$links/"
+preload="${asan:+$asan:}$links/$(basename "$driver")"
+trap 'rm -rf "$work" "$links"' EXIT
+platform=(QT_QPA_PLATFORM=offscreen)
+if [ -n "${MYSTORIN_TEST_WAYLAND:-}" ]; then
+    platform=(QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$MYSTORIN_TEST_WAYLAND")
+fi
 failures=0
 bar_title="  Discover all the secrets to your past, present and future today..."
 
@@ -35,14 +45,16 @@ run_case() {
     done
     # Not a first run of the launcher, and no tip of the day before the main program.
     printf '160 1 1 2000' >"$work/case/data/zdr.ini"
-    printf '[Tip]\nStartUp=1\n' >"$work/case/config/Mystorin/zendary.ini"
+    for program in zendary duovell kismora quorvex lexivar furlova pulsara ballora psyvane furrowen; do
+        printf '[Tip]\nStartUp=1\n' >"$work/case/config/Mystorin/$program.ini"
+    done
     local log="$work/case/log"
     (
         cd "$work/case/bin" &&
         env -i PATH="/usr/bin:/bin" HOME="$work/case" XDG_CONFIG_HOME="$work/case/config" \
             ${LD_LIBRARY_PATH:+LD_LIBRARY_PATH="$LD_LIBRARY_PATH"} ${QT_PLUGIN_PATH:+QT_PLUGIN_PATH="$QT_PLUGIN_PATH"} \
             XDG_DATA_HOME="$work/case/share" XDG_RUNTIME_DIR="$work/case/runtime" \
-            MYSTORIN_HOME="$work/case/data" QT_QPA_PLATFORM=offscreen \
+            MYSTORIN_HOME="$work/case/data" "${platform[@]}" \
             MYSTORIN_DRIVE="$steps" MYSTORIN_DRIVE_LOG="$log" \
             ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${LSAN_OPTIONS:+LSAN_OPTIONS="$LSAN_OPTIONS"} \
             ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
@@ -89,5 +101,23 @@ close Zendary 2000
 start bar execv
 window $bar_title
 close $bar_title"
+
+# Every program opens its main window; closing it ends the program (no launcher here).
+while IFS='|' read -r program title; do
+    run_case "$program opens its window" "$program" "$program" "close" "start ./$program
+window $title
+close $title"
+done <<'PROGRAMS'
+zendary|Zendary 2000
+duovell|Duovell 2000
+kismora|Kismora 2000
+quorvex|Quorvex 2000
+lexivar|Lexivar 2000
+furlova|Furlova 2000
+pulsara| Pulsara 2000
+ballora|Ballora 2000
+psyvane|Psyvane 2000
+furrowen|Furrowen 2000
+PROGRAMS
 
 exit $((failures > 0))

@@ -105,3 +105,39 @@ TEST_F(BarFirstRun, AddsNoSecondEntryWhereTheSuitesOwnIsInstalled)
     EXPECT_EQ(read(entryPath()), "<missing>");
     EXPECT_EQ(read(paths.data("bar.png")), "<missing>");
 }
+
+TEST_F(BarFirstRun, TheNoticeNamesBothFoldersAndOnlyTheEntryThisRunAdded)
+{
+    bar::FirstRunIfNeeded(services, installation);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    const std::string& notice = ui.boxes[0].text;
+    EXPECT_NE(notice.find("in the folder " + paths.dataDir() + " and each program's settings in the folder " +
+                          paths.configDir() + ". This first run also added the menu entry " + entryPath() + "."),
+              std::string::npos);
+    EXPECT_NE(notice.find("To uninstall, delete both folders and the menu entry, then"), std::string::npos);
+
+    // Installed: no entry is added, and the notice names none.
+    QFile::remove(QString::fromStdString(paths.data("zdr.ini")));
+    bar::Installation installed = installation;
+    installed.menuEntryInstalled = true;
+    bar::FirstRunIfNeeded(services, installed);
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[1].text.find("menu entry"), std::string::npos);
+    EXPECT_NE(ui.boxes[1].text.find("To uninstall, delete both folders, then"), std::string::npos);
+}
+
+TEST_F(BarFirstRun, AnEntryFromABuildFolderSaysSoAndGoesOnceTheSuiteIsInstalled)
+{
+    bar::Installation fromBuild = installation;
+    fromBuild.buildFolder = true;
+    bar::FirstRunIfNeeded(services, fromBuild);
+    EXPECT_NE(read(entryPath()).find("\nName=Mystorin (build folder)\n"), std::string::npos);
+
+    // Later the suite is installed too: any start of the launcher (no first run now)
+    // takes the added entry away, so the menu shows the installed one alone.
+    bar::Installation installed = installation;
+    installed.menuEntryInstalled = true;
+    bar::FirstRunIfNeeded(services, installed);
+    EXPECT_EQ(read(entryPath()), "<missing>");
+    EXPECT_EQ(ui.boxes.size(), 1u);
+}
