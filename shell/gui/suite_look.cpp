@@ -80,7 +80,7 @@ private:
 // icon takes them all) and for Qt's image format plugins to load.
 class IconOnFirstExpose : public QObject {
 public:
-    explicit IconOnFirstExpose(QString id) : id_(std::move(id)) {}
+    IconOnFirstExpose(QString id, QObject* parent) : QObject(parent), id_(std::move(id)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -105,7 +105,7 @@ void applySuiteLook(const Program& program)
     QApplication::setApplicationVersion(MYSTORIN_VERSION);
     QApplication::setOrganizationName("Mystorin");
     QApplication::setDesktopFileName(desktopId(program));
-    qApp->installEventFilter(new IconOnFirstExpose(desktopId(program)));
+    qApp->installEventFilter(new IconOnFirstExpose(desktopId(program), qApp));
     // One family for every window, box, help window, viewer and dialog of the program.
     // A desktop theme gives fonts to some kinds of widget (message boxes, menus, item
     // views...); making the style can bring those back, so the style is made first and
