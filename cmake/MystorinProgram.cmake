@@ -6,6 +6,19 @@
 # tests link, and NAME_gui on top of it, which the executable and the scenario runner
 # link. The executable itself is the shared start-up in shell/gui/program_main.cpp.
 set(MYSTORIN_PROGRAMS "" CACHE INTERNAL "")
+
+# mystorin_desktop_id(PROGRAM VARIABLE): the freedesktop id of a program's menu entry and
+# icon, without "org.mystorin.": the program's name capitalised ("Zendary"); the
+# launcher's is the suite's own, "Mystorin". shell::desktopId is the same rule in C++.
+function(mystorin_desktop_id program variable)
+  if(program STREQUAL bar)
+    set(program mystorin)
+  endif()
+  string(SUBSTRING ${program} 0 1 first)
+  string(SUBSTRING ${program} 1 -1 rest)
+  string(TOUPPER ${first} first)
+  set(${variable} ${first}${rest} PARENT_SCOPE)
+endfunction()
 # `ninja programs` builds what starting the suite needs, and nothing else.
 add_custom_target(programs)
 
