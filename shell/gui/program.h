@@ -6,20 +6,11 @@
 #include <string>
 
 #include "shell/seams.h"
+#include "shell/tip_of_the_day.h"
 
 class QDialog;
 
 namespace shell {
-
-// One row of the tip-of-the-day table.
-struct TipSpec {
-    std::string file;     // "tips.txt", in the docs folder
-    std::string caption;  // "Zendary Tip of the Day"
-    std::string nextTip;  // tooltip of "&Next Tip"
-    std::string launch;   // tooltip of "&Launch"
-    std::string missing = "Tips file does not exist in the default directory";
-    std::string heading = "Did you know...";  // beside the light bulb
-};
 
 struct Program {
     std::string name;  // executable name and profile name: "zendary"

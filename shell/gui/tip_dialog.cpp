@@ -9,13 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/profile.h"
+#include "shell/file_log.h"
 #include "shell/gui/program_dialog.h"
 
 namespace shell {
-
-static const char* const kTrouble = "Trouble reading the tips file";
-static const char* const kNoTips = "The tips file holds no tips yet.";
 
 namespace {
 
@@ -47,31 +44,14 @@ protected:
 
 }  // namespace
 
-TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string& program) :
-    profile_(openProfile(paths, program))
+TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string& program) : tips_(spec, paths, program)
 {
     setWindowTitle(QString::fromStdString(spec.caption));
-    setObjectName("106");
+    setObjectName(QString::number(kTipDialogId));
     setFont(windowFont(8));
 
-    showAtStartUp_ = profileInt(*profile_, "Tip/StartUp", 0) == 0;
-    long position = profileInt(*profile_, "Tip/FilePos", 0);
-    QString text;
-
-    auto file = std::make_unique<TipFile>(paths.docs(spec.file));
-    if (!file->isOpen()) {
-        text = QString::fromStdString(spec.missing);
-    } else {
-        const QString stamp = QString::fromStdString(file->modificationTime());
-        if (stamp != profile_->value("Tip/TimeStamp").toString()) {
-            position = 0;
-            profile_->setValue("Tip/TimeStamp", stamp);
-        }
-        file_ = std::move(file);
-    }
-
     auto* frame = new QFrame(this);
-    frame->setObjectName("1000");
+    frame->setObjectName(QString::number(kTipAreaId));
     frame->setFrameShape(QFrame::Box);
     frame->setAutoFillBackground(true);
     QPalette white = frame->palette();
@@ -87,7 +67,7 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     // The tip wraps inside the frame, a long word anywhere, and scrolls when it is long:
     // whatever the tips file holds, the dialog keeps its size.
     tip_ = new QPlainTextEdit(frame);
-    tip_->setObjectName("1004");
+    tip_->setObjectName(QString::number(kTipTextId));
     tip_->setReadOnly(true);
     tip_->setFrameShape(QFrame::NoFrame);
     tip_->setFocusPolicy(Qt::NoFocus);  // Enter still launches, as on a plain text
@@ -103,13 +83,13 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     frameLayout->addLayout(top);
     frameLayout->addWidget(tip_, 1);
 
-    startUp_ = makeCheck(this, 1001, "&Show Tips on StartUp", "Show Tips on StartUp");
-    startUp_->setChecked(showAtStartUp_);
-    QPushButton* next = makeButton(this, 1002, "&Next Tip", QString::fromStdString(spec.nextTip));
-    QPushButton* launch = makeButton(this, 1, "&Launch", QString::fromStdString(spec.launch));
+    startUp_ = makeCheck(this, kShowTipsId, "&Show Tips on StartUp", "Show Tips on StartUp");
+    startUp_->setChecked(tips_.showAtStartUp());
+    QPushButton* next = makeButton(this, kNextTipId, "&Next Tip", QString::fromStdString(spec.nextTip));
+    QPushButton* launch = makeButton(this, kLaunchId, "&Launch", QString::fromStdString(spec.launch));
     launch->setDefault(true);
     next->setAutoDefault(true);  // Enter on a focused "&Next Tip" shows the next tip
-    next->setEnabled(file_ != nullptr);
+    next->setEnabled(tips_.hasTips());
     connect(next, &QPushButton::clicked, this, &TipDialog::nextTip);
     connect(launch, &QPushButton::clicked, this, &TipDialog::accept);
 
@@ -122,22 +102,14 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     layout->addWidget(frame, 1);
     layout->addLayout(buttons);
     setFixedSize(360, 270);
-
-    if (file_) {
-        if (file_->seek(position))
-            nextTip();
-        else
-            tip_->setPlainText(kTrouble);
-    } else {
-        tip_->setPlainText(text);
-    }
+    showTip();
 }
 
 TipDialog::~TipDialog()
 {
-    if (file_)
-        profile_->setValue("Tip/FilePos", qint64(file_->position()));
-    profile_->sync();
+    // The user is not told: a tip position that could not be saved only repeats a tip.
+    if (!tips_.save())
+        qCInfo(mystorinFiles, "the tip of the day's profile was not saved");
 }
 
 QString TipDialog::tipText() const
@@ -145,16 +117,21 @@ QString TipDialog::tipText() const
     return tip_->toPlainText();
 }
 
+void TipDialog::showTip()
+{
+    tip_->setPlainText(QString::fromUtf8(tips_.text().c_str()));
+}
+
 void TipDialog::nextTip()
 {
-    const auto tip = file_ ? file_->next() : std::nullopt;
-    tip_->setPlainText(tip ? QString::fromUtf8(tip->c_str()) : QString(kNoTips));
+    tips_.next();
+    showTip();
 }
 
 void TipDialog::accept()
 {
     QDialog::accept();
-    profile_->setValue("Tip/StartUp", startUp_->isChecked() ? 0 : 1);
+    tips_.launch(startUp_->isChecked());
 }
 
 }  // namespace shell

@@ -1,19 +1,25 @@
-// The Tip of the Day dialog every reader program shows before its main window.
+// The Tip of the Day dialog every reader program shows before its main window. The rules
+// (which tip, what the profile remembers) are TipOfTheDay's; the dialog shows them.
 #pragma once
-#include <memory>
-
 #include <QDialog>
 
 #include "shell/gui/program.h"
-#include "shell/tip_file.h"
+#include "shell/tip_of_the_day.h"
 
 class QCheckBox;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace shell {
 
-class Profile;
+// The dialog's control ids.
+enum TipControlId {
+    kTipDialogId = 106,
+    kLaunchId = 1,  // the OK button
+    kTipAreaId = 1000,
+    kShowTipsId = 1001,
+    kNextTipId = 1002,
+    kTipTextId = 1004,
+};
 
 class TipDialog : public QDialog {
     Q_OBJECT
@@ -23,17 +29,16 @@ public:
     // Saves where in the tips file the next tip starts.
     ~TipDialog() override;
 
-    bool showAtStartUp() const { return showAtStartUp_; }
+    bool showAtStartUp() const { return tips_.showAtStartUp(); }
     QString tipText() const;
 
     void accept() override;  // "&Launch": saves the check box
 
 private:
     void nextTip();
+    void showTip();
 
-    std::unique_ptr<Profile> profile_;
-    std::unique_ptr<TipFile> file_;
-    bool showAtStartUp_ = true;
+    TipOfTheDay tips_;
     QPlainTextEdit* tip_ = nullptr;
     QCheckBox* startUp_ = nullptr;
 };
