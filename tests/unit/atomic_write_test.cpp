@@ -12,6 +12,7 @@
 
 #include "shell/atomic_write.h"
 #include "shell/files.h"
+#include "tests/support/temp_path.h"
 
 namespace fs = std::filesystem;
 
@@ -27,7 +28,7 @@ std::string slurp(const fs::path& path)
 
 fs::path freshFolder(const std::string& name)
 {
-    const fs::path dir = fs::temp_directory_path() / ("mystorin_atomic_" + name);
+    const fs::path dir = test_support::tempPath("atomic_" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;

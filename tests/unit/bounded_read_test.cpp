@@ -10,6 +10,7 @@
 #include "shell/files.h"
 #include "shell/profile.h"
 #include "shell/tip_file.h"
+#include "tests/support/temp_path.h"
 
 namespace fs = std::filesystem;
 
@@ -17,7 +18,7 @@ namespace {
 
 fs::path freshFolder(const std::string& name)
 {
-    const fs::path dir = fs::temp_directory_path() / ("mystorin_read_" + name);
+    const fs::path dir = test_support::tempPath("read_" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;

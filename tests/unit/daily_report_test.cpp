@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/temp_path.h"
 #include "tests/support/fake_services.h"
 #include "zendary/readings/daily_report.h"
 #include "zendary/readings/daily_report_text.h"
@@ -77,8 +78,8 @@ namespace {
 struct DailyReportFixture : ::testing::Test {
     DailyReportFixture()
     {
-        char pattern[] = "/tmp/daily_report_test.XXXXXX";
-        root = mkdtemp(pattern);
+        std::string pattern = test_support::tempPath("daily_report.XXXXXX").string();
+        root = mkdtemp(pattern.data());
         fake.paths.root = root;
         z.data.own = {1, 21, 1970};
         z.data.mother = {5, 14, 1945};

@@ -8,6 +8,7 @@
 #include "kismora/date_profile.h"
 #include "kismora/kismora_files.h"
 #include "kismora/profile_form.h"
+#include "tests/support/temp_path.h"
 
 namespace fs = std::filesystem;
 using kismora::DateProfile;
@@ -39,7 +40,7 @@ DateProfile complete()
 }
 
 struct TempFolder {
-    fs::path root = fs::temp_directory_path() / "kismora_profile_test";
+    fs::path root = test_support::tempPath("kismora_profile");
     TempFolder() { fs::remove_all(root), fs::create_directories(root); }
     ~TempFolder() { fs::remove_all(root); }
     std::string write(const std::string& name, const std::string& text) const

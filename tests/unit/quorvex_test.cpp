@@ -7,6 +7,7 @@
 #include "quorvex/odds.h"
 #include "quorvex/portfolio_item.h"
 #include "quorvex/portfolio_list.h"
+#include "tests/support/temp_path.h"
 
 using namespace quorvex;
 namespace fs = std::filesystem;
@@ -30,7 +31,7 @@ PortfolioItem smallSale()
 
 fs::path scratch(const std::string& name)
 {
-    const fs::path dir = fs::temp_directory_path() / ("quorvex_rules_" + name);
+    const fs::path dir = test_support::tempPath("quorvex_rules_" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;

@@ -13,6 +13,7 @@
 
 #include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/temp_path.h"
 #include "kismora/kismora_files.h"
 #include "kismora/window/analysis_dialog.h"
 #include "kismora/window/date_book_dialog.h"
@@ -130,7 +131,7 @@ private slots:
 
     void dateBookListsIndexInOrder()
     {
-        const fs::path root = fs::temp_directory_path() / "kismora_window_test";
+        const fs::path root = test_support::tempPath("kismora_window_test");
         fs::remove_all(root);
         fs::create_directories(root / "data/Kismora");
         std::ofstream(root / "data/Kismora/index.ini") << "Zoe\nAnn\nZoe\n";
@@ -199,7 +200,7 @@ private slots:
 
     void theTipOfTheDayIsKismoras()
     {
-        const fs::path root = fs::temp_directory_path() / "kismora_window_tips";
+        const fs::path root = test_support::tempPath("kismora_window_tips");
         fs::remove_all(root);
         FakeServices tips;
         tips.paths.root = root.string();

@@ -13,6 +13,7 @@
 
 #include "tests/support/window_test.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/temp_path.h"
 #include "quorvex/window/quorvex_window.h"
 #include "shell/gui/program.h"
 #include "shell/gui/tip_dialog.h"
@@ -113,7 +114,7 @@ private slots:
 
     void thePortfolioListIsFilledAtStartAndAgainWhenTheUserMovesToIt()
     {
-        const fs::path root = fs::temp_directory_path() / "quorvex_window_test";
+        const fs::path root = test_support::tempPath("quorvex_window_test");
         fs::remove_all(root);
         fs::create_directories(root / "data/Portfolio");
         std::ofstream(root / "data/Portfolio/Portfolio.ini") << "Zeta\nApple\n";
@@ -161,7 +162,7 @@ private slots:
 
     void theTipOfTheDayAsksDidYouKnowThat()
     {
-        const fs::path root = fs::temp_directory_path() / "quorvex_window_tips";
+        const fs::path root = test_support::tempPath("quorvex_window_tips");
         fs::remove_all(root);
         FakeServices tips;
         tips.paths.root = root.string();
