@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ballora/ballora.h"
+#include "shell/saved_inputs.h"
 
 namespace ballora {
 
@@ -15,8 +16,7 @@ namespace ballora {
 void applySavedInputs(const std::vector<std::string>& lines, BalloraData& data);
 std::string savedInputsText(const BalloraData& data);
 
-void loadSavedInputs(const shell::Paths& paths, BalloraData& data);
-// Failures are silent: the next start simply keeps its start values.
-void saveSavedInputs(const shell::Paths& paths, const BalloraData& data);
+// The file, read when the window opens and written when it closes.
+extern const shell::SavedInputs<BalloraData> kSavedInputs;
 
 }  // namespace ballora

@@ -8,34 +8,11 @@ namespace duovell {
 
 using pairing::Individual;
 
-const char* const kSavedInputsFile = "duo.ini";
-
 namespace {
 
 std::string flag(bool on)
 {
     return on ? "1" : "0";
-}
-
-void takeNumber(const std::vector<std::string>& lines, std::size_t index, int& value, int low, int high)
-{
-    if (index >= lines.size())
-        return;
-    const int n = shell::settingsInt(lines[index], value);
-    if (n >= low && n <= high)
-        value = n;
-}
-
-void takeText(const std::vector<std::string>& lines, std::size_t index, std::string& value)
-{
-    if (index < lines.size())
-        value = lines[index];
-}
-
-void takeFlag(const std::vector<std::string>& lines, std::size_t index, bool& value)
-{
-    if (index < lines.size())
-        value = !lines[index].empty() && lines[index][0] == '1';
 }
 
 }  // namespace
@@ -61,26 +38,27 @@ std::string SavedInputsText(const pairing::PairRecord& r)
     return text;
 }
 
-void LoadSavedInputs(const std::string& path, pairing::PairRecord& r)
+void ApplySavedInputs(const std::vector<std::string>& lines, pairing::PairRecord& r)
 {
-    const std::vector<std::string> lines = shell::readWholeSettingsLines(path, 20);
     std::size_t i = 0;
     for (Individual* p : {&r.one, &r.two}) {
-        takeNumber(lines, i++, p->birthday.month, 1, 12);
-        takeNumber(lines, i++, p->birthday.day, 1, 31);
-        takeNumber(lines, i++, p->birthday.year, kFirstYear, kLastYear);
+        shell::takeNumber(lines, i++, p->birthday.month, 1, 12);
+        shell::takeNumber(lines, i++, p->birthday.day, 1, 31);
+        shell::takeNumber(lines, i++, p->birthday.year, kFirstYear, kLastYear);
     }
-    takeText(lines, i++, r.one.firstName);
-    takeText(lines, i++, r.one.lastName);
-    takeText(lines, i++, r.two.firstName);
-    takeText(lines, i++, r.two.lastName);
+    shell::takeText(lines, i++, r.one.firstName);
+    shell::takeText(lines, i++, r.one.lastName);
+    shell::takeText(lines, i++, r.two.firstName);
+    shell::takeText(lines, i++, r.two.lastName);
     for (Individual* p : {&r.one, &r.two}) {
-        takeFlag(lines, i++, p->male);
-        takeFlag(lines, i++, p->single);
-        takeFlag(lines, i++, p->pets);
+        shell::takeFlag(lines, i++, p->male);
+        shell::takeFlag(lines, i++, p->single);
+        shell::takeFlag(lines, i++, p->pets);
     }
     for (std::string* item : {&r.one.hair, &r.one.eyes, &r.two.hair, &r.two.eyes})
-        takeText(lines, i++, *item);
+        shell::takeText(lines, i++, *item);
 }
+
+const shell::SavedInputs<pairing::PairRecord> kSavedInputs{"duo.ini", 20, ApplySavedInputs, SavedInputsText};
 
 }  // namespace duovell

@@ -2,8 +2,10 @@
 // lines of one value each. The selected date and the activity are never kept.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "pair/pair_record.h"
+#include "shell/saved_inputs.h"
 
 namespace duovell {
 
@@ -11,14 +13,14 @@ namespace duovell {
 inline constexpr int kFirstYear = 1800;
 inline constexpr int kLastYear = 2099;
 
-extern const char* const kSavedInputsFile;  // "duo.ini", in the data folder
-
 // The file's twenty lines.
 std::string SavedInputsText(const pairing::PairRecord& record);
 
-// Takes what the file holds into the record. A missing file changes nothing; a missing
-// line, a number that does not parse or lies outside the window's range, keeps the value
-// the record has.
-void LoadSavedInputs(const std::string& path, pairing::PairRecord& record);
+// Takes what the file's lines hold into the record. A missing line, a number that does not
+// parse or lies outside the window's range, keeps the value the record has.
+void ApplySavedInputs(const std::vector<std::string>& lines, pairing::PairRecord& record);
+
+// The file, read when the window opens and written when it closes.
+extern const shell::SavedInputs<pairing::PairRecord> kSavedInputs;
 
 }  // namespace duovell

@@ -6,8 +6,6 @@
 
 namespace furrowen {
 
-static const char* const kFile = "furrowen.ini";
-
 void applySavedInputs(const std::vector<std::string>& lines, PetData& data)
 {
     if (lines.size() > 0)
@@ -26,15 +24,6 @@ std::string savedInputsText(const PetData& data)
     return shell::oneLine(data.name) + "\n" + shell::oneLine(data.age) + "\n" + (data.dog != 0 ? "1" : "0") + "\n";
 }
 
-void loadSavedInputs(const shell::Paths& paths, PetData& data)
-{
-    applySavedInputs(shell::readWholeSettingsLines(paths.data(kFile), 3), data);
-}
-
-void saveSavedInputs(const shell::Paths& paths, const PetData& data)
-{
-    shell::makeFolder(paths.dataDir());
-    shell::writeFileAtomically(paths.data(kFile), savedInputsText(data));
-}
+const shell::SavedInputs<PetData> kSavedInputs{"furrowen.ini", 3, applySavedInputs, savedInputsText};
 
 }  // namespace furrowen

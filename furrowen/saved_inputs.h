@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "furrowen/furrowen.h"
+#include "shell/saved_inputs.h"
 
 namespace furrowen {
 
@@ -12,8 +13,7 @@ namespace furrowen {
 void applySavedInputs(const std::vector<std::string>& lines, PetData& data);
 std::string savedInputsText(const PetData& data);
 
-void loadSavedInputs(const shell::Paths& paths, PetData& data);
-// Failures are silent: the next start simply keeps its start values.
-void saveSavedInputs(const shell::Paths& paths, const PetData& data);
+// The file, read when the window opens and written when it closes.
+extern const shell::SavedInputs<PetData> kSavedInputs;
 
 }  // namespace furrowen

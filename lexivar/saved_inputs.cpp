@@ -5,28 +5,13 @@
 
 namespace lexivar {
 
-static const char* const kFile = "lex.ini";
-
-static void takeNumber(const std::string& line, int& field, int low, int high)
-{
-    const int value = shell::settingsInt(line, low - 1);
-    if (value >= low && value <= high)
-        field = value;
-}
-
 void applySavedInputs(const std::vector<std::string>& lines, LexivarData& data)
 {
-    const std::size_t n = lines.size();
-    if (n > 0)
-        takeNumber(lines[0], data.birthday.month, 1, 12);
-    if (n > 1)
-        takeNumber(lines[1], data.birthday.day, 1, 31);
-    if (n > 2)
-        takeNumber(lines[2], data.birthday.year, kFirstYear, kLastYear);
-    if (n > 3)
-        data.recipientFirst = lines[3];
-    if (n > 4)
-        data.recipientLast = lines[4];
+    shell::takeNumber(lines, 0, data.birthday.month, 1, 12);
+    shell::takeNumber(lines, 1, data.birthday.day, 1, 31);
+    shell::takeNumber(lines, 2, data.birthday.year, kFirstYear, kLastYear);
+    shell::takeText(lines, 3, data.recipientFirst);
+    shell::takeText(lines, 4, data.recipientLast);
 }
 
 // A name is stored as one line that the 99-byte line buffer reads back whole: no line
@@ -45,15 +30,6 @@ std::string savedInputsText(const LexivarData& data)
            nameLine(data.recipientLast) + "\n";
 }
 
-void loadSavedInputs(const shell::Paths& paths, LexivarData& data)
-{
-    applySavedInputs(shell::readSettingsLines(paths.data(kFile), 5), data);
-}
-
-void saveSavedInputs(const shell::Paths& paths, const LexivarData& data)
-{
-    shell::makeFolder(paths.dataDir());
-    shell::writeFileAtomically(paths.data(kFile), savedInputsText(data));
-}
+const shell::SavedInputs<LexivarData> kSavedInputs{"lex.ini", 5, applySavedInputs, savedInputsText, false};
 
 }  // namespace lexivar

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "lexivar/lexivar.h"
+#include "shell/saved_inputs.h"
 
 namespace lexivar {
 
@@ -12,8 +13,7 @@ namespace lexivar {
 void applySavedInputs(const std::vector<std::string>& lines, LexivarData& data);
 std::string savedInputsText(const LexivarData& data);
 
-void loadSavedInputs(const shell::Paths& paths, LexivarData& data);
-// Failures are silent: the next start simply keeps its start values.
-void saveSavedInputs(const shell::Paths& paths, const LexivarData& data);
+// The file, read when the window opens and written when it closes.
+extern const shell::SavedInputs<LexivarData> kSavedInputs;
 
 }  // namespace lexivar

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "pulsara/pulsara.h"
+#include "shell/saved_inputs.h"
 
 namespace pulsara {
 
@@ -13,8 +14,7 @@ void applySavedInputs(const std::vector<std::string>& lines, PulsaraData& data);
 // Name, month, day and year; no line end after the year.
 std::string savedInputsText(const PulsaraData& data);
 
-void loadSavedInputs(const shell::Paths& paths, PulsaraData& data);
-// Failures are silent: the next start simply keeps its start values.
-void saveSavedInputs(const shell::Paths& paths, const PulsaraData& data);
+// The file, read when the window opens and written when it closes.
+extern const shell::SavedInputs<PulsaraData> kSavedInputs;
 
 }  // namespace pulsara

@@ -11,7 +11,7 @@ BalloraWindow::BalloraWindow(shell::Services& services) :
                  "Ballora")
 {
     BalloraData& d = core_.data;
-    loadSavedInputs(services.paths, d);
+    kSavedInputs.load(services.paths, d);
 
     setWindowTitle("Ballora 2000");
     setMaximiseGeometry({100, 100, 348, 330});
@@ -42,7 +42,7 @@ void BalloraWindow::helpRequested()
 
 void BalloraWindow::saveInputs()
 {
-    saveSavedInputs(services().paths, core_.data);
+    kSavedInputs.save(services().paths, core_.data);
 }
 
 }  // namespace ballora

@@ -20,7 +20,7 @@ DuovellWindow::DuovellWindow(shell::Services& services) :
                  "Duovell")
 {
     pairing::PairRecord& r = core_.record;
-    LoadSavedInputs(services.paths.data(kSavedInputsFile), r);
+    kSavedInputs.load(services.paths, r);
 
     setWindowTitle("Duovell 2000");
     setMaximiseGeometry({100, 100, 570, 418});
@@ -75,9 +75,7 @@ void DuovellWindow::accept()
 
 void DuovellWindow::saveInputs()
 {
-    // A file that cannot be written is skipped without a word: the window still closes.
-    shell::makeFolder(services().paths.dataDir());
-    shell::writeFileAtomically(services().paths.data(kSavedInputsFile), SavedInputsText(core_.record));
+    kSavedInputs.save(services().paths, core_.record);
 }
 
 void DuovellWindow::helpRequested()

@@ -13,7 +13,7 @@ FurrowenWindow::FurrowenWindow(shell::Services& services) :
                  "Furrowen")
 {
     PetData& d = core_.data;
-    loadSavedInputs(services.paths, d);
+    kSavedInputs.load(services.paths, d);
 
     setWindowTitle("Furrowen 2000");
     setMaximiseGeometry({150, 150, 412, 320});
@@ -42,7 +42,7 @@ void FurrowenWindow::helpRequested()
 
 void FurrowenWindow::saveInputs()
 {
-    saveSavedInputs(services().paths, core_.data);
+    kSavedInputs.save(services().paths, core_.data);
 }
 
 }  // namespace furrowen

@@ -26,7 +26,7 @@ LexivarWindow::LexivarWindow(shell::Services& services) :
                  "Lexivar")
 {
     LexivarData& d = core_.data;
-    loadSavedInputs(services.paths, d);
+    kSavedInputs.load(services.paths, d);
 
     setWindowTitle("Lexivar 2000");
     setMaximiseGeometry({100, 100, 525, 465});
@@ -93,7 +93,7 @@ bool LexivarWindow::inputsFitToKeep()
 
 void LexivarWindow::saveInputs()
 {
-    saveSavedInputs(services().paths, core_.data);
+    kSavedInputs.save(services().paths, core_.data);
 }
 
 }  // namespace lexivar

@@ -16,7 +16,7 @@ PulsaraWindow::PulsaraWindow(shell::Services& services) :
                  "Pulsara")
 {
     PulsaraData& d = core_.data;
-    loadSavedInputs(services.paths, d);
+    kSavedInputs.load(services.paths, d);
     setWindowTitle(" Pulsara 2000");
     buildLayout();
     setMaximiseGeometry({100, 100, 520, 540});
@@ -70,7 +70,7 @@ void PulsaraWindow::helpRequested()
 
 void PulsaraWindow::saveInputs()
 {
-    saveSavedInputs(services().paths, core_.data);
+    kSavedInputs.save(services().paths, core_.data);
 }
 
 }  // namespace pulsara

@@ -50,10 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fuzz::check(oneCleanLine(line, shell::kLineBytes), "a whole line holds no line end");
 
     pairing::PairRecord pair;
-    duovell::LoadSavedInputs(path, pair);
+    duovell::kSavedInputs.loadFrom(path, pair);
     const std::string duo = duovell::SavedInputsText(pair);
     pairing::PairRecord back;
-    duovell::LoadSavedInputs(fuzz::asFile("settings.ini", duo), back);
+    duovell::kSavedInputs.loadFrom(fuzz::asFile("settings.ini", duo), back);
     fuzz::check(duovell::SavedInputsText(back) == duo, "duo.ini read back gives the same text");
 
     // Each as its program reads it.

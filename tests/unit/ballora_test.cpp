@@ -263,9 +263,9 @@ TEST(BalloraSavedInputs, LongNamesComeBackWhole)
     d.middle = std::string(49, 'm');
     d.last = std::string(100, 'l');
     d.maxText = "30";
-    saveSavedInputs(fake.paths, d);
+    kSavedInputs.save(fake.paths, d);
     BalloraData back;
-    loadSavedInputs(fake.paths, back);
+    kSavedInputs.load(fake.paths, back);
     EXPECT_EQ(back.first, d.first);
     EXPECT_EQ(back.middle, d.middle);
     EXPECT_EQ(back.last, d.last);

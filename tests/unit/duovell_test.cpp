@@ -102,7 +102,7 @@ TEST(DuovellSavedInputs, RoundTripKeepsEverythingButDateAndActivity)
     const std::string text = SavedInputsText(r);
     EXPECT_EQ(text.substr(0, 36), "3\n15\n1970\n7\n4\n1972\n" + std::string(17, 'a'));
     PairRecord loaded = startValues({2000, 1, 1});
-    LoadSavedInputs(writeTemp(text), loaded);
+    kSavedInputs.loadFrom(writeTemp(text), loaded);
     EXPECT_EQ(loaded.one.firstName, r.one.firstName);
     EXPECT_EQ(loaded.two.lastName, r.two.lastName);
     EXPECT_EQ(loaded.two.birthday, r.two.birthday);
@@ -115,7 +115,7 @@ TEST(DuovellSavedInputs, RoundTripKeepsEverythingButDateAndActivity)
 TEST(DuovellSavedInputs, ShortOrJunkFilesKeepTheStartValues)
 {
     PairRecord r = startValues({2000, 1, 1});
-    LoadSavedInputs(writeTemp("12\nxx\n3000\n0\n31\n-5\nAnn\n"), r);
+    kSavedInputs.loadFrom(writeTemp("12\nxx\n3000\n0\n31\n-5\nAnn\n"), r);
     EXPECT_EQ(r.one.birthday, (numerology::Date{12, 1, 1900}));
     EXPECT_EQ(r.two.birthday, (numerology::Date{1, 31, 1900}));
     EXPECT_EQ(r.one.firstName, "Ann");
@@ -123,10 +123,10 @@ TEST(DuovellSavedInputs, ShortOrJunkFilesKeepTheStartValues)
     EXPECT_FALSE(r.one.male);
 
     PairRecord binary = startValues({2000, 1, 1});
-    LoadSavedInputs(writeTemp(std::string("\0\xff\x01\n1x\n", 7) + std::string(5000, 'z')), binary);
+    kSavedInputs.loadFrom(writeTemp(std::string("\0\xff\x01\n1x\n", 7) + std::string(5000, 'z')), binary);
     EXPECT_EQ(binary.one.birthday, (numerology::Date{1, 1, 1900}));
 
     PairRecord missing = startValues({2000, 1, 1});
-    LoadSavedInputs("/nonexistent/duo.ini", missing);
+    kSavedInputs.loadFrom("/nonexistent/duo.ini", missing);
     EXPECT_EQ(SavedInputsText(missing), SavedInputsText(startValues({2000, 1, 1})));
 }

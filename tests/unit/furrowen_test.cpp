@@ -192,9 +192,9 @@ TEST(FurrowenSavedInputs, ALongNameComesBackWholeWithTheLinesAfterIt)
     PetData d = rex();
     for (std::size_t length : {97u, 98u, 99u, 100u}) {
         d.name = std::string(length - 1, 'a') + "z";
-        saveSavedInputs(paths, d);
+        kSavedInputs.save(paths, d);
         PetData back;
-        loadSavedInputs(paths, back);
+        kSavedInputs.load(paths, back);
         EXPECT_EQ(back.name, d.name) << length;
         EXPECT_EQ(back.age, "3 years") << length;
         EXPECT_EQ(back.dog, 1) << length;
@@ -204,10 +204,10 @@ TEST(FurrowenSavedInputs, ALongNameComesBackWholeWithTheLinesAfterIt)
     for (int i = 0; i < 100; ++i)
         d.name += "\xc3\xa9";
     d.dog = 0;
-    saveSavedInputs(paths, d);
+    kSavedInputs.save(paths, d);
     PetData back;
     back.dog = 1;
-    loadSavedInputs(paths, back);
+    kSavedInputs.load(paths, back);
     EXPECT_EQ(back.name, d.name);
     EXPECT_EQ(back.age, "3 years");
     EXPECT_EQ(back.dog, 0);

@@ -119,9 +119,9 @@ TEST(LexivarSavedInputs, ALongFirstNameLeavesTheLastNameIntact)
     for (int i = 0; i < 49; ++i)
         d.recipientFirst += "\xC3\xA9";
     d.recipientLast = "Lee";
-    saveSavedInputs(paths, d);
+    kSavedInputs.save(paths, d);
     LexivarData back;
-    loadSavedInputs(paths, back);
+    kSavedInputs.load(paths, back);
     EXPECT_EQ(back.birthday, d.birthday);
     EXPECT_EQ(back.recipientFirst, d.recipientFirst.substr(0, 96));
     EXPECT_EQ(back.recipientLast, "Lee");

@@ -208,15 +208,15 @@ TEST(PulsaraSavedInputs, ALongNameReadsBackWhole)
     for (int i = 0; i < 40; ++i)
         d.name += "Жё ";  // 120 characters, 200 bytes
     d.birth = {2, 29, 2000};
-    saveSavedInputs(paths, d);
+    kSavedInputs.save(paths, d);
     PulsaraData back;
-    loadSavedInputs(paths, back);
+    kSavedInputs.load(paths, back);
     EXPECT_EQ(back.name, d.name);
     EXPECT_EQ(back.birth, d.birth);
 
     d.name = std::string(98, 'n');  // exactly one full piece
-    saveSavedInputs(paths, d);
-    loadSavedInputs(paths, back);
+    kSavedInputs.save(paths, d);
+    kSavedInputs.load(paths, back);
     EXPECT_EQ(back.name, d.name);
     EXPECT_EQ(back.birth, d.birth);
     fs::remove_all(root);

@@ -2,6 +2,7 @@
 
 #include "numerology/dates.h"
 #include "pair/pair_report.h"
+#include "shell/file_log.h"
 #include "shell/profile.h"
 #include "zendary/window/stars_calendar_dialog.h"
 
@@ -107,7 +108,9 @@ void ZendaryWindow::saveInputs()
     for (int i = 0; i < 3; ++i)
         profile->setValue(kBirthdayKeys[i],
                           QString("%1 %2 %3").arg(dates[i]->month).arg(dates[i]->day).arg(dates[i]->year));
-    profile->sync();
+    // The window closes whatever happens: the next start then asks for the birthdays again.
+    if (!profile->sync())
+        qCInfo(mystorinFiles, "the birthdays were not kept for the next start");
 }
 
 }  // namespace zendary
