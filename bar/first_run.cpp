@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "shell/file_log.h"
 #include "shell/files.h"
 
 namespace bar {
@@ -97,7 +98,9 @@ void FirstRunIfNeeded(shell::Services& services, const Installation& installatio
     if (!IsFirstRun(paths))
         return;
     shell::makeFolder(paths.dataDir());
-    shell::writeFileAtomically(paths.data(kMarkerFile), MarkerLine(services.clock.now()));
+    // Without the marker the next start is a first run again: the notice shows once more.
+    if (!shell::writeFileAtomically(paths.data(kMarkerFile), MarkerLine(services.clock.now())))
+        qCInfo(mystorinFiles, "the first run's marker was not written");
 
     bool wroteEntry = false;
     if (!installation.menuEntryInstalled) {

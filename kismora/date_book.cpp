@@ -5,6 +5,7 @@
 
 #include "kismora/kismora_files.h"
 #include "shell/bounded_read.h"
+#include "shell/file_log.h"
 #include "shell/files.h"
 #include "kismora/help_texts.h"
 
@@ -55,7 +56,10 @@ void DateBook::AddDates(const std::vector<std::string>& saved)
     if (saved.empty())
         return;
     names.insert(names.end(), saved.begin(), saved.end());
-    writeIndex();
+    // Silent for the user, as the book has always been; the index is written again with
+    // the next change.
+    if (!writeIndex())
+        qCInfo(mystorinFiles, "the date book's index was not updated with the dates kept");
 }
 
 bool DateBook::Delete(int row)

@@ -30,7 +30,7 @@ public:
     void Help();
 
 private:
-    bool writeIndex();  // silent on failure, as the book has always been
+    [[nodiscard]] bool writeIndex();  // silent on failure, as the book has always been
 };
 
 }  // namespace kismora

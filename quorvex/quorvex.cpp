@@ -5,6 +5,7 @@
 
 #include "numerology/dates.h"
 #include "quorvex/odds.h"
+#include "shell/file_log.h"
 #include "shell/files.h"
 
 namespace quorvex {
@@ -192,7 +193,10 @@ bool Quorvex::Delete()
     ui.info(kCaption, "Item was successfully removed from your portfolio.   ");
     deleteItemFile(name);
     Clear();
-    writeNames();
+    // The item's file is gone either way; a names list that could not be written still
+    // names it, and opening it then says it was not found.
+    if (!writeNames())
+        qCInfo(mystorinFiles, "the portfolio's list still names a removed item");
     return true;
 }
 

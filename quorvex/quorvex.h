@@ -46,7 +46,7 @@ public:
     std::string itemPath(const std::string& name) const;
 
 private:
-    bool writeNames();
+    [[nodiscard]] bool writeNames();
     void deleteItemFile(const std::string& name);
     void offerReport(const std::string& text);
 };

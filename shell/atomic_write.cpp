@@ -5,9 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+
+#include "shell/file_log.h"
 
 namespace shell {
 
@@ -114,24 +117,33 @@ bool writeAll(int fd, const std::string& content, WriteSteps& steps)
 
 bool writeFileAtomically(const std::string& path, const std::string& content, WriteSteps& steps)
 {
+    // Every way out that replaced nothing says why, for a maintainer (file_log.h).
+    const auto failed = [&path](const char* step) {
+        qCInfo(mystorinFiles, "%s not written: %s: %s", path.c_str(), step, std::strerror(errno));
+        return false;
+    };
     const auto target = replaceableTarget(path);
     if (!target)
-        return false;
+        return failed("not a regular file, nor a new one in a folder that exists");
     std::string temporary;
     const int fd = createTemporary(folderOf(target->path), steps, temporary);
     if (fd < 0)
-        return false;
+        return failed("the temporary could not be created");
     if (target->mode)
         ::fchmod(fd, *target->mode);  // the replacement keeps the old file's permissions
     if (!writeAll(fd, content, steps) || steps.flush(fd) != 0) {
+        const int cause = errno;
         steps.close(fd);
         steps.remove(temporary);
-        return false;
+        errno = cause;
+        return failed("writing or flushing the temporary failed");
     }
     // A close can still report a failed write; the descriptor is gone either way.
     if (steps.close(fd) != 0 || steps.rename(temporary, target->path) != 0) {
+        const int cause = errno;
         steps.remove(temporary);
-        return false;
+        errno = cause;
+        return failed("closing or renaming the temporary failed");
     }
     return true;
 }

@@ -27,6 +27,6 @@ WriteSteps& systemWriteSteps();
 // Only a regular file is ever replaced: through a symbolic link when the link ends at a
 // regular file (which is then replaced, the link kept); never a folder, device, pipe or
 // socket, nor a link to one or to nothing. False when nothing was replaced.
-bool writeFileAtomically(const std::string& path, const std::string& content, WriteSteps& steps);
+[[nodiscard]] bool writeFileAtomically(const std::string& path, const std::string& content, WriteSteps& steps);
 
 }  // namespace shell

@@ -6,24 +6,34 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
+#include "shell/file_log.h"
 #include "shell/utf8_text.h"
 
 namespace shell {
 
 std::optional<std::string> readFileHead(const std::string& path, std::size_t maxBytes)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    // A missing file is the usual first run; anything else that is not read is noted for a
+    // maintainer (file_log.h).
+    const auto refused = [&path](const char* why) {
+        qCInfo(mystorinFiles, "%s not read: %s", path.c_str(), why);
         return std::nullopt;
+    };
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT ? std::nullopt : refused(std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        return refused("not a regular file");
     // Should something else have taken the file's place meanwhile, opening it must not
     // wait for a writer, and it is not read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return std::nullopt;
+        return refused(std::strerror(errno));
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return std::nullopt;
+        return refused("not a regular file");
     }
     std::string content;
     char buffer[65536];

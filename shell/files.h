@@ -10,11 +10,11 @@ namespace shell {
 
 // Writes the whole file through a temporary and a rename (see atomic_write.h); false
 // when that failed, the old file, if any, then untouched.
-bool writeFileAtomically(const std::string& path, const std::string& content);
+[[nodiscard]] bool writeFileAtomically(const std::string& path, const std::string& content);
 
 // A report: written as writeFileAtomically writes it, and noted as this run's last
 // report when it was, so that it can be shown again and printed.
-bool writeReport(Reports& reports, const std::string& path, const std::string& content);
+[[nodiscard]] bool writeReport(Reports& reports, const std::string& path, const std::string& content);
 
 // Creates a folder and its parents; failures are left to the write that follows.
 void makeFolder(const std::string& path);

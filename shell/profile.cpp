@@ -1,6 +1,7 @@
 #include "shell/profile.h"
 
 #include "shell/bounded_read.h"
+#include "shell/file_log.h"
 #include "shell/files.h"
 
 namespace shell {
@@ -76,7 +77,9 @@ Profile::Profile(std::string path) : path_(std::move(path))
 
 Profile::~Profile()
 {
-    sync();
+    // Nobody is left to tell: the writer has recorded the cause (file_log.h).
+    if (!sync())
+        qCInfo(mystorinFiles, "%s: the profile's last changes were not saved", path_.c_str());
 }
 
 std::pair<std::string, std::string> Profile::split(const QString& key) const

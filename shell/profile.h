@@ -27,7 +27,7 @@ public:
     void setValue(const QString& key, const QVariant& value);
     // Writes the file when a value changed; false when that failed (the old file then
     // stays as it was). Failures are the caller's to report or, as everywhere here, not.
-    bool sync();
+    [[nodiscard]] bool sync();
 
     // The file text of the values as they stand.
     std::string text() const;

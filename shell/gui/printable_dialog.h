@@ -53,7 +53,7 @@ public:
     PrintableDialog(Ui& ui, QWidget* parent = nullptr);
 
     // Writes the content as a PDF file (replacing it whole); false when it could not be written.
-    bool saveAsPdf(const QString& file);
+    [[nodiscard]] bool saveAsPdf(const QString& file);
     // The print dialog, then the printer, when the user goes on.
     void print();
 
