@@ -299,115 +299,90 @@ QWidget* Runner::findControl(const std::string& name)
     fail("no control " + name);
 }
 
+const std::vector<Runner::CommandSpec>& Runner::commands()
+{
+    static const std::vector<CommandSpec> table = {
+        {"today", 2, 3, &Runner::cmdToday},     {"file", 3, 3, &Runner::cmdFile},
+        {"remove", 2, 2, &Runner::cmdRemove},   {"touch", 4, 4, &Runner::cmdTouch},
+        {"program", 2, 3, &Runner::cmdProgram}, {"set", 3, 3, &Runner::cmdSet},
+        {"press", 2, 2, &Runner::cmdPress},     {"close", 1, 1, &Runner::cmdClose},
+        {"key", 2, 2, &Runner::cmdKey},         {"rightclick", 1, 1, &Runner::cmdRightClick},
+        {"menu", 2, 2, &Runner::cmdMenu},       {"pdf", 2, 2, &Runner::cmdPdf},
+        {"printto", 2, 2, &Runner::cmdPrintTo}, {"pdftext", 3, 3, &Runner::cmdPdfText},
+        {"answer", 2, 5, &Runner::cmdAnswer},   {"copy", 1, 1, &Runner::cmdCopy},
+        {"show", 2, 2, &Runner::cmdShow},       {"clipboard", 2, 2, &Runner::cmdClipboard},
+        {"cat", 2, 2, &Runner::cmdCat},         {"ls", 2, 2, &Runner::cmdLs},
+        {"fault", 3, 3, &Runner::cmdFault},     {"intact", 1, 1, &Runner::cmdIntact},
+        {"fifo", 2, 2, &Runner::cmdFifo},       {"link", 3, 3, &Runner::cmdLink},
+        {"fill", 4, 4, &Runner::cmdFill},       {"stopwatch", 1, 2, &Runner::cmdStopwatch},
+    };
+    return table;
+}
+
 void Runner::execute(const Command& c)
 {
     const std::string& verb = c.words[0];
-    const std::size_t n = c.words.size();
-    auto needs = [&](std::size_t low, std::size_t high) {
-        if (n < low || n > high)
+    for (const CommandSpec& command : commands()) {
+        if (verb != command.verb)
+            continue;
+        if (c.words.size() < command.minWords || c.words.size() > command.maxWords)
             fail("line " + std::to_string(c.line) + ": wrong number of words for " + verb);
-    };
-    if (verb == "today") {
-        needs(2, 3);
-        shell::DateTime t;
-        if (std::sscanf(c.words[1].c_str(), "%d-%d-%d", &t.year, &t.month, &t.day) != 3)
-            fail("line " + std::to_string(c.line) + ": a date is YYYY-MM-DD");
-        if (n == 3 && std::sscanf(c.words[2].c_str(), "%d:%d:%d", &t.hour, &t.minute, &t.second) != 3)
-            fail("line " + std::to_string(c.line) + ": a time is HH:MM:SS");
-        clock_.time = t;
-    } else if (verb == "file") {
-        needs(3, 3);
-        cmdFile(c);
-    } else if (verb == "remove") {
-        needs(2, 2);
-        const QString target = QString::fromStdString(path(c.words[1]));
-        if (!QFile::remove(target))
-            QDir(target).removeRecursively();
-    } else if (verb == "touch") {
-        needs(4, 4);
-        cmdTouch(c);
-    } else if (verb == "program") {
-        needs(2, 3);
-        cmdProgram(c);
-    } else if (verb == "set") {
-        needs(3, 3);
-        cmdSet(c);
-    } else if (verb == "press") {
-        needs(2, 2);
-        cmdPress(c);
-    } else if (verb == "close") {
-        needs(1, 1);
-        topWindow()->close();
-    } else if (verb == "key") {
-        needs(2, 2);
-        cmdKey(c);
-    } else if (verb == "rightclick") {
-        needs(1, 1);
-        cmdRightClick();
-    } else if (verb == "menu") {
-        needs(2, 2);
-        cmdMenu(c);
-    } else if (verb == "pdf") {
-        needs(2, 2);
-        cmdPdf(c);
-    } else if (verb == "printto") {
-        needs(2, 2);
-        cmdPrintTo(c);
-    } else if (verb == "pdftext") {
-        needs(3, 3);
-        cmdPdfText(c);
-    } else if (verb == "answer") {
-        // answer WORD [fault KIND REL]: the fault is set up while the box is shown.
-        if (n != 2 && !(n == 5 && c.words[2] == "fault"))
-            fail("line " + std::to_string(c.line) + ": answer WORD [fault KIND REL]");
-        const std::string& w = c.words[1];
-        QueuedAnswer queued{Answer::Ok, {c.words.begin() + 2, c.words.end()}, c.line};
-        if (w == "yes")
-            queued.answer = Answer::Yes;
-        else if (w == "no")
-            queued.answer = Answer::No;
-        else if (w == "cancel")
-            queued.answer = Answer::Cancel;
-        else if (w != "ok")
-            fail("line " + std::to_string(c.line) + ": unknown answer " + w);
-        answers_.push_back(queued);
-    } else if (verb == "copy") {
-        // Ctrl+C in the next box, queued like an answer before the command that shows it.
-        needs(1, 1);
-        copyNextBox_ = true;
-    } else if (verb == "show") {
-        needs(2, 2);
-        cmdShow(c);
-    } else if (verb == "clipboard") {
-        needs(2, 2);
-        QApplication::clipboard()->setText(QString::fromStdString(c.words[1]));
-    } else if (verb == "cat") {
-        needs(2, 2);
-        cmdCat(c);
-    } else if (verb == "ls") {
-        needs(2, 2);
-        cmdLs(c);
-    } else if (verb == "fault") {
-        needs(3, 3);
-        cmdFault(c);
-    } else if (verb == "intact") {
-        needs(1, 1);
-        cmdIntact();
-    } else if (verb == "fifo") {
-        needs(2, 2);
-        cmdFifo(c);
-    } else if (verb == "link") {
-        needs(3, 3);
-        cmdLink(c);
-    } else if (verb == "fill") {
-        needs(4, 4);
-        cmdFill(c);
-    } else if (verb == "stopwatch") {
-        needs(1, 2);
-        cmdStopwatch(c);
-    } else {
-        fail("line " + std::to_string(c.line) + ": unknown command " + verb);
+        (this->*command.handler)(c);
+        return;
     }
+    fail("line " + std::to_string(c.line) + ": unknown command " + verb);
+}
+
+void Runner::cmdToday(const Command& c)
+{
+    shell::DateTime t;
+    if (std::sscanf(c.words[1].c_str(), "%d-%d-%d", &t.year, &t.month, &t.day) != 3)
+        fail("line " + std::to_string(c.line) + ": a date is YYYY-MM-DD");
+    if (c.words.size() == 3 && std::sscanf(c.words[2].c_str(), "%d:%d:%d", &t.hour, &t.minute, &t.second) != 3)
+        fail("line " + std::to_string(c.line) + ": a time is HH:MM:SS");
+    clock_.time = t;
+}
+
+void Runner::cmdRemove(const Command& c)
+{
+    const QString target = QString::fromStdString(path(c.words[1]));
+    if (!QFile::remove(target))
+        QDir(target).removeRecursively();
+}
+
+void Runner::cmdClose(const Command&)
+{
+    topWindow()->close();
+}
+
+// answer WORD [fault KIND REL]: the fault is set up while the box is shown.
+void Runner::cmdAnswer(const Command& c)
+{
+    const std::size_t n = c.words.size();
+    if (n != 2 && !(n == 5 && c.words[2] == "fault"))
+        fail("line " + std::to_string(c.line) + ": answer WORD [fault KIND REL]");
+    const std::string& w = c.words[1];
+    QueuedAnswer queued{Answer::Ok, {c.words.begin() + 2, c.words.end()}, c.line};
+    if (w == "yes")
+        queued.answer = Answer::Yes;
+    else if (w == "no")
+        queued.answer = Answer::No;
+    else if (w == "cancel")
+        queued.answer = Answer::Cancel;
+    else if (w != "ok")
+        fail("line " + std::to_string(c.line) + ": unknown answer " + w);
+    answers_.push_back(queued);
+}
+
+// Ctrl+C in the next box, queued like an answer before the command that shows it.
+void Runner::cmdCopy(const Command&)
+{
+    copyNextBox_ = true;
+}
+
+void Runner::cmdClipboard(const Command& c)
+{
+    QApplication::clipboard()->setText(QString::fromStdString(c.words[1]));
 }
 
 void Runner::cmdProgram(const Command& c)
@@ -495,7 +470,7 @@ static void openContextMenu(QWidget* window)
     QApplication::sendEvent(window, &event);
 }
 
-void Runner::cmdRightClick()
+void Runner::cmdRightClick(const Command&)
 {
     QWidget* window = topWindow();
     // A context menu would wait for a choice: report its entries and close it.
@@ -661,7 +636,7 @@ void Runner::cmdFault(const Command& c)
         fail("line " + std::to_string(c.line) + ": " + *problem);
 }
 
-void Runner::cmdIntact()
+void Runner::cmdIntact(const Command&)
 {
     if (!faults_.armed())
         fail("intact without a fault");

@@ -10,10 +10,11 @@
 
 #include <QElapsedTimer>
 
+#include "shell/seams.h"
+#include "tests/support/fake_services.h"
 #include "tools/file_faults.h"
 #include "tools/output.h"
 #include "tools/script.h"
-#include "shell/seams.h"
 
 class QDialog;
 class QWidget;
@@ -29,12 +30,6 @@ public:
 
 private:
     Runner& runner_;
-};
-
-class ScriptedClock : public shell::Clock {
-public:
-    shell::DateTime now() const override { return time; }
-    shell::DateTime time;
 };
 
 class ScriptedLauncher : public shell::Launcher {
@@ -56,23 +51,6 @@ private:
     Output& out_;
 };
 
-class ScriptedPacer : public shell::Pacer {
-public:
-    void pause(int) override {}
-};
-
-class ScriptedPaths : public shell::Paths {
-public:
-    explicit ScriptedPaths(std::string root) : root_(std::move(root)) {}
-    std::string dataDir() const override { return root_ + "/data"; }
-    std::string docsDir() const override { return root_ + "/docs"; }
-    std::string configDir() const override { return root_ + "/config"; }
-    std::string applicationsDir() const override { return root_ + "/applications"; }
-
-private:
-    std::string root_;
-};
-
 class Runner {
 public:
     // `expected`: the golden output to compare with at the end, or empty to just print.
@@ -92,15 +70,29 @@ private:
     bool step();  // one command; false at the end of the script
     [[noreturn]] void finish(int code);
     void execute(const Command& command);
+    // One command of the script language: its word, how many words it takes (itself
+    // included), and what it does.
+    struct CommandSpec {
+        const char* verb;
+        std::size_t minWords, maxWords;
+        void (Runner::*handler)(const Command&);
+    };
+    static const std::vector<CommandSpec>& commands();
     QWidget* topWindow();
     QWidget* findControl(const std::string& name);
     std::string path(const std::string& rel) const;
 
+    void cmdToday(const Command& c);
+    void cmdRemove(const Command& c);
+    void cmdClose(const Command& c);
+    void cmdAnswer(const Command& c);
+    void cmdCopy(const Command& c);
+    void cmdClipboard(const Command& c);
     void cmdProgram(const Command& c);
     void cmdSet(const Command& c);
     void cmdPress(const Command& c);
     void cmdKey(const Command& c);
-    void cmdRightClick();
+    void cmdRightClick(const Command& c);
     void cmdMenu(const Command& c);
     void cmdPdf(const Command& c);
     void cmdPdfText(const Command& c);
@@ -111,7 +103,7 @@ private:
     void cmdCat(const Command& c);
     void cmdLs(const Command& c);
     void cmdFault(const Command& c);
-    void cmdIntact();
+    void cmdIntact(const Command& c);
     void cmdFifo(const Command& c);
     void cmdLink(const Command& c);
     void cmdFill(const Command& c);
@@ -134,11 +126,11 @@ private:
     QElapsedTimer stopwatch_;
 
     ScriptedUi ui_{*this};
-    ScriptedClock clock_;
+    FakeClock clock_;
     ScriptedLauncher launcher_{out_};
     ScriptedOpener opener_{out_};
-    ScriptedPacer pacer_;
-    ScriptedPaths paths_;
+    FakePacer pacer_;
+    FakePaths paths_;
     shell::Reports reports_;
     shell::Services services_{ui_, clock_, launcher_, opener_, pacer_, paths_, reports_};
 };
