@@ -129,7 +129,7 @@ void StarsCalendarDialog::askAndExport()
     const auto choice = shell::askExportChoice(ui_, this);
     if (!choice)
         return;
-    const QString file = askSaveFile("Export to Calendar", "ics", "iCalendar files (*.ics)");
+    const QString file = askSaveFile("Save iCalendar File", "ics", "iCalendar files (*.ics)");
     if (!file.isEmpty())
         exportCalendar(file, *choice);
 }
