@@ -67,14 +67,14 @@ void ChartDialog::listValues()
                                                  : ChartLine(days_[i]));
     view_->setProperty("listedValues", lines);
     if (partner_)
-        view_->setProperty("compatibility", QString::fromStdString(CompatibilityLine(
-                                                partner_->name.toStdString(), partner_->compatibility)));
+        view_->setProperty("compatibility", QString::fromStdString(CompatibilityLine(partner_->name.toStdString(),
+                                                                                     partner_->compatibility)));
 }
 
 void ChartDialog::compareWith(const std::string& name, const Date& birth)
 {
-    partner_ = ChartPartner{QString::fromStdString(name), birth, PartnerMeters(birth, days_),
-                            CompatibilityOf(birth_, birth)};
+    partner_ =
+        ChartPartner{QString::fromStdString(name), birth, PartnerMeters(birth, days_), CompatibilityOf(birth_, birth)};
     listValues();
     view_->update();
 }

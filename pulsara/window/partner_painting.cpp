@@ -56,15 +56,12 @@ void paintPartner(QPainter& painter, const ChartPartner& partner, const std::vec
         x += 26;
     }
     painter.setPen(Qt::black);
-    const QString legend = "dashed: " + partner.name + ", born " + QString("%1-%2-%3")
-                                                                    .arg(partner.birth.month)
-                                                                    .arg(partner.birth.day)
-                                                                    .arg(partner.birth.year);
+    const QString legend = "dashed: " + partner.name + ", born " +
+                           QString("%1-%2-%3").arg(partner.birth.month).arg(partner.birth.day).arg(partner.birth.year);
     painter.drawText(QRectF(x + 6, top, kChartSize.width() - x - 16, 16), Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(legend, Qt::ElideRight, int(kChartSize.width() - x - 16)));
     painter.setFont(shell::pageFont(12, true));
-    const QString line =
-        QString::fromStdString(CompatibilityLine(partner.name.toStdString(), partner.compatibility));
+    const QString line = QString::fromStdString(CompatibilityLine(partner.name.toStdString(), partner.compatibility));
     painter.drawText(QRectF(10, top + 20, kChartSize.width() - 20, 18), Qt::AlignHCenter | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(line, Qt::ElideMiddle, kChartSize.width() - 20));
     painter.restore();

@@ -44,7 +44,7 @@ DateTime exportStamp(const Clock* clock)
     if (clock)
         return utcFromLocal(clock->now());
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    return {now.date().year(),  now.date().month(),  now.date().day(),
+    return {now.date().year(), now.date().month(),  now.date().day(),
             now.time().hour(), now.time().minute(), now.time().second()};
 }
 

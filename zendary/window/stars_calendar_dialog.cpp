@@ -53,8 +53,8 @@ void StarsCalendarDialog::buildLayout()
     QPushButton* good = addButton(buttons, "&Next Good Day", "show the first good day after the selected date");
     connect(good, &QPushButton::clicked, this, &StarsCalendarDialog::findNextGoodDay);
     addPrintButtons(buttons);
-    QPushButton* exporting =
-        addButton(buttons, "&Export to Calendar...", "put the good days into your calendar program (an iCalendar file)");
+    QPushButton* exporting = addButton(buttons, "&Export to Calendar...",
+                                       "put the good days into your calendar program (an iCalendar file)");
     connect(exporting, &QPushButton::clicked, this, &StarsCalendarDialog::askAndExport);
     QPushButton* close = buttons->addButton("&Close", QDialogButtonBox::RejectRole);
     close->setToolTip("close the calendar (Escape)");
