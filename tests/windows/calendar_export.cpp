@@ -92,6 +92,22 @@ private slots:
         QVERIFY(!ics.contains("DTSTART;VALUE=DATE:200212"));
     }
 
+    void twelveMonthsEndWithTheCalendarsLastMonth()
+    {
+        // From November 2099 only November and December exist for the calendar. 2099's
+        // year digit is 1: December is good where (12 + day + 1) mod 9 is 1 to 3, i.e.
+        // day mod 9 in {6, 7, 8}: the 6th first, the 26th last.
+        QTemporaryDir dir;
+        FakeUi ui;
+        zendary::StarsCalendarDialog calendar(ui, kStars, {11, 1, 2099});
+        QVERIFY(calendar.exportCalendar(dir.filePath("end.ics"), {true, false}));
+        const QByteArray ics = contentOf(dir.filePath("end.ics"));
+        QVERIFY(ics.contains("DTSTART;VALUE=DATE:20991206\r\n"));
+        QVERIFY(ics.contains("DTSTART;VALUE=DATE:20991226\r\nDTEND;VALUE=DATE:20991227\r\n"));
+        QVERIFY(!ics.contains("DTSTART;VALUE=DATE:2100"));
+        QVERIFY(!ics.contains("Bad day"));
+    }
+
     void aCancelAnywhereWritesNothing()
     {
         QTemporaryDir dir;
