@@ -13,6 +13,16 @@ bool crossesFifty(int yesterday, int today)
 
 }  // namespace
 
+const char* CycleName(Cycle cycle)
+{
+    switch (cycle) {
+    case Cycle::Physical: return "Physical";
+    case Cycle::Emotional: return "Emotional";
+    case Cycle::Intellectual: break;
+    }
+    return "Intellectual";
+}
+
 int MeterOf(const Meters& meters, Cycle cycle)
 {
     switch (cycle) {
@@ -21,6 +31,17 @@ int MeterOf(const Meters& meters, Cycle cycle)
     case Cycle::Intellectual: break;
     }
     return meters.intellectual;
+}
+
+ChartDay ChartDayOf(const Date& birth, const Date& date)
+{
+    ChartDay day{date, TraditionalMeters(birth, date)};
+    // The day of birth has no day before it; its own meters decide.
+    const Date yesterday = numerology::AddDays(date, -1);
+    const Meters previous = numerology::DateBefore(yesterday, birth) ? day.meters : TraditionalMeters(birth, yesterday);
+    for (int c = 0; c < 3; ++c)
+        day.critical[c] = crossesFifty(MeterOf(previous, kCycles[c]), MeterOf(day.meters, kCycles[c]));
+    return day;
 }
 
 std::vector<ChartDay> ChartDays(const Date& birth, const Date& selected)
@@ -33,17 +54,28 @@ std::vector<ChartDay> ChartDays(const Date& birth, const Date& selected)
         const Date date = numerology::AddDays(selected, offset);
         if (numerology::DateBefore(date, birth))
             continue;
-        ChartDay day{date, TraditionalMeters(birth, date)};
+        ChartDay day = ChartDayOf(birth, date);
         day.selected = offset == 0;
-        // The first day shown has no day before it on the chart; its own yesterday decides.
-        const Date yesterday = numerology::AddDays(selected, offset - 1);
-        const Meters previous =
-            numerology::DateBefore(yesterday, birth) ? day.meters : TraditionalMeters(birth, yesterday);
-        for (int c = 0; c < 3; ++c)
-            day.critical[c] = crossesFifty(MeterOf(previous, kCycles[c]), MeterOf(day.meters, kCycles[c]));
         days.push_back(day);
     }
     return days;
+}
+
+std::vector<CriticalDay> CriticalDays(const Date& birth, const Date& from, int count)
+{
+    std::vector<CriticalDay> critical;
+    if (!numerology::DateRule(from.month, from.day, from.year).ok)
+        return critical;
+    for (int offset = 0; offset < count; ++offset) {
+        const Date date = numerology::AddDays(from, offset);
+        if (numerology::DateBefore(date, birth))
+            continue;
+        const ChartDay day = ChartDayOf(birth, date);
+        for (int c = 0; c < 3; ++c)
+            if (day.critical[c])
+                critical.push_back({date, kCycles[c]});
+    }
+    return critical;
 }
 
 std::string ChartLine(const ChartDay& day)

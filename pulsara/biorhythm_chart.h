@@ -27,6 +27,25 @@ struct ChartDay {
 // days before the birthday are left out.
 std::vector<ChartDay> ChartDays(const Date& birth, const Date& selected);
 
+// One day of a chart: its meters and its critical days.
+ChartDay ChartDayOf(const Date& birth, const Date& date);
+
+// Days that the critical-days export lists.
+constexpr int kCriticalDaysSpan = 90;
+
+struct CriticalDay {
+    Date date;
+    Cycle cycle;
+    bool operator==(const CriticalDay&) const = default;
+};
+
+// The critical days of `count` days from `from` on, in date order and, within a day, in
+// the order of kCycles; days before the birthday are left out.
+std::vector<CriticalDay> CriticalDays(const Date& birth, const Date& from, int count);
+
+// "Physical", "Emotional" or "Intellectual".
+const char* CycleName(Cycle cycle);
+
 // A meter of a day by its cycle.
 int MeterOf(const Meters& meters, Cycle cycle);
 

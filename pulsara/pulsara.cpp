@@ -61,6 +61,15 @@ std::string ConfirmationText(const PulsaraData& d, Method method)
     return text;
 }
 
+bool PartnerValid(shell::Ui& ui, const std::string& name, const Date& birth)
+{
+    if (name.empty()) {
+        ui.stop(kCaption, "Please enter full name.   ");
+        return false;
+    }
+    return dateValid(ui, birth);
+}
+
 Pulsara::Pulsara(shell::Services& services) : ui(services.ui)
 {
     const shell::DateTime today = services.clock.now();

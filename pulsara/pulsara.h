@@ -32,6 +32,10 @@ std::string ConfirmationText(const PulsaraData& data, Method method);
 extern const char* const kExplanationText;
 extern const char* const kHelpText;
 
+// The checks of a second person's name and birthday, with the messages of the window's
+// own fields: an empty name, then the days of the month.
+bool PartnerValid(shell::Ui& ui, const std::string& name, const Date& birth);
+
 class Pulsara {
 public:
     explicit Pulsara(shell::Services& services);

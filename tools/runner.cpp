@@ -33,6 +33,7 @@
 #include <QTimer>
 
 #include "shell/box_text.h"
+#include "shell/gui/calendar_export.h"
 #include "shell/gui/printable_dialog.h"
 #include "tools/program_registry.h"
 
@@ -561,6 +562,7 @@ void Runner::cmdShow(const Command& c)
         picture && picture->property("listedValues").isValid()) {
         for (const QString& entry : picture->property("listedValues").toStringList())
             out_.event({{"event", "value"}, {"control", c.words[1]}, {"value", entry.toStdString()}});
+        showCompatibility(*picture, c.words[1]);
         return;
     }
     if (c.words[1] == "clipboard") {
@@ -585,6 +587,35 @@ void Runner::cmdShow(const Command& c)
             fail("control " + c.words[1] + " has no value to show");
     }
     out_.event({{"event", "value"}, {"control", c.words[1]}, {"value", value}});
+}
+
+// The compatibility of two people that a picture shows, when it shows one.
+void Runner::showCompatibility(const QWidget& picture, const std::string& name)
+{
+    const QVariant compatibility = picture.property("compatibility");
+    if (compatibility.isValid())
+        out_.event({{"event", "compatibility"}, {"control", name}, {"value", compatibility.toString().toStdString()}});
+}
+
+// export calendar REL [year] [bad] | export critical REL: the export of the top window
+// written to REL, as the user would choose it in its dialogs.
+void Runner::cmdExport(const Command& c)
+{
+    auto* exporting = dynamic_cast<shell::CalendarExporting*>(topWindow());
+    if (!exporting || c.words[1] != exporting->exportKind())
+        fail("line " + std::to_string(c.line) + ": the top window does not export " + c.words[1]);
+    shell::ExportChoice choice;
+    for (std::size_t i = 3; i < c.words.size(); ++i) {
+        if (c.words[i] == "year" && c.words[1] == "calendar")
+            choice.twelveMonths = true;
+        else if (c.words[i] == "bad" && c.words[1] == "calendar")
+            choice.badDays = true;
+        else
+            fail("line " + std::to_string(c.line) + ": export calendar REL [year] [bad] | export critical REL");
+    }
+    // A failed write shows its box and leaves the old file; only a written file is told.
+    if (exporting->exportCalendar(QString::fromStdString(path(c.words[2])), choice))
+        out_.event({{"event", "export"}, {"path", c.words[2]}});
 }
 
 void Runner::cmdFile(const Command& c)

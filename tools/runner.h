@@ -107,6 +107,8 @@ private:
     void cmdFifo(const Command& c);
     void cmdLink(const Command& c);
     void cmdFill(const Command& c);
+    void cmdExport(const Command& c);
+    void showCompatibility(const QWidget& picture, const std::string& name);
     void cmdStopwatch(const Command& c);
 
     Script script_;

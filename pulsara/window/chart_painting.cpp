@@ -79,6 +79,12 @@ QColor cycleColour(Cycle cycle)
     return {40, 70, 200};
 }
 
+QPointF chartPoint(const std::vector<ChartDay>& days, std::size_t index, int value)
+{
+    const Plot plot;
+    return {plot.x(slotOf(days, index)), plot.y(value)};
+}
+
 QString chartHeading(const QString& name, const Date& birth)
 {
     return "Biorhythm Chart of " + name + ", born " + dateText(birth);

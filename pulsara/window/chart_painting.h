@@ -1,6 +1,7 @@
 // The one routine that draws the biorhythm chart, for the screen and for every copy.
 #pragma once
 #include <QColor>
+#include <QPointF>
 #include <QSize>
 #include <QString>
 #include <vector>
@@ -19,6 +20,9 @@ QColor cycleColour(Cycle cycle);
 
 // "Biorhythm Chart of NAME, born M-D-YYYY".
 QString chartHeading(const QString& name, const Date& birth);
+
+// Where a day's value stands on the chart: the day by its place in `days`.
+QPointF chartPoint(const std::vector<ChartDay>& days, std::size_t index, int value);
 
 // Draws the three curves, the 50 line, the selected date, the critical days and the
 // legend on a canvas of kChartSize.

@@ -60,6 +60,7 @@ void PulsaraWindow::showChart()
         return;
     const PulsaraData& d = core_.data;
     ChartDialog chart(services().ui, d.name, d.birth, d.selected, this);
+    chart.setClock(services().clock);
     services().ui.exec(chart);
 }
 

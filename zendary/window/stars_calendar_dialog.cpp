@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "numerology/dates.h"
+#include "shell/icalendar.h"
 #include "zendary/readings/stars.h"
 #include "zendary/window/zendary_window.h"
 
@@ -52,6 +53,9 @@ void StarsCalendarDialog::buildLayout()
     QPushButton* good = addButton(buttons, "&Next Good Day", "show the first good day after the selected date");
     connect(good, &QPushButton::clicked, this, &StarsCalendarDialog::findNextGoodDay);
     addPrintButtons(buttons);
+    QPushButton* exporting = addButton(buttons, "&Export to Calendar...",
+                                       "put the good days into your calendar program (an iCalendar file)");
+    connect(exporting, &QPushButton::clicked, this, &StarsCalendarDialog::askAndExport);
     QPushButton* close = buttons->addButton("&Close", QDialogButtonBox::RejectRole);
     close->setToolTip("close the calendar (Escape)");
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -120,12 +124,44 @@ QString StarsCalendarDialog::suggestedName() const
     return QString("Stars Calendar %1-%2").arg(year_).arg(month_, 2, 10, QChar('0'));
 }
 
+void StarsCalendarDialog::askAndExport()
+{
+    const auto choice = shell::askExportChoice(ui_, this);
+    if (!choice)
+        return;
+    const QString file = askSaveFile("Save iCalendar File", "ics", "iCalendar files (*.ics)");
+    if (!file.isEmpty())
+        exportCalendar(file, *choice);
+}
+
+bool StarsCalendarDialog::exportCalendar(const QString& file, const shell::ExportChoice& choice)
+{
+    // Only the verdicts go into the file: nothing of the birthdays they come from.
+    shell::CalendarFile calendar{"Zendary 2000", "Zendary Stars calendar", shell::exportStamp(clock_), {}};
+    int month = month_, year = year_;
+    for (int shown = 0; shown < (choice.twelveMonths ? 12 : 1) && year <= kLastYear; ++shown) {
+        for (const CalendarDay& day : StarsMonth(month, year, stars_)) {
+            const QDate date(year, month, day.day);
+            if (day.rating == numerology::Rating::Good)
+                calendar.events.push_back({date, "Good day: Stars reading", ""});
+            else if (day.rating == numerology::Rating::Bad && choice.badDays)
+                calendar.events.push_back({date, "Bad day: Stars reading", ""});
+        }
+        if (++month > 12) {
+            month = 1;
+            ++year;
+        }
+    }
+    return saveBytes(file, QByteArray::fromStdString(shell::iCalendarText(calendar)));
+}
+
 void openStarsCalendar(ZendaryWindow& window)
 {
     window.run([&window](Zendary& z) {
         if (!z.starsGate(kStarsCaption, kStarsLeadIn))
             return false;
         StarsCalendarDialog dialog(z.ui, z.stars, z.data.selected, &window);
+        dialog.setClock(window.services().clock);
         z.ui.exec(dialog);
         return true;
     });

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "numerology/numerology.h"
+#include "shell/gui/calendar_export.h"
 #include "shell/gui/printable_dialog.h"
 #include "zendary/window/stars_calendar_page.h"
 
@@ -13,7 +14,7 @@ namespace zendary {
 
 class ZendaryWindow;
 
-class StarsCalendarDialog : public shell::PrintableDialog {
+class StarsCalendarDialog : public shell::PrintableDialog, public shell::CalendarExporting {
     Q_OBJECT
 public:
     // Opens on the selected date's month with that date framed.
@@ -22,6 +23,13 @@ public:
 
     // The month shown and the days marked, as they are drawn.
     CalendarSheet sheet() const;
+
+    // The export's DTSTAMP comes from this clock.
+    void setClock(const shell::Clock& clock) { clock_ = &clock; }
+    // The good days (and the bad ones, when chosen) of the month shown, or of the twelve
+    // months from it up to the calendar's last month, as an iCalendar file.
+    bool exportCalendar(const QString& file, const shell::ExportChoice& choice) override;
+    const char* exportKind() const override { return "calendar"; }
 
 protected:
     void printOn(QPagedPaintDevice& device) override;
@@ -32,6 +40,7 @@ private:
     void showMonth(int month, int year);
     void moveMonth(int step);
     void findNextGoodDay();
+    void askAndExport();
 
     numerology::StarNumbers stars_;
     numerology::Date selected_;
@@ -41,6 +50,7 @@ private:
     QWidget* calendar_ = nullptr;
     QPushButton* previous_ = nullptr;
     QPushButton* next_ = nullptr;
+    const shell::Clock* clock_ = nullptr;
 };
 
 // "Stars &Calendar...": reads the window's fields, runs the Stars reading's checks and

@@ -1,0 +1,53 @@
+#include "pulsara/window/partner_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "pulsara/pulsara.h"
+#include "pulsara/window/pulsara_window.h"
+#include "shell/gui/program_dialog.h"
+
+namespace pulsara {
+
+PartnerDialog::PartnerDialog(shell::Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui)
+{
+    setWindowTitle("Compare With");
+    // The same ids, limits and tooltips as the main window's own name and birthday.
+    QLineEdit* name = shell::makeEdit(this, kNameId, "enter full name here", kLongestName);
+    QLineEdit* month = shell::makeEdit(this, kBirthMonthId, "birth month");
+    QLineEdit* day = shell::makeEdit(this, kBirthDayId, "birth date");
+    QLineEdit* year = shell::makeEdit(this, kBirthYearId, "birth year");
+    fields_ = {
+        shell::Field::text(kNameId, name_, kLongestName),
+        shell::Field::number(kBirthMonthId, birth_.month, 1, 12),
+        shell::Field::number(kBirthDayId, birth_.day, 1, 31),
+        shell::Field::number(kBirthYearId, birth_.year, kFirstYear, kLastYear),
+    };
+    shell::writeControls(*this, fields_);
+    auto* grid = new QGridLayout;
+    grid->addWidget(shell::makeLabel(this, "Second person's full name", name), 0, 0, 1, 3);
+    grid->addWidget(name, 1, 0, 1, 3);
+    grid->addWidget(shell::makeLabel(this, "MM", month), 2, 0);
+    grid->addWidget(shell::makeLabel(this, "DD", day), 2, 1);
+    grid->addWidget(shell::makeLabel(this, "YY", year), 2, 2);
+    grid->addWidget(month, 3, 0);
+    grid->addWidget(day, 3, 1);
+    grid->addWidget(year, 3, 2);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+}
+
+void PartnerDialog::accept()
+{
+    if (shell::readControls(*this, fields_, ui_, "Pulsara") && PartnerValid(ui_, name_, birth_))
+        QDialog::accept();
+}
+
+}  // namespace pulsara
