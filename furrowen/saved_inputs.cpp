@@ -8,7 +8,7 @@ namespace furrowen {
 
 void applySavedInputs(const std::vector<std::string>& lines, PetData& data)
 {
-    if (lines.size() > 0)
+    if (!lines.empty())
         data.name = lines[0];
     // Only an age of the list can be chosen; anything else leaves none chosen.
     if (lines.size() > 1) {

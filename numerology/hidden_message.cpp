@@ -111,14 +111,14 @@ std::string SkipExtract(std::string_view text, std::size_t start, const SkipStep
     std::string result;
     std::size_t target = start;  // the next position the walk lands on
     std::size_t turn = 0;        // which step comes next
-    std::size_t position = 0;    // character position of text[i]
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!startsCharacter(text[i]))
+    std::size_t position = 0;    // character position of c
+    for (const char c : text) {
+        if (!startsCharacter(c))
             continue;
         // A step of 0 lands on the same character again.
         while (position == target) {
-            if (isTaken(text[i]))
-                result += text[i];
+            if (isTaken(c))
+                result += c;
             target += steps[turn];
             turn = (turn + 1) % steps.size();
             if (!moves)

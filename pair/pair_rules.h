@@ -18,9 +18,9 @@ struct PairDigits {
 PairDigits ComputePairDigits(const Date& one, const Date& two);
 PairDigits ComputePairDigits(const PairRecord& record);
 
-// Counts down from `start`, subtracting sum, first, second, difference in turn, until the
+// Counts down from `n`, subtracting sum, first, second, difference in turn, until the
 // number meets one of the digits or drops below 1; returns where it stopped.
-int PairCountdown(int start, const PairDigits& digits);
+int PairCountdown(int n, const PairDigits& d);
 
 // 3: both single, exactly one male; 2: both married, exactly one male; 1 otherwise.
 int CoupleType(const PairRecord& record);

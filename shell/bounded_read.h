@@ -10,10 +10,10 @@
 
 namespace shell {
 
-inline constexpr std::size_t kSettingsFileBytes = 64 * 1024;  // settings, profiles, items, notes
-inline constexpr std::size_t kListFileBytes = 1024 * 1024;    // lists that grow: index.ini, Portfolio.ini
-inline constexpr std::size_t kDocumentBytes = 1024 * 1024;    // tips files, reports read back, help pictures
-inline constexpr std::size_t kLineBytes = 4096;               // a line of any of them
+inline constexpr std::size_t kSettingsFileBytes = std::size_t{64} * 1024;  // settings, profiles, items, notes
+inline constexpr std::size_t kListFileBytes = std::size_t{1024} * 1024;    // lists that grow: index.ini, Portfolio.ini
+inline constexpr std::size_t kDocumentBytes = std::size_t{1024} * 1024;  // tips files, reports read back, help pictures
+inline constexpr std::size_t kLineBytes = 4096;                          // a line of any of them
 
 // The first `maxBytes` bytes of a regular file (through a link to one); none when the
 // file is missing, cannot be read or is no regular file.

@@ -10,7 +10,7 @@
 namespace shell {
 
 // Our help files are a few KB; one a hundred times larger is still read, no further.
-inline constexpr qsizetype kHelpFileBytes = 512 * 1024;
+inline constexpr qsizetype kHelpFileBytes = qsizetype{512} * 1024;
 
 // The help file's HTML; none when it cannot be read.
 std::optional<QString> readHelpFile(const QString& file);

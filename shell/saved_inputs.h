@@ -26,10 +26,10 @@ void takeFlag(const std::vector<std::string>& lines, std::size_t index, bool& fi
 // the lines taken into its data and its data as the file's text.
 template <typename Data>
 struct SavedInputs {
-    const char* file;
-    std::size_t lines;
-    void (*apply)(const std::vector<std::string>& lines, Data& data);
-    std::string (*text)(const Data& data);
+    const char* file = nullptr;
+    std::size_t lines = 0;
+    void (*apply)(const std::vector<std::string>& lines, Data& data) = nullptr;
+    std::string (*text)(const Data& data) = nullptr;
     // Lines are read whole (up to kLineBytes), so that a long name beyond ASCII comes back
     // whole; false cuts them as readSettingsLines does.
     bool wholeLines = true;

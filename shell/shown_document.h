@@ -10,7 +10,7 @@
 namespace shell {
 
 // The most characters laid out; a report is a few KB.
-inline constexpr qsizetype kShownCharacters = 256 * 1024;
+inline constexpr qsizetype kShownCharacters = qsizetype{256} * 1024;
 // A word gets a chance to break (an invisible zero-width space) after this many
 // characters, a line a line break: laying out a word grows with the square of its length.
 inline constexpr int kLongestWord = 200;

@@ -30,7 +30,7 @@ public:
 
 private:
     struct Entry {
-        char type;            // 'f' file, 'd' folder, 'l' link, '?' anything else
+        char type = '?';      // 'f' file, 'd' folder, 'l' link, '?' anything else
         std::string content;  // a file's bytes, a folder's names, a link's target
         bool operator==(const Entry&) const = default;
     };

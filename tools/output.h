@@ -11,7 +11,7 @@ public:
     // Pairs of key and value; a value starting with '\x01' is written raw (arrays).
     void event(const std::vector<std::pair<std::string, std::string>>& fields);
     static std::string raw(const std::string& json) { return "\x01" + json; }
-    std::string quote(const std::string& text) const;
+    std::string quote(const std::string& original) const;
     const std::string& text() const { return text_; }
     void setEcho(bool echo) { echo_ = echo; }
 

@@ -302,21 +302,37 @@ QWidget* Runner::findControl(const std::string& name)
 
 const std::vector<Runner::CommandSpec>& Runner::commands()
 {
+    // clang-format off: one command a line
     static const std::vector<CommandSpec> table = {
-        {"today", 2, 3, &Runner::cmdToday},     {"file", 3, 3, &Runner::cmdFile},
-        {"remove", 2, 2, &Runner::cmdRemove},   {"touch", 4, 4, &Runner::cmdTouch},
-        {"program", 2, 3, &Runner::cmdProgram}, {"set", 3, 3, &Runner::cmdSet},
-        {"press", 2, 2, &Runner::cmdPress},     {"close", 1, 1, &Runner::cmdClose},
-        {"key", 2, 2, &Runner::cmdKey},         {"rightclick", 1, 1, &Runner::cmdRightClick},
-        {"menu", 2, 2, &Runner::cmdMenu},       {"pdf", 2, 2, &Runner::cmdPdf},
-        {"printto", 2, 2, &Runner::cmdPrintTo}, {"pdftext", 3, 3, &Runner::cmdPdfText},
-        {"answer", 2, 5, &Runner::cmdAnswer},   {"copy", 1, 1, &Runner::cmdCopy},
-        {"show", 2, 2, &Runner::cmdShow},       {"clipboard", 2, 2, &Runner::cmdClipboard},
-        {"cat", 2, 2, &Runner::cmdCat},         {"ls", 2, 2, &Runner::cmdLs},
-        {"fault", 3, 3, &Runner::cmdFault},     {"intact", 1, 1, &Runner::cmdIntact},
-        {"fifo", 2, 2, &Runner::cmdFifo},       {"link", 3, 3, &Runner::cmdLink},
-        {"fill", 4, 4, &Runner::cmdFill},       {"stopwatch", 1, 2, &Runner::cmdStopwatch},
+        {"today", 2, 3, &Runner::cmdToday},
+        {"file", 3, 3, &Runner::cmdFile},
+        {"remove", 2, 2, &Runner::cmdRemove},
+        {"touch", 4, 4, &Runner::cmdTouch},
+        {"program", 2, 3, &Runner::cmdProgram},
+        {"set", 3, 3, &Runner::cmdSet},
+        {"press", 2, 2, &Runner::cmdPress},
+        {"close", 1, 1, &Runner::cmdClose},
+        {"key", 2, 2, &Runner::cmdKey},
+        {"rightclick", 1, 1, &Runner::cmdRightClick},
+        {"menu", 2, 2, &Runner::cmdMenu},
+        {"pdf", 2, 2, &Runner::cmdPdf},
+        {"printto", 2, 2, &Runner::cmdPrintTo},
+        {"pdftext", 3, 3, &Runner::cmdPdfText},
+        {"answer", 2, 5, &Runner::cmdAnswer},
+        {"copy", 1, 1, &Runner::cmdCopy},
+        {"show", 2, 2, &Runner::cmdShow},
+        {"clipboard", 2, 2, &Runner::cmdClipboard},
+        {"cat", 2, 2, &Runner::cmdCat},
+        {"ls", 2, 2, &Runner::cmdLs},
+        {"fault", 3, 3, &Runner::cmdFault},
+        {"intact", 1, 1, &Runner::cmdIntact},
+        {"fifo", 2, 2, &Runner::cmdFifo},
+        {"link", 3, 3, &Runner::cmdLink},
+        {"fill", 4, 4, &Runner::cmdFill},
+        {"export", 3, 5, &Runner::cmdExport},
+        {"stopwatch", 1, 2, &Runner::cmdStopwatch},
     };
+    // clang-format on
     return table;
 }
 

@@ -33,8 +33,9 @@ bool Zendary::DatesValid()
     return shell::datesValid(ui, kBirthdayError, {&data.own, &data.mother, &data.father, &data.selected});
 }
 
-bool ParentsAges(shell::Ui& ui, int y, int m, int f)
+bool ParentsAges(shell::Ui& ui, int ownYear, int motherYear, int fatherYear)
 {
+    const int y = ownYear, m = motherYear, f = fatherYear;
     const char* message = nullptr;
     if (y < m || y < f)
         message = "You indicated that you are older than at least one of your parents! "

@@ -8,10 +8,10 @@
 namespace bar {
 
 struct LauncherButton {
-    ControlId id;
-    const char* caption;  // with a keyboard mnemonic of its own
-    const char* program;  // the sibling executable started in the launcher's place
-    const char* tooltip;
+    const char* caption = nullptr;  // with a keyboard mnemonic of its own
+    const char* program = nullptr;  // the sibling executable started in the launcher's place
+    const char* tooltip = nullptr;
+    ControlId id{};
     bool isDefault = false;  // Enter elsewhere in the window presses it
 };
 

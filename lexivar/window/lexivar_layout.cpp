@@ -89,11 +89,11 @@ QGroupBox* LexivarWindow::messageInfoGroup()
     auto* grid = new QGridLayout(group);
     grid->setSpacing(2);
     const struct {
-        ControlId id;
-        Flag flag;
-        const char* caption;
-        const char* tip;
-        const char* symbol;
+        ControlId id{};
+        Flag flag{};
+        const char* caption = nullptr;
+        const char* tip = nullptr;
+        const char* symbol = nullptr;
         QColor colour;
     } toggles[] = {
         {kLetterId, Letter, "Letter", "select if letter", "\u2709", QColor(40, 60, 140)},

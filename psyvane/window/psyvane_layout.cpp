@@ -70,9 +70,9 @@ QGroupBox* choiceGroup(QWidget* parent)
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(4);
     const struct {
-        const char* label;
-        ControlId id;
-        const char* tip;
+        const char* label = nullptr;
+        ControlId id{};
+        const char* tip = nullptr;
         QStringList items;
         QColor colour;
     } choices[] = {

@@ -134,13 +134,13 @@ void paintChart(QPainter& painter, const QString& heading, const std::vector<Cha
         }
 
     // The curves, then their critical days on top.
-    for (int c = 0; c < 3; ++c) {
+    for (const Cycle cycle : kCycles) {
         QPainterPath curve;
         for (std::size_t i = 0; i < days.size(); ++i) {
-            const QPointF point(plot.x(slotOf(days, i)), plot.y(MeterOf(days[i].meters, kCycles[c])));
+            const QPointF point(plot.x(slotOf(days, i)), plot.y(MeterOf(days[i].meters, cycle)));
             i == 0 ? curve.moveTo(point) : curve.lineTo(point);
         }
-        painter.setPen(QPen(cycleColour(kCycles[c]), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(cycleColour(cycle), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(curve);
     }

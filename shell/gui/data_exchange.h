@@ -27,7 +27,8 @@ struct Field {
 QWidget* control(const QWidget& window, int id);
 
 // The ids of the table that name no control of the window: a table and its layout must
-// agree (readControls asserts it; the window tests check every window).
+// agree. The window tests check every window with this; readControls asserts it in a
+// debug build and otherwise skips such a field.
 std::vector<int> missingControls(const QWidget& window, std::span<const Field> fields);
 // Limits an edit to `length` units (as Qt counts them) that never end in half a character.
 void limitLength(QLineEdit& edit, int length);

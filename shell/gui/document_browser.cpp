@@ -13,7 +13,7 @@ namespace shell {
 
 namespace {
 
-constexpr qsizetype kLargestStyleSheet = 64 * 1024;
+constexpr qsizetype kLargestStyleSheet = qsizetype{64} * 1024;
 
 // A refused or broken picture: an image of its own, so that Qt does not try the raw name.
 QImage placeholder()

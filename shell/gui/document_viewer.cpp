@@ -15,7 +15,7 @@ namespace shell {
 namespace {
 
 // A report is a few KB; anything far beyond that is not ours and is not read whole.
-constexpr qsizetype kMostBytesShown = 1024 * 1024;
+constexpr qsizetype kMostBytesShown = qsizetype{1024} * 1024;
 
 bool isShownAsText(const QString& file)
 {

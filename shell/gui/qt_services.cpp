@@ -129,9 +129,9 @@ void ExecLauncher::handOver(const std::string& program)
 {
     const QByteArray path =
         QFile::encodeName(QCoreApplication::applicationDirPath() + "/" + QString::fromStdString(program));
-    const std::string name = program;
+    std::string name = program;  // execv wants writable words
     char execv_word[] = "execv";
-    char* const argv[] = {const_cast<char*>(name.c_str()), execv_word, nullptr};
+    char* const argv[] = {name.data(), execv_word, nullptr};
     ::execv(path.constData(), argv);  // returns only when the program is not there
 }
 

@@ -18,8 +18,8 @@ int SpellNumber(const std::string& name, const numerology::Date& selected);
 int FoldingCount(int spellNumber, const numerology::StarNumbers& stars, SpellTarget target);
 
 // The spell text and the paper picture.
-std::string SpellText(const std::string& name, int spellNumber, int folds, SpellTarget target);
-std::string PaperPicture(const std::string& name, int spellNumber);
+std::string SpellText(const std::string& name, int n, int k, SpellTarget target);  // spell number n, k folds
+std::string PaperPicture(const std::string& name, int n);
 
 bool LoveSpells(Zendary& z);
 
