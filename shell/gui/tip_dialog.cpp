@@ -96,6 +96,7 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     tip_->document()->setDocumentMargin(0);
     tip_->setPalette(white);
     tip_->setMinimumHeight(110);
+    nameControl(tip_, "Tip of the day");
     auto* top = new QHBoxLayout;
     top->addWidget(new BulbPicture(frame));
     top->addWidget(heading, 1);
@@ -103,10 +104,10 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     frameLayout->addLayout(top);
     frameLayout->addWidget(tip_, 1);
 
-    startUp_ = makeCheck(this, 1001, "&Show Tips on StartUp", "Show Tips on StartUp");
+    startUp_ = makeCheck(this, 1001, "&Show Tips on StartUp", "Show Tips on StartUp", "");
     startUp_->setChecked(showAtStartUp_);
-    QPushButton* next = makeButton(this, 1002, "&Next Tip", QString::fromStdString(spec.nextTip));
-    QPushButton* launch = makeButton(this, 1, "&Launch", QString::fromStdString(spec.launch));
+    QPushButton* next = makeButton(this, 1002, "&Next Tip", QString::fromStdString(spec.nextTip), "");
+    QPushButton* launch = makeButton(this, 1, "&Launch", QString::fromStdString(spec.launch), "");
     launch->setDefault(true);
     next->setAutoDefault(true);  // Enter on a focused "&Next Tip" shows the next tip
     next->setEnabled(file_ != nullptr);

@@ -255,20 +255,23 @@ def run_one(bin_dir, name, results, box_checked):
                 if attempt == 2:
                     raise
                 time.sleep(1)
-        first = program.new_window(set(), timeout=15)
-        if first is None:
-            raise RuntimeError(name + " showed no window")
-        check_window(name, first, results)
-        known = {title(first)}
-        if "Tip" in title(first):
-            press("Escape")
-            main = program.new_window(known, timeout=15)
-            if main is None:
-                raise RuntimeError(name + " showed no main window after the tip")
-            check_window(name, main, results)
-            known.add(title(main))
-        else:
-            main = first
+        # The tip of the day and any notice of a first run come before the main window.
+        known, main = set(), None
+        for _ in range(4):
+            window = program.new_window(known, timeout=15)
+            if window is None:
+                raise RuntimeError(name + " showed no main window")
+            check_window(name, window, results)
+            known.add(title(window))
+            if "Tip of the Day" in title(window):
+                press("Escape")
+            elif window.getRole() == R.ROLE_ALERT:
+                press("Return")
+            else:
+                main = window
+                break
+        if main is None:
+            raise RuntimeError(name + " showed no main window")
         extras = {"zendary": ("c", "Stars Calendar"), "pulsara": ("c", "Biorhythm Chart")}
         if name in extras:
             letter, target = extras[name]
