@@ -8,7 +8,9 @@ box) and checks every control a user works with:
   - it has a name;
   - no other control of the same window has the same name;
   - a button is not named only by a code of four letters or fewer ("LOV");
-  - no two buttons of one window take the same Alt key.
+  - no two buttons of one window take the same Alt key;
+  - a result that appears in controls (Ballora's numbers, Pulsara's meters) is announced:
+    the bus carries a text or value change from each of them.
 Prints one line per window (controls, unnamed, ambiguous, codes, shared keys) and exits 1
 on any finding; --measure only prints.
 """
@@ -23,6 +25,7 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 R = pyatspi
 INTERACTIVE = {
@@ -36,22 +39,46 @@ WINDOWS = {R.ROLE_DIALOG, R.ROLE_FRAME, R.ROLE_WINDOW, R.ROLE_ALERT, R.ROLE_FILE
 KEY = {"Escape": 0xff1b, "Return": 0xff0d, "Menu": 0xff67, "space": 0x20}
 
 
+# Text and value changes as the bus delivers them: (event type, name of the control).
+ANNOUNCED = []
+
+
+def heard(event):
+    try:
+        ANNOUNCED.append((event.type, (event.source.name or "").strip()))
+    except Exception:
+        pass
+
+
+def pump(seconds=0.0):
+    """Lets the bus deliver its events, for at least `seconds`."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.monotonic() >= end:
+            return
+        time.sleep(0.02)
+
+
 def press(key):
     keysym = KEY.get(key, ord(key) if len(key) == 1 else None)
     R.Registry.generateKeyboardEvent(keysym, None, R.KEY_SYM)
-    time.sleep(0.15)
+    pump(0.15)
 
 
 def wait_for(what, timeout=10.0, step=0.1):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
+        pump()
         try:
             found = what()
         except Exception:  # the tree changes under us while a window comes up
             found = None
         if found:
             return found
-        time.sleep(step)
+        pump(step)
     return None
 
 
@@ -235,6 +262,33 @@ def follow_boxes(program, known, target, results, box_checked, steps=8):
     return None
 
 
+def press_button(program, window, name, known):
+    """Presses the button of that name from the keyboard and answers its boxes with Enter."""
+    button = next((n for n in controls(window) if (n.name or "").strip() == name), None)
+    if button is None:
+        raise RuntimeError(program.name + ": no button " + name)
+    button.queryComponent().grabFocus()
+    pump(0.2)
+    press("space")
+    for _ in range(6):
+        box = program.new_window(known, timeout=2)
+        if box is None:
+            return
+        press("Return")
+        wait_for(lambda: box not in program.windows(), timeout=3)
+
+
+def check_announced(program, window, button, results_named, known, failures):
+    """A reading that answers in controls: each of them tells the bus that it changed."""
+    del ANNOUNCED[:]
+    press_button(program, window, button, known)
+    pump(1.0)
+    names = [name for name in (n.name.strip() for n in controls(window)) if results_named(name)]
+    silent = [name for name in names if not any(heard_name == name for _, heard_name in ANNOUNCED)]
+    if not names or silent:
+        failures.append("%s: %s changed without telling the bus: %s" % (program.name, button, silent or "no results"))
+
+
 def open_from_menu(program, main, letter):
     program.focus_button(main)
     press("Menu")
@@ -242,7 +296,7 @@ def open_from_menu(program, main, letter):
     press(letter)
 
 
-def run_one(bin_dir, name, results, box_checked):
+def run_one(bin_dir, name, results, box_checked, failures):
     root = tempfile.mkdtemp(prefix="a11y-" + name + "-")
     prepare(root, name)
     program = None
@@ -273,6 +327,11 @@ def run_one(bin_dir, name, results, box_checked):
         if main is None:
             raise RuntimeError(name + " showed no main window")
         extras = {"zendary": ("c", "Stars Calendar"), "pulsara": ("c", "Biorhythm Chart")}
+        if name == "ballora":
+            check_announced(program, main, "Calculate", lambda n: n.startswith("Lottery number "), known, failures)
+        if name == "pulsara":
+            check_announced(program, main, "Measure biorhythms by the traditional method",
+                            lambda n: n.endswith(" biorhythm"), known, failures)
         if name in extras:
             letter, target = extras[name]
             open_from_menu(program, main, letter)
@@ -319,10 +378,12 @@ def main():
     if not wait_for(lambda: R.Registry.getDesktop(0) is not None, timeout=10):
         print("the accessibility bus did not come up")
         return 2
+    R.Registry.registerEventListener(heard, "object:text-changed", "object:property-change:accessible-value",
+                                     "object:value-changed")
     results, failures, box_checked = [], [], [False]
     for name in programs:
         try:
-            run_one(args.bin_dir, name, results, box_checked)
+            run_one(args.bin_dir, name, results, box_checked, failures)
         except Exception as error:
             failures.append(str(error))
     print("%-9s %-34s %8s %7s %9s %5s %6s" % ("program", "window", "controls", "unnamed", "ambiguous", "codes",
