@@ -127,6 +127,7 @@ NoteDialog::NoteDialog(shell::Services& services, const std::string& dateName, c
     edit->setToolTip("Enter Note Here");
     shell::nameControl(edit, "Note");
     edit->setMaxLength(800);
+    edit->setTabChangesFocus(true);  // Tab goes on to Save, Delete and Cancel
     edit->setPlainText(QString::fromStdString(note_.text));
     edit_ = edit;
     auto* inner = new QVBoxLayout(frame);

@@ -119,8 +119,8 @@ void ProfileDialog::buildLayout()
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    auto* save = dialogButton(this, kSaveId, "&Save", "Save Info");
-    auto* help = dialogButton(this, kProfileHelpId, "&Help", "Help Wizard");
+    auto* save = dialogButton(this, kSaveId, "&Save", "Save Info", "Save info");
+    auto* help = dialogButton(this, kProfileHelpId, "&Help", "Help Wizard", "Help");
     auto* close = dialogButton(this, kCloseId, "&Close", "");
     save->setDefault(true);
     auto* buttons = new QHBoxLayout;

@@ -30,11 +30,13 @@ ChartDialog::ChartDialog(shell::Ui& ui, const std::string& name, const Date& bir
     for (const ChartDay& day : days_)
         lines << QString::fromStdString(ChartLine(day));
     view->setProperty("listedValues", lines);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
     addPrintButtons(buttons);
     QPushButton* png = buttons->addButton("Save as P&NG...", QDialogButtonBox::ActionRole);
     png->setToolTip("save the chart as a picture");
     connect(png, &QPushButton::clicked, this, &ChartDialog::askAndSavePng);
+    // Close comes last: added first, Tab would never reach it.
+    buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view, 1);

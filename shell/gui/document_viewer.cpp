@@ -48,8 +48,10 @@ DocumentViewer::DocumentViewer(Ui& ui, const QString& file, QWidget* parent) : P
     text_->setObjectName("documentText");
     text_->setOpenLinks(false);
     loaded_ = isShownAsText(file) && text_->showFile(file, info.suffix().toLower() != "txt", kMostBytesShown);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
     addPrintButtons(buttons);
+    // Close comes last: added first, Tab would never reach it.
+    buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);

@@ -34,8 +34,10 @@ void showHelpWindow(const QString& file)
     auto* browser = new DocumentBrowser(window);
     browser->setOpenExternalLinks(true);
     load(*browser, file);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    auto* buttons = new QDialogButtonBox(window);
     QPushButton* locate = buttons->addButton("&Locate...", QDialogButtonBox::ActionRole);
+    // Close comes last: added first, Tab would never reach it.
+    buttons->addButton(QDialogButtonBox::Close);
     QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
     QObject::connect(locate, &QPushButton::clicked, window, [window, browser] {
         const QString chosen = QFileDialog::getOpenFileName(window, "Locate help file", QString(),
