@@ -76,7 +76,7 @@ QWidget* DuovellWindow::personGroup(const QString& title, const PersonIds& ids, 
     auto* group = new QGroupBox(title, this);
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(4);
-    const QString who = title;  // "Individual # 1"
+    const QString who = QString(title).remove("# ");  // "Individual 1", as it is read
     const QString whose = who + "'s ";
     QLineEdit* first = makeEdit(group, ids.first, "enter first name here", whose + "first name");
     QLineEdit* last = makeEdit(group, ids.last, "enter last name here", whose + "last name");

@@ -52,9 +52,9 @@ QGroupBox* dateGroup(QWidget* parent)
         const char* tip;
         int width;
         const char* name;
-    } parts[] = {{"MM", kMonthId, "current month", 3, "Date: month"},
-                 {"DD", kDayId, "current date", 3, "Date: day"},
-                 {"YY", kYearId, "current year", 5, "Date: year"}};
+    } parts[] = {{"MM", kMonthId, "current month", 3, "Current date: month"},
+                 {"DD", kDayId, "current date", 3, "Current date: day"},
+                 {"YY", kYearId, "current year", 5, "Current date: year"}};
     int column = 0;
     for (const auto& part : parts) {
         QLineEdit* edit = shell::makeEdit(group, part.id, part.tip, part.name);
@@ -62,9 +62,8 @@ QGroupBox* dateGroup(QWidget* parent)
         grid->addWidget(makeLabel(group, part.label, edit), 0, column++, Qt::AlignRight);
         grid->addWidget(edit, 0, column++, Qt::AlignLeft);
     }
-    grid->addWidget(
-        makeDropDown(group, kTypeId, "select type", "Type of intuition", {"personal", "family", "business"}), 1, 0, 1,
-        6);
+    grid->addWidget(makeDropDown(group, kTypeId, "select type", "Decision type", {"personal", "family", "business"}), 1,
+                    0, 1, 6);
     return group;
 }
 
@@ -91,8 +90,8 @@ QGroupBox* choiceGroup(QWidget* parent)
     };
     int column = 0;
     for (const auto& choice : choices) {
-        QComboBox* list =
-            makeDropDown(group, choice.id, choice.tip, QString("Chosen %1").arg(choice.label).toLower(), choice.items);
+        QComboBox* list = makeDropDown(group, choice.id, choice.tip,
+                                       QString("Your %1").arg(QString(choice.label).toLower()), choice.items);
         grid->addWidget(makeLabel(group, choice.label, list), 0, column, Qt::AlignCenter);
         grid->addWidget(list, 1, column);
         grid->addWidget(picture(group, choice.colour), 2, column);
@@ -146,7 +145,7 @@ void PsyvaneWindow::buildLayout()
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(false);
-    shell::nameControl(progress_, "Exercise progress");
+    shell::nameControl(progress_, "Intuition progress");
     layout->addWidget(progress_);
 
     layout->addLayout(buttonRows());

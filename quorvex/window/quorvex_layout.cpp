@@ -84,7 +84,7 @@ QVBoxLayout* QuorvexWindow::investorColumn()
                                         "enter birth year - required field"};
     column->addWidget(dateFrame(this, "Birthday  M - D - Y", birthday, birthdayTips, "Investor's birthday"));
     column->addWidget(list(this, "Personal Information", kStatusId, "select status - required field", statuses(),
-                           "Investor's status"));
+                           "Investor's marital status"));
     column->addWidget(list(this, "Account Type", kAccountId, "select account type - optional field", accountTypes()));
     column->addWidget(edit(this, "Broker", kBrokerId, "enter broker's name or broker's firm name - optional field"));
     const ControlId selected[] = {kSelectedMonthId, kSelectedDayId, kSelectedYearId};
