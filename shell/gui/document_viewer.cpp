@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "shell/gui/document_browser.h"
+#include "shell/gui/program_dialog.h"
 
 namespace shell {
 
@@ -46,6 +47,7 @@ DocumentViewer::DocumentViewer(Ui& ui, const QString& file, QWidget* parent) : P
     setWindowTitle(info.fileName() + " - Mystorin");
     text_ = new DocumentBrowser(this);
     text_->setObjectName("documentText");
+    nameControl(text_, "Document text");
     text_->setOpenLinks(false);
     loaded_ = isShownAsText(file) && text_->showFile(file, info.suffix().toLower() != "txt", kMostBytesShown);
     auto* buttons = new QDialogButtonBox(this);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "shell/gui/document_browser.h"
+#include "shell/gui/program_dialog.h"
 #include "shell/help_file.h"
 
 namespace shell {
@@ -32,6 +33,7 @@ void showHelpWindow(const QString& file)
     window->setWindowTitle(QFileInfo(file).fileName() + " - Help");
     window->resize(560, 460);
     auto* browser = new DocumentBrowser(window);
+    nameControl(browser, "Help text");
     browser->setOpenExternalLinks(true);
     load(*browser, file);
     auto* buttons = new QDialogButtonBox(window);
