@@ -22,7 +22,8 @@ struct Entry {
     const char* label;
     ControlId id;
     const char* tip;
-    int digits;  // width in digits; 0 for a name that takes the room left
+    int digits;        // width in digits; 0 for a name that takes the room left
+    const char* name;  // what a screen reader reads, which the one-letter label does not say
 };
 
 // A group of labelled edits on one row each, or all on one row.
@@ -34,7 +35,7 @@ QGroupBox* group(QWidget* parent, const QString& title, std::initializer_list<En
     grid->setHorizontalSpacing(4);
     int column = 0, row = 0;
     for (const Entry& entry : entries) {
-        QLineEdit* edit = makeEdit(box, entry.id, entry.tip);
+        QLineEdit* edit = makeEdit(box, entry.id, entry.tip, entry.name);
         if (entry.digits > 0)
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(entry.digits, '0')) + 12);
         grid->addWidget(makeLabel(box, entry.label, edit), row, column, Qt::AlignRight);
@@ -92,29 +93,32 @@ QGroupBox* BalloraWindow::resultsGroup()
     grid->setContentsMargins(6, 4, 6, 6);
     grid->setSpacing(4);
     for (int i = 0; i < 6; ++i) {
-        QLineEdit* number = makeEdit(results, kFirstNumberId + i, "lottery number");
+        // Read-only, but reached with Tab as any result of a form.
+        QLineEdit* number =
+            makeEdit(results, kFirstNumberId + i, "lottery number", QString("Lottery number %1").arg(i + 1));
         number->setReadOnly(true);
         number->setAlignment(Qt::AlignCenter);
-        number->setFocusPolicy(Qt::NoFocus);
         grid->addWidget(number, 0, i);
     }
-    QComboBox* max =
-        shell::makeDropDown(results, kMaxNumberId, "select max lottery number", shell::listItems(kMaxNumbers));
+    QComboBox* max = shell::makeDropDown(results, kMaxNumberId, "select max lottery number", "Highest lottery number",
+                                         shell::listItems(kMaxNumbers));
     grid->addWidget(makeLabel(results, "Max Number", max), 1, 0, 1, 2);
     grid->addWidget(max, 2, 0, 1, 2);
 
-    auto button = [&](ControlId id, const char* caption, const char* tip, void (BalloraWindow::*handler)()) {
-        QPushButton* made = shell::makeButton(results, id, caption, tip);
+    auto button = [&](ControlId id, const char* caption, const char* tip, const char* name,
+                      void (BalloraWindow::*handler)()) {
+        QPushButton* made = shell::makeButton(results, id, caption, tip, name);
         made->setAutoDefault(true);  // Enter on a focused button presses that button
         connect(made, &QPushButton::clicked, this, handler);
         return made;
     };
-    QPushButton* calculate = button(kCalculateId, "&Calculate", "calculate lottery numbers", &BalloraWindow::calculate);
+    QPushButton* calculate =
+        button(kCalculateId, "&Calculate", "calculate lottery numbers", "", &BalloraWindow::calculate);
     calculate->setDefault(true);
     grid->addWidget(calculate, 1, 2, 1, 2);
-    grid->addWidget(button(kReportId, "&Report", "create lottery report", &BalloraWindow::report), 1, 4, 1, 2);
-    grid->addWidget(button(kHelpId, "&Help", "help", &BalloraWindow::helpRequested), 2, 2, 1, 2);
-    grid->addWidget(button(kExitId, "&Exit", "", &BalloraWindow::reject), 2, 4, 1, 2);
+    grid->addWidget(button(kReportId, "&Report", "create lottery report", "", &BalloraWindow::report), 1, 4, 1, 2);
+    grid->addWidget(button(kHelpId, "&Help", "help", "Help", &BalloraWindow::helpRequested), 2, 2, 1, 2);
+    grid->addWidget(button(kExitId, "&Exit", "", "Exit", &BalloraWindow::reject), 2, 4, 1, 2);
     return results;
 }
 
@@ -126,20 +130,20 @@ void BalloraWindow::buildLayout()
 
     auto* dates = new QHBoxLayout;
     dates->addWidget(group(this, " Birthday Info",
-                           {{"M", kBirthMonthId, "enter birth month", 2},
-                            {"D", kBirthDayId, "enter birth date", 2},
-                            {"Y", kBirthYearId, "enter birth year", 4}},
+                           {{"M", kBirthMonthId, "enter birth month", 2, "Birthday: month"},
+                            {"D", kBirthDayId, "enter birth date", 2, "Birthday: day"},
+                            {"Y", kBirthYearId, "enter birth year", 4, "Birthday: year"}},
                            true));
     dates->addWidget(group(this, " Select Date",
-                           {{"M", kSelectedMonthId, "select month", 2},
-                            {"D", kSelectedDayId, "select date", 2},
-                            {"Y", kSelectedYearId, "select year", 4}},
+                           {{"M", kSelectedMonthId, "select month", 2, "Selected date: month"},
+                            {"D", kSelectedDayId, "select date", 2, "Selected date: day"},
+                            {"Y", kSelectedYearId, "select year", 4, "Selected date: year"}},
                            true));
     layout->addLayout(dates);
     layout->addWidget(group(this, "   Personal Info",
-                            {{"F", kFirstNameId, "enter first name", 0},
-                             {"M", kMiddleNameId, "enter middle name", 0},
-                             {"L", kLastNameId, "enter last name", 0}},
+                            {{"F", kFirstNameId, "enter first name", 0, "First name"},
+                             {"M", kMiddleNameId, "enter middle name", 0, "Middle name"},
+                             {"L", kLastNameId, "enter last name", 0, "Last name"}},
                             false));
     layout->addWidget(band(this));
     layout->addWidget(resultsGroup());

@@ -35,7 +35,7 @@ void BarWindow::buildLayout()
     const int perColumn = int(table.size() + 1) / 2;
     for (int i = 0; i < int(table.size()); ++i) {
         const LauncherButton& row = table[i];
-        QPushButton* button = shell::makeButton(this, row.id, row.caption, row.tooltip);
+        QPushButton* button = shell::makeButton(this, row.id, row.caption, row.tooltip, "");
         // As in any dialog, Enter presses the focused button, else the main program's.
         button->setAutoDefault(true);
         button->setDefault(row.isDefault);
@@ -50,8 +50,8 @@ void BarWindow::buildLayout()
 
     auto* below = new QHBoxLayout;
     below->setContentsMargins(8, 0, 8, 0);
-    QPushButton* updates = shell::makeButton(this, kUpdatesId, "&Updates", "check our web site for updates");
-    QPushButton* support = shell::makeButton(this, kSupportId, "&Support", "software support");
+    QPushButton* updates = shell::makeButton(this, kUpdatesId, "&Updates", "check our web site for updates", "");
+    QPushButton* support = shell::makeButton(this, kSupportId, "&Support", "software support", "");
     // Enter on a focused Updates or Support presses it, not the main program's button.
     updates->setAutoDefault(true);
     support->setAutoDefault(true);

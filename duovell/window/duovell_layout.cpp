@@ -24,22 +24,24 @@ using shell::makeLabel;
 
 namespace {
 
-QLineEdit* dateEdit(QWidget* parent, int id, const char* tooltip)
+QLineEdit* dateEdit(QWidget* parent, int id, const char* tooltip, const QString& name)
 {
-    QLineEdit* edit = makeEdit(parent, id, tooltip);
+    QLineEdit* edit = makeEdit(parent, id, tooltip, name);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("000000") + 10);
     return edit;
 }
 
 // Month, day and year edits under their labels, in one row of a grid.
-void dateRow(QWidget* parent, QGridLayout* grid, int row, const int ids[3], const char* const tips[3])
+void dateRow(QWidget* parent, QGridLayout* grid, int row, const int ids[3], const char* const tips[3],
+             const QString& date)
 {
     const char* const names[] = {"Month", "Day", "Year"};
+    const char* const parts[] = {"month", "day", "year"};
     auto* box = new QGridLayout;
     box->setHorizontalSpacing(4);
     box->setVerticalSpacing(0);
     for (int i = 0; i < 3; ++i) {
-        QLineEdit* edit = dateEdit(parent, ids[i], tips[i]);
+        QLineEdit* edit = dateEdit(parent, ids[i], tips[i], date + ": " + parts[i]);
         box->addWidget(makeLabel(parent, names[i], edit), 0, i);
         box->addWidget(edit, 1, i);
     }
@@ -74,8 +76,10 @@ QWidget* DuovellWindow::personGroup(const QString& title, const PersonIds& ids, 
     auto* group = new QGroupBox(title, this);
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(4);
-    QLineEdit* first = makeEdit(group, ids.first, "enter first name here");
-    QLineEdit* last = makeEdit(group, ids.last, "enter last name here");
+    const QString who = QString(title).remove("# ");  // "Individual 1", as it is read
+    const QString whose = who + "'s ";
+    QLineEdit* first = makeEdit(group, ids.first, "enter first name here", whose + "first name");
+    QLineEdit* last = makeEdit(group, ids.last, "enter last name here", whose + "last name");
     grid->addWidget(makeLabel(group, "FN", first), 0, 0);
     grid->addWidget(first, 0, 1);
     grid->addWidget(makeLabel(group, "LN", last), 1, 0);
@@ -83,17 +87,19 @@ QWidget* DuovellWindow::personGroup(const QString& title, const PersonIds& ids, 
     grid->addWidget(new QLabel("Birthday", group), 2, 0, 1, 2);
     const int dates[] = {ids.month, ids.day, ids.year};
     const char* const tips[] = {"enter birthday month here", "enter birthday day here", "enter birthday year here"};
-    dateRow(group, grid, 3, dates, tips);
-    QComboBox* hair = makeDropDown(group, ids.hair, "choose hair color here", sorted(listItems(hairColours())));
-    QComboBox* eyes = makeDropDown(group, ids.eyes, "choose eyes color here", sorted(listItems(eyeColours())));
+    dateRow(group, grid, 3, dates, tips, whose + "birthday");
+    QComboBox* hair =
+        makeDropDown(group, ids.hair, "choose hair color here", whose + "hair color", sorted(listItems(hairColours())));
+    QComboBox* eyes =
+        makeDropDown(group, ids.eyes, "choose eyes color here", whose + "eyes color", sorted(listItems(eyeColours())));
     grid->addWidget(makeLabel(group, "Hair", hair), 4, 0);
     grid->addWidget(hair, 4, 1);
     grid->addWidget(makeLabel(group, "Eyes", eyes), 5, 0);
     grid->addWidget(eyes, 5, 1);
     auto* checks = new QHBoxLayout;
-    QCheckBox* male = makeCheck(group, ids.male, "male", "check if male");
-    QCheckBox* single = makeCheck(group, ids.single, "single", "check if single");
-    QCheckBox* pets = makeCheck(group, ids.pets, "pets", "check if has any pets");
+    QCheckBox* male = makeCheck(group, ids.male, "male", "check if male", who + " is male");
+    QCheckBox* single = makeCheck(group, ids.single, "single", "check if single", who + " is single");
+    QCheckBox* pets = makeCheck(group, ids.pets, "pets", "check if has any pets", who + " has pets");
     addFlag(male, person.male);
     addFlag(single, person.single);
     addFlag(pets, person.pets);
@@ -113,8 +119,9 @@ QWidget* DuovellWindow::optionsGroup()
     grid->addWidget(new QLabel("Select Date", group), 0, 0, 1, 2);
     const int dates[] = {kSelectedMonthId, kSelectedDayId, kSelectedYearId};
     const char* const tips[] = {"choose month here", "choose day here", "choose year here"};
-    dateRow(group, grid, 1, dates, tips);
-    QComboBox* activity = makeDropDown(group, kActivityId, "choose any activity here", listItems(activities()));
+    dateRow(group, grid, 1, dates, tips, "Selected date");
+    QComboBox* activity =
+        makeDropDown(group, kActivityId, "choose any activity here", "Activity", listItems(activities()));
     activity->setPlaceholderText("activity");
     grid->addWidget(activity, 2, 0, 1, 2);
 
@@ -125,14 +132,15 @@ QWidget* DuovellWindow::optionsGroup()
         return button;
     };
     auto pair = [&](ControlId id, const char* caption, const char* tooltip, PairKind kind) {
-        connect(place(makeButton(group, id, caption, tooltip)), &QPushButton::clicked, this,
-                [this, kind] { pairReading(kind); });
+        connect(place(makeButton(group, id, caption, tooltip, QString(caption) + " reading")), &QPushButton::clicked,
+                this, [this, kind] { pairReading(kind); });
     };
-    QPushButton* readingButton = place(makeButton(group, kReadingId, "Reading", "prediction for any day"));
+    QPushButton* readingButton =
+        place(makeButton(group, kReadingId, "Reading", "prediction for any day", "Reading: prediction for any day"));
     connect(readingButton, &QPushButton::clicked, this, &DuovellWindow::reading);
     // "Reading" is the dialog's OK button: Enter runs it.
     readingButton->setDefault(true);
-    connect(place(makeButton(group, kReportId, "Report", "reports")), &QPushButton::clicked, this,
+    connect(place(makeButton(group, kReportId, "Report", "reports", "")), &QPushButton::clicked, this,
             &DuovellWindow::report);
     pair(kFortuneId, "Fortune", "fortune reading", PairKind::Fortune);
     pair(kRegretsId, "Regrets", "regrets reading", PairKind::Regrets);
@@ -142,9 +150,9 @@ QWidget* DuovellWindow::optionsGroup()
     pair(kFriendshipId, "Friendship", "friendship reading", PairKind::Friendship);
     pair(kLoveId, "Love", "love reading", PairKind::Love);
     pair(kFateId, "Fate", "fate reading", PairKind::Fate);
-    connect(place(makeButton(group, kHelpId, "Help", "help information")), &QPushButton::clicked, this,
+    connect(place(makeButton(group, kHelpId, "Help", "help information", "Help")), &QPushButton::clicked, this,
             &DuovellWindow::helpRequested);
-    connect(place(makeButton(group, kExitId, "Exit", "")), &QPushButton::clicked, this, &DuovellWindow::reject);
+    connect(place(makeButton(group, kExitId, "Exit", "", "Exit")), &QPushButton::clicked, this, &DuovellWindow::reject);
     grid->setRowStretch(3 + i / 2, 1);
     return group;
 }

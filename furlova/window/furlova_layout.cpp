@@ -20,7 +20,7 @@ QGroupBox* editGroup(QWidget* parent, const QString& caption, ControlId id, cons
     auto* group = new QGroupBox(caption, parent);
     auto* row = new QHBoxLayout(group);
     row->setContentsMargins(6, 2, 6, 4);
-    row->addWidget(shell::makeEdit(group, id, tip));
+    row->addWidget(shell::makeEdit(group, id, tip, caption));
     return group;
 }
 
@@ -30,7 +30,7 @@ QGroupBox* listGroup(QWidget* parent, const QString& caption, ControlId id, cons
     auto* group = new QGroupBox(caption, parent);
     auto* row = new QHBoxLayout(group);
     row->setContentsMargins(6, 2, 6, 4);
-    QComboBox* combo = shell::makeDropDown(group, id, tip, shell::listItems(list));
+    QComboBox* combo = shell::makeDropDown(group, id, tip, caption, shell::listItems(list));
     combo->setMaxVisibleItems(14);
     row->addWidget(combo);
     return group;
@@ -46,11 +46,12 @@ QGroupBox* dateGroup(QWidget* parent)
         ControlId id;
         const char* tip;
         int digits;
-    } parts[] = {{kMonthId, "enter month - required field", 2},
-                 {kDayId, "enter day - required field", 2},
-                 {kYearId, "enter year - required field", 4}};
+        const char* name;
+    } parts[] = {{kMonthId, "enter month - required field", 2, "Race date: month"},
+                 {kDayId, "enter day - required field", 2, "Race date: day"},
+                 {kYearId, "enter year - required field", 4, "Race date: year"}};
     for (const auto& part : parts) {
-        QLineEdit* edit = shell::makeEdit(group, part.id, part.tip);
+        QLineEdit* edit = shell::makeEdit(group, part.id, part.tip, part.name);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.digits + 1, '0')) + 12);
         row->addWidget(edit);
     }
@@ -62,12 +63,12 @@ QGroupBox* dateGroup(QWidget* parent)
 
 QHBoxLayout* FurlovaWindow::buttonRow()
 {
-    QPushButton* odds = shell::makeButton(this, kOddsId, "&Odds", "calculate odds of winning");
+    QPushButton* odds = shell::makeButton(this, kOddsId, "&Odds", "calculate odds of winning", "Calculate odds");
     odds->setDefault(true);
     connect(odds, &QPushButton::clicked, this, &FurlovaWindow::accept);
-    QPushButton* help = shell::makeButton(this, kHelpId, "&Help", "help");
+    QPushButton* help = shell::makeButton(this, kHelpId, "&Help", "help", "Help");
     connect(help, &QPushButton::clicked, this, &FurlovaWindow::helpRequested);
-    QPushButton* exit = shell::makeButton(this, kExitId, "&Exit", "");
+    QPushButton* exit = shell::makeButton(this, kExitId, "&Exit", "", "Exit");
     connect(exit, &QPushButton::clicked, this, &FurlovaWindow::reject);
 
     auto* row = new QHBoxLayout;

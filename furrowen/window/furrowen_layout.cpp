@@ -40,9 +40,9 @@ QLabel* pawPicture(QWidget* parent)
     return label;
 }
 
-QPushButton* kindButton(QWidget* parent, ControlId id, const QString& caption, const QString& tip)
+QPushButton* kindButton(QWidget* parent, ControlId id, const QString& caption, const QString& tip, const QString& name)
 {
-    QPushButton* button = makeButton(parent, id, caption, tip);
+    QPushButton* button = makeButton(parent, id, caption, tip, name);
     button->setCheckable(true);
     button->setAutoExclusive(true);  // pressing one releases the other
     return button;
@@ -56,17 +56,18 @@ QGroupBox* FurrowenWindow::petGroup()
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(6);
 
-    QLineEdit* name = makeEdit(group, kNameId, "enter pet name here");
+    QLineEdit* name = makeEdit(group, kNameId, "enter pet name here", "Pet's name");
     grid->addWidget(makeLabel(group, "Name", name), 0, 0);
     grid->addWidget(name, 0, 1, 1, 5);
 
-    QComboBox* age = shell::makeDropDown(group, kAgeId, "select pet age here", shell::listItems(AgeList()));
+    QComboBox* age =
+        shell::makeDropDown(group, kAgeId, "select pet age here", "Pet's age", shell::listItems(AgeList()));
     age->setMaxVisibleItems(12);
     age->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     grid->addWidget(makeLabel(group, "Age", age), 1, 0);
     grid->addWidget(age, 1, 1, 1, 2);
-    QPushButton* dog = kindButton(group, kDogId, "Dog", "select if a dog");
-    QPushButton* cat = kindButton(group, kCatId, "Cat", "select if a cat");
+    QPushButton* dog = kindButton(group, kDogId, "Dog", "select if a dog", "The pet is a dog");
+    QPushButton* cat = kindButton(group, kCatId, "Cat", "select if a cat", "The pet is a cat");
     connect(dog, &QPushButton::clicked, this, [this] { core_.pressDog(); });
     connect(cat, &QPushButton::clicked, this, [this] { core_.pressCat(); });
     grid->addWidget(dog, 1, 3);
@@ -77,13 +78,14 @@ QGroupBox* FurrowenWindow::petGroup()
         ControlId id;
         const char* tip;
         int width;
-    } parts[] = {{"Month", kMonthId, "choose desired month here", 3},
-                 {"Day", kDayId, "choose desired day here", 3},
-                 {"Year", kYearId, "choose desired year here", 5}};
+        const char* name;
+    } parts[] = {{"Month", kMonthId, "choose desired month here", 3, "Selected date: month"},
+                 {"Day", kDayId, "choose desired day here", 3, "Selected date: day"},
+                 {"Year", kYearId, "choose desired year here", 5, "Selected date: year"}};
     auto* dates = new QHBoxLayout;
     dates->setSpacing(4);
     for (const auto& part : parts) {
-        QLineEdit* edit = makeEdit(group, part.id, part.tip);
+        QLineEdit* edit = makeEdit(group, part.id, part.tip, part.name);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.width, '0')) + 12);
         dates->addWidget(makeLabel(group, part.label, edit));
         dates->addWidget(edit);
@@ -101,12 +103,12 @@ QGroupBox* FurrowenWindow::optionsGroup()
     auto* row = new QHBoxLayout(group);
     row->addWidget(pawPicture(group));
     row->addStretch(1);
-    QPushButton* reading = makeButton(group, kReadingId, "&READING", "reading");
+    QPushButton* reading = makeButton(group, kReadingId, "&READING", "reading", "Pet reading");
     reading->setDefault(true);
     connect(reading, &QPushButton::clicked, this, &FurrowenWindow::reading);
-    QPushButton* help = makeButton(group, kHelpId, "&HELP", "help");
+    QPushButton* help = makeButton(group, kHelpId, "&HELP", "help", "Help");
     connect(help, &QPushButton::clicked, this, &FurrowenWindow::helpRequested);
-    QPushButton* exit = makeButton(group, kExitId, "&EXIT", "");
+    QPushButton* exit = makeButton(group, kExitId, "&EXIT", "", "Exit");
     connect(exit, &QPushButton::clicked, this, &FurrowenWindow::reject);
     row->addWidget(reading);
     row->addWidget(help);

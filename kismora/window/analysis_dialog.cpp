@@ -22,9 +22,9 @@ namespace {
 constexpr Qt::WindowFlags kDialogFlags =
     Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
-QLineEdit* readOnly(QWidget* parent, ControlId id)
+QLineEdit* readOnly(QWidget* parent, ControlId id, const QString& name)
 {
-    QLineEdit* box = shell::makeEdit(parent, id, "");
+    QLineEdit* box = shell::makeEdit(parent, id, "", name);
     box->setReadOnly(true);
     return box;
 }
@@ -40,13 +40,14 @@ AnalysisDialog::AnalysisDialog(shell::Services& services, const std::string& dat
 
 void AnalysisDialog::buildLayout()
 {
-    matchName_ = shell::makeDropDown(this, kMatchNameId, "Match Name", {"No", "Yes"});
+    matchName_ = shell::makeDropDown(this, kMatchNameId, "Match Name", "Match name", {"No", "Yes"});
     matchName_->setCurrentText("No");
-    auto* title = readOnly(this, kTitleId);
+    auto* title = readOnly(this, kTitleId, "Date analysed");
     title->setText(QString::fromStdString(analysis_.title));
-    criteria_ = shell::makeDropDown(this, kCriteriaId, "Select Criteria", shell::listItems(criteriaGroups()));
+    criteria_ =
+        shell::makeDropDown(this, kCriteriaId, "Select Criteria", "Criteria", shell::listItems(criteriaGroups()));
     criteria_->setCurrentIndex(0);
-    result_ = readOnly(this, kResultId);
+    result_ = readOnly(this, kResultId, "Match result");
 
     auto* top = new QHBoxLayout;
     top->addWidget(shell::makeLabel(this, "Match Name?", matchName_));
@@ -62,7 +63,10 @@ void AnalysisDialog::buildLayout()
     for (int column = 0; column < 5; ++column) {
         grid->addWidget(new QLabel(headings[column], this), 0, column);
         for (int row = 0; row < 6; ++row) {
-            grid_[column][row] = readOnly(this, kGridIds[column][row]);
+            // Read as a table is: "Criterion 2", "You, criterion 2".
+            const QString name = column == 0 ? QString("Criterion %1").arg(row + 1)
+                                             : QString("%1, criterion %2").arg(headings[column]).arg(row + 1);
+            grid_[column][row] = readOnly(this, kGridIds[column][row], name);
             grid->addWidget(grid_[column][row], row + 1, column);
         }
     }
@@ -71,8 +75,8 @@ void AnalysisDialog::buildLayout()
     grid->setColumnStretch(3, 2);
 
     auto* buttons = new QHBoxLayout;
-    const auto button = [&](ControlId id, const char* caption, const char* tooltip) {
-        QPushButton* made = dialogButton(this, id, caption, tooltip);
+    const auto button = [&](ControlId id, const char* caption, const char* tooltip, const char* name = "") {
+        QPushButton* made = dialogButton(this, id, caption, tooltip, name);
         buttons->addWidget(made);
         return made;
     };
@@ -81,8 +85,10 @@ void AnalysisDialog::buildLayout()
     analyze->setDefault(true);
     connect(analyze, &QPushButton::clicked, this, &AnalysisDialog::onAnalyze);
     connect(button(kReportId, "&Report", "Create Report"), &QPushButton::clicked, this, [this] { analysis_.Report(); });
-    connect(button(kTipsId, "&Tips", "View Tips"), &QPushButton::clicked, this, [this] { analysis_.Tips(); });
-    connect(button(kAnalysisHelpId, "&Help", "Help Wizard"), &QPushButton::clicked, this, [this] { analysis_.Help(); });
+    connect(button(kTipsId, "&Tips", "View Tips", "View tips"), &QPushButton::clicked, this,
+            [this] { analysis_.Tips(); });
+    connect(button(kAnalysisHelpId, "&Help", "Help Wizard", "Help"), &QPushButton::clicked, this,
+            [this] { analysis_.Help(); });
     connect(button(kAnalysisCloseId, "&Close", ""), &QPushButton::clicked, this, &QDialog::reject);
 
     auto* column = new QVBoxLayout(this);
@@ -119,7 +125,9 @@ NoteDialog::NoteDialog(shell::Services& services, const std::string& dateName, c
     auto* edit = new shell::LimitedTextEdit(frame);
     edit->setObjectName(QString::number(kNoteTextId));
     edit->setToolTip("Enter Note Here");
+    shell::nameControl(edit, "Note");
     edit->setMaxLength(800);
+    edit->setTabChangesFocus(true);  // Tab goes on to Save, Delete and Cancel
     edit->setPlainText(QString::fromStdString(note_.text));
     edit_ = edit;
     auto* inner = new QVBoxLayout(frame);
@@ -127,12 +135,12 @@ NoteDialog::NoteDialog(shell::Services& services, const std::string& dateName, c
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    const auto button = [&](ControlId id, const char* caption, const char* tooltip) {
-        QPushButton* made = dialogButton(this, id, caption, tooltip);
+    const auto button = [&](ControlId id, const char* caption, const char* tooltip, const char* name = "") {
+        QPushButton* made = dialogButton(this, id, caption, tooltip, name);
         buttons->addWidget(made);
         return made;
     };
-    connect(button(kNoteSaveId, "&Save", "Save Note"), &QPushButton::clicked, this, &NoteDialog::onSave);
+    connect(button(kNoteSaveId, "&Save", "Save Note", "Save note"), &QPushButton::clicked, this, &NoteDialog::onSave);
     connect(button(kNoteDeleteId, "&Delete", "Delete Note"), &QPushButton::clicked, this, &NoteDialog::onDelete);
     connect(button(kNoteCancelId, "&Cancel", ""), &QPushButton::clicked, this, &QDialog::reject);
     auto* column = new QVBoxLayout(this);

@@ -27,6 +27,7 @@ void DateBookDialog::buildLayout()
     list_ = new QListWidget(this);
     list_->setObjectName(QString::number(kDateListId));
     list_->setToolTip("Dates Currently in Your Date Book");
+    shell::nameControl(list_, "Dates in your date book");
     // The chosen name follows the selection, not the current item: moving to the list
     // makes its first entry current but chooses nothing.
     connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -38,7 +39,7 @@ void DateBookDialog::buildLayout()
     auto* add = dialogButton(this, kNewDateId, "&New Date", "New Date Wizard");
     auto* remove = dialogButton(this, kDeleteDateId, "&Delete Date", "Delete Selected Date");
     auto* edit = dialogButton(this, kEditDateId, "&Edit Date", "Edit Date Info");
-    auto* help = dialogButton(this, kBookHelpId, "&Help", "Help Wizard");
+    auto* help = dialogButton(this, kBookHelpId, "&Help", "Help Wizard", "Help");
     analyze->setDefault(true);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {analyze, add, remove, edit, help})

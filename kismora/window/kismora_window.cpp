@@ -54,8 +54,8 @@ KismoraWindow::KismoraWindow(shell::Services& services) :
 void KismoraWindow::buildLayout()
 {
     auto* row = new QHBoxLayout;
-    const auto button = [&](ControlId id, const char* caption, const char* tooltip) {
-        QPushButton* made = shell::makeButton(this, id, caption, tooltip);
+    const auto button = [&](ControlId id, const char* caption, const char* tooltip, const char* name = "") {
+        QPushButton* made = shell::makeButton(this, id, caption, tooltip, name);
         row->addWidget(made);
         return made;
     };
@@ -66,7 +66,8 @@ void KismoraWindow::buildLayout()
             this, [this] { openProfile(ProfileKind::Selection); });
     connect(button(kDateBookId, "&Date Book", "Date Book Wizard"), &QPushButton::clicked, this,
             &KismoraWindow::openDateBook);
-    connect(button(kMainHelpId, "&Help", "Help Wizard"), &QPushButton::clicked, this, &KismoraWindow::helpRequested);
+    connect(button(kMainHelpId, "&Help", "Help Wizard", "Help"), &QPushButton::clicked, this,
+            &KismoraWindow::helpRequested);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(heartsPicture(440, 80));

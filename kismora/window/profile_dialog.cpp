@@ -76,46 +76,51 @@ ProfileDialog::ProfileDialog(shell::Services& services, ProfileKind kind, const 
 void ProfileDialog::buildLayout()
 {
     auto* grid = new QGridLayout;
-    const auto list = [this](ControlId id, const char* tip, std::span<const char* const> items) {
-        return shell::makeDropDown(this, id, tip, shell::listItems(items));
+    const auto list = [this](ControlId id, const char* tip, const char* name, std::span<const char* const> items) {
+        return shell::makeDropDown(this, id, tip, name, shell::listItems(items));
     };
-    const auto edit = [this](ControlId id, const char* tip) { return shell::makeEdit(this, id, tip); };
+    const auto edit = [this](ControlId id, const char* tip, const char* name) {
+        return shell::makeEdit(this, id, tip, name);
+    };
     const auto small = [](QLineEdit* box) {
         box->setFixedWidth(box->fontMetrics().horizontalAdvance("00000000"));
         return box;
     };
 
+    QLineEdit* name = edit(kNameId, "Enter Full Name", "Full name");
     QPushButton* picture = dialogButton(this, kPictureId, "&Picture", "View Picture");
     connect(picture, &QPushButton::clicked, this, &ProfileDialog::onPicture);
-    addRow(grid, 0, 0, " Name", edit(kNameId, "Enter Full Name"), picture);
-    addRow(grid, 1, 0, " Gender", list(kGenderId, "Select Gender", genders()));
-    addRow(grid, 2, 0, " Hair Color", list(kHairId, "Select Hair Color", hairColors()));
-    addRow(grid, 3, 0, " Eye Color", list(kEyesId, "Select Eye Color", eyeColors()));
-    auto* feet = small(edit(kFeetId, "feet"));
-    auto* inches = small(edit(kInchesId, "inches"));
+    addRow(grid, 0, 0, " Name", name, picture);
+    addRow(grid, 1, 0, " Gender", list(kGenderId, "Select Gender", "Gender", genders()));
+    addRow(grid, 2, 0, " Hair Color", list(kHairId, "Select Hair Color", "Hair color", hairColors()));
+    addRow(grid, 3, 0, " Eye Color", list(kEyesId, "Select Eye Color", "Eye color", eyeColors()));
+    auto* feet = small(edit(kFeetId, "feet", "Height in feet"));
+    auto* inches = small(edit(kInchesId, "inches", "Height in inches"));
     addRow(grid, 4, 0, " Height", feet, inches);
-    addRow(grid, 5, 0, " Weight", small(edit(kWeightId, "Enter Weight")));
-    addRow(grid, 6, 0, " Race", list(kRaceId, "Select Race", races()));
-    addRow(grid, 7, 0, " Religion", list(kReligionId, "Select Religion", religions()));
-    addRow(grid, 8, 0, " Marital Status", list(kMaritalId, "Select Marital Status", maritalStatuses()));
-    addRow(grid, 9, 0, " Have Children", list(kHaveChildrenId, "Have Children", yesNo()));
-    addRow(grid, 10, 0, " Want Children", list(kWantChildrenId, "Want Children", yesNoMaybe()));
+    addRow(grid, 5, 0, " Weight", small(edit(kWeightId, "Enter Weight", "Weight")));
+    addRow(grid, 6, 0, " Race", list(kRaceId, "Select Race", "Race", races()));
+    addRow(grid, 7, 0, " Religion", list(kReligionId, "Select Religion", "Religion", religions()));
+    addRow(grid, 8, 0, " Marital Status",
+           list(kMaritalId, "Select Marital Status", "Marital status", maritalStatuses()));
+    addRow(grid, 9, 0, " Have Children", list(kHaveChildrenId, "Have Children", "Has children", yesNo()));
+    addRow(grid, 10, 0, " Want Children", list(kWantChildrenId, "Want Children", "Wants children", yesNoMaybe()));
 
-    addRow(grid, 0, 2, " Smoking", list(kSmokingId, "Select Smoking Status", yesNo()));
-    addRow(grid, 1, 2, " Drinking", list(kDrinkingId, "Select Drinking Status", drinkingHabits()));
-    addRow(grid, 2, 2, " Education", list(kEducationId, "Select Education Level", educationLevels()));
-    addRow(grid, 3, 2, " Occupation", edit(kOccupationId, "Enter Occupation"));
-    addRow(grid, 4, 2, " Residence", edit(kResidenceId, "Enter City or State"));
-    addRow(grid, 5, 2, " Outdoors", list(kOutdoorsId, "Interests - Outdoors", importances()));
-    addRow(grid, 6, 2, " Travel", list(kTravelId, "Interests - Travel", importances()));
-    addRow(grid, 7, 2, " Sports", list(kSportsId, "Interests - Sports", importances()));
-    addRow(grid, 8, 2, " Movies", list(kMoviesId, "Interests - Movies", importances()));
-    addRow(grid, 9, 2, " Music", list(kMusicId, "Interests - Music", importances()));
+    addRow(grid, 0, 2, " Smoking", list(kSmokingId, "Select Smoking Status", "Smoking", yesNo()));
+    addRow(grid, 1, 2, " Drinking", list(kDrinkingId, "Select Drinking Status", "Drinking", drinkingHabits()));
+    addRow(grid, 2, 2, " Education", list(kEducationId, "Select Education Level", "Education", educationLevels()));
+    addRow(grid, 3, 2, " Occupation", edit(kOccupationId, "Enter Occupation", "Occupation"));
+    addRow(grid, 4, 2, " Residence", edit(kResidenceId, "Enter City or State", "Residence: city or state"));
+    addRow(grid, 5, 2, " Outdoors",
+           list(kOutdoorsId, "Interests - Outdoors", "Interest in the outdoors", importances()));
+    addRow(grid, 6, 2, " Travel", list(kTravelId, "Interests - Travel", "Interest in travel", importances()));
+    addRow(grid, 7, 2, " Sports", list(kSportsId, "Interests - Sports", "Interest in sports", importances()));
+    addRow(grid, 8, 2, " Movies", list(kMoviesId, "Interests - Movies", "Interest in movies", importances()));
+    addRow(grid, 9, 2, " Music", list(kMusicId, "Interests - Music", "Interest in music", importances()));
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    auto* save = dialogButton(this, kSaveId, "&Save", "Save Info");
-    auto* help = dialogButton(this, kProfileHelpId, "&Help", "Help Wizard");
+    auto* save = dialogButton(this, kSaveId, "&Save", "Save Info", "Save info");
+    auto* help = dialogButton(this, kProfileHelpId, "&Help", "Help Wizard", "Help");
     auto* close = dialogButton(this, kCloseId, "&Close", "");
     save->setDefault(true);
     auto* buttons = new QHBoxLayout;
@@ -126,6 +131,8 @@ void ProfileDialog::buildLayout()
     auto* column = new QVBoxLayout(this);
     column->addLayout(grid);
     column->addLayout(buttons);
+    // The dialog starts on Name, its first field, and Tab goes on in reading order.
+    name->setFocus();
 
     connect(save, &QPushButton::clicked, this, &ProfileDialog::onSave);
     connect(help, &QPushButton::clicked, this, [this] { form_.Help(); });

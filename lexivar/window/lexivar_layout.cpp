@@ -24,15 +24,16 @@ namespace {
 struct DateIds {
     ControlId month, day, year;
     const char *monthTip, *dayTip, *yearTip;
+    QString date;  // what the date is, for the names of its fields
 };
 
 // First name, last name and a date as "MM", "DD", "YY".
-void fillPersonGroup(QGroupBox* group, ControlId firstId, ControlId lastId, const DateIds& date)
+void fillPersonGroup(QGroupBox* group, ControlId firstId, ControlId lastId, const QString& person, const DateIds& date)
 {
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(4);
-    QLineEdit* first = makeEdit(group, firstId, "enter first name here");
-    QLineEdit* last = makeEdit(group, lastId, "enter last name here");
+    QLineEdit* first = makeEdit(group, firstId, "enter first name here", person + "'s first name");
+    QLineEdit* last = makeEdit(group, lastId, "enter last name here", person + "'s last name");
     grid->addWidget(makeLabel(group, "First Name", first), 0, 0);
     grid->addWidget(first, 0, 1, 1, 6);
     grid->addWidget(makeLabel(group, "Last Name", last), 1, 0);
@@ -42,11 +43,13 @@ void fillPersonGroup(QGroupBox* group, ControlId firstId, ControlId lastId, cons
         ControlId id;
         const char* tip;
         int width;
-    } parts[] = {
-        {"MM", date.month, date.monthTip, 3}, {"DD", date.day, date.dayTip, 3}, {"YY", date.year, date.yearTip, 5}};
+        const char* part;
+    } parts[] = {{"MM", date.month, date.monthTip, 3, "month"},
+                 {"DD", date.day, date.dayTip, 3, "day"},
+                 {"YY", date.year, date.yearTip, 5, "year"}};
     int column = 0;
     for (const auto& part : parts) {
-        QLineEdit* edit = makeEdit(group, part.id, part.tip);
+        QLineEdit* edit = makeEdit(group, part.id, part.tip, date.date + ": " + part.part);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.width, '0')) + 10);
         grid->addWidget(makeLabel(group, part.label, edit), 2, column++, Qt::AlignRight);
         grid->addWidget(edit, 2, column++, Qt::AlignLeft);
@@ -95,26 +98,31 @@ QGroupBox* LexivarWindow::messageInfoGroup()
         const char* tip = nullptr;
         const char* symbol = nullptr;
         QColor colour;
+        const char* name;
     } toggles[] = {
-        {kLetterId, Letter, "Letter", "select if letter", "\u2709", QColor(40, 60, 140)},
-        {kPersonalId, Personal, "Personal", "select if personal", "\u2665", QColor(170, 30, 50)},
-        {kBusinessId, Business, "Business", "select if business", "$", QColor(20, 110, 40)},
-        {kFriendId, Friend, "Friend", "select if from a friend", "\u263A", QColor(180, 120, 0)},
-        {kFoeId, Foe, "Foe", "select if from a foe", "\u2639", QColor(90, 30, 30)},
-        {kCoworkerId, Coworker, "Coworker", "select if from a coworker", "\u2692", QColor(70, 70, 70)},
+        {kLetterId, Letter, "Letter", "select if letter", "\u2709", QColor(40, 60, 140), "The message is a letter"},
+        {kPersonalId, Personal, "Personal", "select if personal", "\u2665", QColor(170, 30, 50),
+         "The message is personal"},
+        {kBusinessId, Business, "Business", "select if business", "$", QColor(20, 110, 40), "The message is business"},
+        {kFriendId, Friend, "Friend", "select if from a friend", "\u263A", QColor(180, 120, 0),
+         "The message is from a friend"},
+        {kFoeId, Foe, "Foe", "select if from a foe", "\u2639", QColor(90, 30, 30), "The message is from a foe"},
+        {kCoworkerId, Coworker, "Coworker", "select if from a coworker", "\u2692", QColor(70, 70, 70),
+         "The message is from a coworker"},
     };
     int i = 0;
     for (const auto& t : toggles) {
         const int row = (i / 3) * 2, column = i % 3;
         ++i;
         grid->addWidget(picture(group, QString::fromUtf8(t.symbol), t.colour), row, column);
-        QPushButton* toggle = makeButton(group, t.id, t.caption, t.tip);
+        QPushButton* toggle = makeButton(group, t.id, t.caption, t.tip, t.name);
         toggle->setCheckable(true);
         const Flag flag = t.flag;
         connect(toggle, &QPushButton::toggled, this, [this, flag](bool on) { core_.data.flags[flag] = on; });
         grid->addWidget(toggle, row + 1, column);
     }
-    grid->addWidget(shell::makeDropDown(group, kClueId, "select a clue here", shell::listItems(kClues)), 4, 0, 1, 3);
+    grid->addWidget(shell::makeDropDown(group, kClueId, "select a clue here", "Clue", shell::listItems(kClues)), 4, 0,
+                    1, 3);
     return group;
 }
 
@@ -126,6 +134,7 @@ QGroupBox* LexivarWindow::messageGroup()
     message_ = new shell::LimitedTextEdit(group);
     message_->setObjectName(QString::number(kMessageId));
     message_->setToolTip("enter message here");
+    shell::nameControl(message_, "Message");
     message_->setTabChangesFocus(true);
     message_->setMinimumHeight(60);
     layout->addWidget(message_, 0, 0);
@@ -134,22 +143,24 @@ QGroupBox* LexivarWindow::messageGroup()
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(false);
+    shell::nameControl(progress_, "Decoding progress");
     layout->addWidget(progress_, 1, 0);
 
     auto* side = new QVBoxLayout;
     side->setSpacing(2);
     side->addWidget(logo(group));
-    auto add = [&](ControlId id, const char* caption, const char* tip, void (LexivarWindow::*handler)()) {
-        QPushButton* button = makeButton(group, id, caption, tip);
+    auto add = [&](ControlId id, const char* caption, const char* tip, const char* name,
+                   void (LexivarWindow::*handler)()) {
+        QPushButton* button = makeButton(group, id, caption, tip, name);
         connect(button, &QPushButton::clicked, this, handler);
         side->addWidget(button);
         return button;
     };
-    add(kCopyId, "&COPY", "copy message", &LexivarWindow::copyMessage);
-    add(kPasteId, "&PASTE", "paste message", &LexivarWindow::pasteMessage);
-    add(kDecodeId, "&DECODE", "decode message", &LexivarWindow::decode)->setDefault(true);
-    add(kHelpId, "&HELP", "help", &LexivarWindow::helpRequested);
-    add(kExitId, "&EXIT", "", &LexivarWindow::reject);
+    add(kCopyId, "&COPY", "copy message", "Copy message", &LexivarWindow::copyMessage);
+    add(kPasteId, "&PASTE", "paste message", "Paste message", &LexivarWindow::pasteMessage);
+    add(kDecodeId, "&DECODE", "decode message", "Decode message", &LexivarWindow::decode)->setDefault(true);
+    add(kHelpId, "&HELP", "help", "Help", &LexivarWindow::helpRequested);
+    add(kExitId, "&EXIT", "", "Exit", &LexivarWindow::reject);
     side->addStretch(1);
     layout->addLayout(side, 0, 1, 2, 1);
     return group;
@@ -162,13 +173,13 @@ void LexivarWindow::buildLayout()
     layout->setSpacing(4);
 
     auto* personal = new QGroupBox("  Personal Info", this);
-    fillPersonGroup(personal, kRecipientFirstId, kRecipientLastId,
+    fillPersonGroup(personal, kRecipientFirstId, kRecipientLastId, "Recipient",
                     {kBirthMonthId, kBirthDayId, kBirthYearId, "enter birth month here", "enter birth day here",
-                     "enter birth year here"});
+                     "enter birth year here", "Recipient's birthday"});
     auto* from = new QGroupBox("  Message From", this);
-    fillPersonGroup(from, kSenderFirstId, kSenderLastId,
+    fillPersonGroup(from, kSenderFirstId, kSenderLastId, "Sender",
                     {kSelectedMonthId, kSelectedDayId, kSelectedYearId, "select month here", "select day here",
-                     "select year here"});
+                     "select year here", "Delivery date"});
     layout->addWidget(personal, 0, 0);
     layout->addWidget(from, 1, 0);
     layout->addWidget(messageInfoGroup(), 0, 1, 2, 1);

@@ -51,16 +51,19 @@ QGroupBox* dateGroup(QWidget* parent)
         ControlId id;
         const char* tip;
         int width;
-    } parts[] = {
-        {"MM", kMonthId, "current month", 3}, {"DD", kDayId, "current date", 3}, {"YY", kYearId, "current year", 5}};
+        const char* name;
+    } parts[] = {{"MM", kMonthId, "current month", 3, "Current date: month"},
+                 {"DD", kDayId, "current date", 3, "Current date: day"},
+                 {"YY", kYearId, "current year", 5, "Current date: year"}};
     int column = 0;
     for (const auto& part : parts) {
-        QLineEdit* edit = shell::makeEdit(group, part.id, part.tip);
+        QLineEdit* edit = shell::makeEdit(group, part.id, part.tip, part.name);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.width, '0')) + 12);
         grid->addWidget(makeLabel(group, part.label, edit), 0, column++, Qt::AlignRight);
         grid->addWidget(edit, 0, column++, Qt::AlignLeft);
     }
-    grid->addWidget(makeDropDown(group, kTypeId, "select type", {"personal", "family", "business"}), 1, 0, 1, 6);
+    grid->addWidget(makeDropDown(group, kTypeId, "select type", "Decision type", {"personal", "family", "business"}), 1,
+                    0, 1, 6);
     return group;
 }
 
@@ -87,7 +90,8 @@ QGroupBox* choiceGroup(QWidget* parent)
     };
     int column = 0;
     for (const auto& choice : choices) {
-        QComboBox* list = makeDropDown(group, choice.id, choice.tip, choice.items);
+        QComboBox* list = makeDropDown(group, choice.id, choice.tip,
+                                       QString("Your %1").arg(QString(choice.label).toLower()), choice.items);
         grid->addWidget(makeLabel(group, choice.label, list), 0, column, Qt::AlignCenter);
         grid->addWidget(list, 1, column);
         grid->addWidget(picture(group, choice.colour), 2, column);
@@ -104,7 +108,7 @@ QGridLayout* PsyvaneWindow::buttonRows()
     buttons->setSpacing(4);
     int i = 0;
     auto add = [&](ControlId id, const char* caption, const char* tip, void (PsyvaneWindow::*handler)()) {
-        QPushButton* button = makeButton(this, id, caption, tip);
+        QPushButton* button = makeButton(this, id, caption, tip, "");
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button, i / 4, i % 4);
         ++i;
@@ -141,6 +145,7 @@ void PsyvaneWindow::buildLayout()
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(false);
+    shell::nameControl(progress_, "Intuition progress");
     layout->addWidget(progress_);
 
     layout->addLayout(buttonRows());

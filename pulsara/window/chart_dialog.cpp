@@ -29,7 +29,7 @@ ChartDialog::ChartDialog(shell::Ui& ui, const std::string& name, const Date& bir
     view->setToolTip("physical, emotional and intellectual biorhythms around the selected date");
     view->setMinimumSize(kChartSize * 0.75);
     listValues();
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
     addPrintButtons(buttons);
     QPushButton* png = buttons->addButton("Save as P&NG...", QDialogButtonBox::ActionRole);
     png->setToolTip("save the chart as a picture");
@@ -40,6 +40,8 @@ ChartDialog::ChartDialog(shell::Ui& ui, const std::string& name, const Date& bir
     QPushButton* exporting = buttons->addButton("&Export Critical Days...", QDialogButtonBox::ActionRole);
     exporting->setToolTip("put the critical days of the next 90 days into your calendar program");
     connect(exporting, &QPushButton::clicked, this, &ChartDialog::askAndExport);
+    // Close comes last: added first, Tab would never reach it.
+    buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view, 1);

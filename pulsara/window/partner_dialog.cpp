@@ -16,10 +16,10 @@ PartnerDialog::PartnerDialog(shell::Ui& ui, QWidget* parent) : QDialog(parent), 
 {
     setWindowTitle("Compare With");
     // The same ids, limits and tooltips as the main window's own name and birthday.
-    QLineEdit* name = shell::makeEdit(this, kNameId, "enter full name here", kLongestName);
-    QLineEdit* month = shell::makeEdit(this, kBirthMonthId, "birth month");
-    QLineEdit* day = shell::makeEdit(this, kBirthDayId, "birth date");
-    QLineEdit* year = shell::makeEdit(this, kBirthYearId, "birth year");
+    QLineEdit* name = shell::makeEdit(this, kNameId, "enter full name here", "Second person's full name", kLongestName);
+    QLineEdit* month = shell::makeEdit(this, kBirthMonthId, "birth month", "Second person's birthday: month");
+    QLineEdit* day = shell::makeEdit(this, kBirthDayId, "birth date", "Second person's birthday: day");
+    QLineEdit* year = shell::makeEdit(this, kBirthYearId, "birth year", "Second person's birthday: year");
     fields_ = {
         shell::Field::text(kNameId, name_, kLongestName),
         shell::Field::number(kBirthMonthId, birth_.month, 1, 12),

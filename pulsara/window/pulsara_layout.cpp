@@ -72,12 +72,13 @@ QLabel* wavePicture(QWidget* parent, bool threeWaves)
 
 // Three number boxes in a row, each as wide as its longest value.
 QHBoxLayout* dateRow(QWidget* parent, const ControlId (&ids)[3], const char* const (&tips)[3],
-                     const char* const* labels)
+                     const char* const* labels, const QString& date)
 {
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
     for (int i = 0; i < 3; ++i) {
-        QLineEdit* edit = makeEdit(parent, ids[i], tips[i]);
+        static const char* const parts[] = {"month", "day", "year"};
+        QLineEdit* edit = makeEdit(parent, ids[i], tips[i], date + ": " + parts[i]);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(i == 2 ? 5 : 3, '0')) + 12);
         if (labels)
             row->addWidget(makeLabel(parent, labels[i], edit));
@@ -97,25 +98,25 @@ QGroupBox* PulsaraWindow::personalGroup()
     column->setSpacing(3);
     column->setContentsMargins(8, 4, 8, 4);
 
-    QLineEdit* name = makeEdit(group, kNameId, "enter full name here");
+    QLineEdit* name = makeEdit(group, kNameId, "enter full name here", "Full name");
     column->addWidget(makeLabel(group, "Enter Full Name ", name));
     column->addWidget(name);
 
     auto* birthday = new QGroupBox("Enter Birthday", group);
     static const char* const birthLabels[] = {"MM", "DD", "YY"};
     birthday->setLayout(dateRow(birthday, {kBirthMonthId, kBirthDayId, kBirthYearId},
-                                {"birth month", "birth date", "birth year"}, birthLabels));
+                                {"birth month", "birth date", "birth year"}, birthLabels, "Birthday"));
 
     auto* meters = new QGroupBox("Select Meters", group);
     auto* grid = new QGridLayout(meters);
     grid->setVerticalSpacing(2);
     grid->setContentsMargins(8, 2, 8, 2);
     QLayout* selected = dateRow(meters, {kSelectedMonthId, kSelectedDayId, kSelectedYearId},
-                                {"select month", "select date", "select year"}, nullptr);
+                                {"select month", "select date", "select year"}, nullptr, "Selected date");
     grid->addWidget(new QLabel("Select Date", meters), 0, 0);
     grid->addLayout(selected, 0, 1, 1, 2);
-    QComboBox* number = makeDropDown(meters, kNumberId, "select number", listItems(NumberList()));
-    QComboBox* colour = makeDropDown(meters, kColourId, "select color", listItems(ColourList()));
+    QComboBox* number = makeDropDown(meters, kNumberId, "select number", "Selected number", listItems(NumberList()));
+    QComboBox* colour = makeDropDown(meters, kColourId, "select color", "Selected color", listItems(ColourList()));
     colour->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     grid->addWidget(makeLabel(meters, "Select Number", number), 1, 0);
     grid->addWidget(number, 1, 1);
@@ -139,11 +140,12 @@ QGroupBox* PulsaraWindow::scalesGroup()
     column->setSpacing(1);
     column->setContentsMargins(8, 4, 8, 4);
     // Each meter in the colour of its curve on the biorhythm chart.
-    const auto meter = [&](ControlId id, const char* caption, const char* tip, QColor colour) {
+    const auto meter = [&](ControlId id, const char* caption, const char* tip, const char* name, QColor colour) {
         column->addWidget(new QLabel(caption, group), 0, Qt::AlignHCenter);
         auto* bar = new QProgressBar(group);
         bar->setObjectName(QString::number(id));
         bar->setToolTip(tip);
+        shell::nameControl(bar, name);
         bar->setRange(0, 100);
         bar->setTextVisible(false);
         bar->setFixedHeight(16);
@@ -157,33 +159,36 @@ QGroupBox* PulsaraWindow::scalesGroup()
     };
     physical_ =
         meter(kPhysicalId, "--------- Passive ---------------- Physical ---------------- Acitve ----------------",
-              "physical biorhythm scale", cycleColour(Cycle::Physical));
+              "physical biorhythm scale", "Physical biorhythm", cycleColour(Cycle::Physical));
     emotional_ =
         meter(kEmotionalId, "--------- Passive --------------- Emotional --------------- Acitve ----------------",
-              "emotional biorhythm scale", cycleColour(Cycle::Emotional));
+              "emotional biorhythm scale", "Emotional biorhythm", cycleColour(Cycle::Emotional));
     intellectual_ =
         meter(kIntellectualId, "--------- Passive -------------- Intellectual -------------- Acitve ----------------",
-              "intellectual biorhythm scale", cycleColour(Cycle::Intellectual));
+              "intellectual biorhythm scale", "Intellectual biorhythm", cycleColour(Cycle::Intellectual));
     return group;
 }
 
 QHBoxLayout* PulsaraWindow::buttonRow()
 {
     auto* row = new QHBoxLayout;
-    const auto button = [&](ControlId id, const char* caption, const char* tooltip) {
-        QPushButton* made = makeButton(this, id, caption, tooltip);
+    const auto button = [&](ControlId id, const char* caption, const char* tooltip, const char* name) {
+        QPushButton* made = makeButton(this, id, caption, tooltip, name);
         row->addWidget(made);
         return made;
     };
-    QPushButton* numerology = button(kNumerologyId, "&NA", "measure biorhythms via numerology and astrology");
+    QPushButton* numerology = button(kNumerologyId, "&NA", "measure biorhythms via numerology and astrology",
+                                     "Measure biorhythms by numerology and astrology");
     numerology->setDefault(true);
     connect(numerology, &QPushButton::clicked, this, [this] { measure(Method::Numerology); });
-    connect(button(kTraditionalId, "&TM", "measure biorhythms via traditional method"), &QPushButton::clicked, this,
-            [this] { measure(Method::Traditional); });
-    connect(button(kExplainId, "&BE", "biorhythms explained"), &QPushButton::clicked, this,
+    connect(button(kTraditionalId, "&TM", "measure biorhythms via traditional method",
+                   "Measure biorhythms by the traditional method"),
+            &QPushButton::clicked, this, [this] { measure(Method::Traditional); });
+    connect(button(kExplainId, "&BE", "biorhythms explained", "Biorhythms explained"), &QPushButton::clicked, this,
             [this] { core_.Explain(); });
-    connect(button(kHelpId, "&HP", "help wizard"), &QPushButton::clicked, this, &PulsaraWindow::helpRequested);
-    connect(button(kExitId, "&EX", "exit"), &QPushButton::clicked, this, &PulsaraWindow::reject);
+    connect(button(kHelpId, "&HP", "help wizard", "Help wizard"), &QPushButton::clicked, this,
+            &PulsaraWindow::helpRequested);
+    connect(button(kExitId, "&EX", "exit", "Exit"), &QPushButton::clicked, this, &PulsaraWindow::reject);
     return row;
 }
 

@@ -30,25 +30,28 @@ QGroupBox* framed(QWidget* parent, const QString& title, QWidget* control)
     return group;
 }
 
-QGroupBox* edit(QWidget* parent, const QString& title, ControlId id, const char* tooltip)
+// The frame's title names the control, unless `name` says more.
+QGroupBox* edit(QWidget* parent, const QString& title, ControlId id, const char* tooltip, const QString& name = {})
 {
-    return framed(parent, title, makeEdit(parent, id, tooltip));
+    return framed(parent, title, makeEdit(parent, id, tooltip, name.isEmpty() ? title : name));
 }
 
 QGroupBox* list(QWidget* parent, const QString& title, ControlId id, const char* tooltip,
-                std::span<const char* const> items)
+                std::span<const char* const> items, const QString& name = {})
 {
-    return framed(parent, title, makeDropDown(parent, id, tooltip, listItems(items)));
+    return framed(parent, title, makeDropDown(parent, id, tooltip, name.isEmpty() ? title : name, listItems(items)));
 }
 
 // Month, day and year boxes side by side in one frame.
-QGroupBox* dateFrame(QWidget* parent, const QString& title, const ControlId ids[3], const char* const tips[3])
+QGroupBox* dateFrame(QWidget* parent, const QString& title, const ControlId ids[3], const char* const tips[3],
+                     const QString& date)
 {
+    const char* const parts[] = {"month", "day", "year"};
     auto* group = new QGroupBox(title, parent);
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(6, 2, 6, 4);
     for (int i = 0; i < 3; ++i) {
-        QLineEdit* box = makeEdit(group, ids[i], tips[i]);
+        QLineEdit* box = makeEdit(group, ids[i], tips[i], date + ": " + parts[i]);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(i == 2 ? "0000000" : "00000"));
         layout->addWidget(box);
     }
@@ -79,14 +82,15 @@ QVBoxLayout* QuorvexWindow::investorColumn()
     const ControlId birthday[] = {kBirthMonthId, kBirthDayId, kBirthYearId};
     const char* const birthdayTips[] = {"enter birth month - required field", "enter birth day - required field",
                                         "enter birth year - required field"};
-    column->addWidget(dateFrame(this, "Birthday  M - D - Y", birthday, birthdayTips));
-    column->addWidget(list(this, "Personal Information", kStatusId, "select status - required field", statuses()));
+    column->addWidget(dateFrame(this, "Birthday  M - D - Y", birthday, birthdayTips, "Investor's birthday"));
+    column->addWidget(list(this, "Personal Information", kStatusId, "select status - required field", statuses(),
+                           "Investor's marital status"));
     column->addWidget(list(this, "Account Type", kAccountId, "select account type - optional field", accountTypes()));
     column->addWidget(edit(this, "Broker", kBrokerId, "enter broker's name or broker's firm name - optional field"));
     const ControlId selected[] = {kSelectedMonthId, kSelectedDayId, kSelectedYearId};
     const char* const selectedTips[] = {"select month - required field", "select day - required field",
                                         "select year - required field"};
-    column->addWidget(dateFrame(this, "Select Date  M - D - Y", selected, selectedTips));
+    column->addWidget(dateFrame(this, "Select Date  M - D - Y", selected, selectedTips, "Selected date"));
     column->addStretch(1);
     return column;
 }
@@ -98,6 +102,7 @@ QGroupBox* QuorvexWindow::portfolioFrame()
     list_ = new QListWidget(group);
     list_->setObjectName(QString::number(kListId));
     list_->setToolTip("items currently in your personal portfolio");
+    shell::nameControl(list_, "Personal portfolio");
     list_->installEventFilter(this);
     // A choice of the user's is a change of selection: moving to the list only makes its
     // first entry current, which opens nothing.
@@ -112,20 +117,21 @@ QGroupBox* QuorvexWindow::portfolioFrame()
 
     auto* grid = new QGridLayout;
     int i = 0;
-    auto place = [&](ControlId id, const char* caption, const char* tooltip) {
-        QPushButton* button = makeButton(group, id, caption, tooltip);
+    auto place = [&](ControlId id, const char* caption, const char* tooltip, const char* name = "") {
+        QPushButton* button = makeButton(group, id, caption, tooltip, name);
         grid->addWidget(button, i / 2, i % 2);
         ++i;
         return button;
     };
-    connect(place(kAddId, "&Add", "add to your personal portfolio"), &QPushButton::clicked, this,
+    connect(place(kAddId, "&Add", "add to your personal portfolio", "Add to portfolio"), &QPushButton::clicked, this,
             [this] { runOnList(&Quorvex::Add); });
     connect(place(kDeleteId, "&Delete", "delete from your personal portfolio"), &QPushButton::clicked, this,
             [this] { runOnList(&Quorvex::Delete); });
-    connect(place(kSaveId, "&Save", "save your personal portfolio"), &QPushButton::clicked, this,
+    connect(place(kSaveId, "&Save", "save your personal portfolio", "Save portfolio"), &QPushButton::clicked, this,
             [this] { run(&Quorvex::Save); });
-    connect(place(kOddsId, "&Odds", "calculate odds"), &QPushButton::clicked, this, &QuorvexWindow::odds);
-    QPushButton* help = place(kHelpId, "&Help", "help information");
+    connect(place(kOddsId, "&Odds", "calculate odds", "Calculate odds"), &QPushButton::clicked, this,
+            &QuorvexWindow::odds);
+    QPushButton* help = place(kHelpId, "&Help", "help information", "Help");
     connect(help, &QPushButton::clicked, this, &QuorvexWindow::helpRequested);
     // Help is the dialog's OK button: Enter in a field runs it.
     help->setDefault(true);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "shell/gui/document_browser.h"
+#include "shell/gui/program_dialog.h"
 
 namespace shell {
 
@@ -46,10 +47,13 @@ DocumentViewer::DocumentViewer(Ui& ui, const QString& file, QWidget* parent) : P
     setWindowTitle(info.fileName() + " - Mystorin");
     text_ = new DocumentBrowser(this);
     text_->setObjectName("documentText");
+    nameControl(text_, "Document text");
     text_->setOpenLinks(false);
     loaded_ = isShownAsText(file) && text_->showFile(file, info.suffix().toLower() != "txt", kMostBytesShown);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
     addPrintButtons(buttons);
+    // Close comes last: added first, Tab would never reach it.
+    buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "shell/gui/document_browser.h"
+#include "shell/gui/program_dialog.h"
 #include "shell/help_file.h"
 
 namespace shell {
@@ -32,10 +33,13 @@ void showHelpWindow(const QString& file)
     window->setWindowTitle(QFileInfo(file).fileName() + " - Help");
     window->resize(560, 460);
     auto* browser = new DocumentBrowser(window);
+    nameControl(browser, "Help text");
     browser->setOpenExternalLinks(true);
     load(*browser, file);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    auto* buttons = new QDialogButtonBox(window);
     QPushButton* locate = buttons->addButton("&Locate...", QDialogButtonBox::ActionRole);
+    // Close comes last: added first, Tab would never reach it.
+    buttons->addButton(QDialogButtonBox::Close);
     QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
     QObject::connect(locate, &QPushButton::clicked, window, [window, browser] {
         const QString chosen = QFileDialog::getOpenFileName(window, "Locate help file", QString(),

@@ -107,7 +107,8 @@ void PrintableDialog::addPrintButtons(QDialogButtonBox* buttons)
     QPushButton* print = buttons->addButton("&Print...", QDialogButtonBox::ActionRole);
     print->setToolTip("print on paper or to a file");
     connect(print, &QPushButton::clicked, this, &PrintableDialog::print);
-    QPushButton* pdf = buttons->addButton("Save as &PDF...", QDialogButtonBox::ActionRole);
+    // Alt+P is Print's; the PDF takes D, as the chart's PNG takes N.
+    QPushButton* pdf = buttons->addButton("Save as P&DF...", QDialogButtonBox::ActionRole);
     pdf->setToolTip("save as a PDF document");
     connect(pdf, &QPushButton::clicked, this, &PrintableDialog::askAndSavePdf);
 }

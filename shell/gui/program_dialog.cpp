@@ -91,50 +91,60 @@ void ProgramDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-static void identify(QWidget* widget, int id, const QString& tooltip)
+void nameControl(QWidget* widget, const QString& name)
+{
+    // The tooltip stays what it is: Qt reads it as the control's description.
+    if (!name.isEmpty())
+        widget->setAccessibleName(name);
+}
+
+static void identify(QWidget* widget, int id, const QString& tooltip, const QString& name)
 {
     widget->setObjectName(QString::number(id));
     if (!tooltip.isEmpty())
         widget->setToolTip(tooltip);
+    nameControl(widget, name);
 }
 
-QPushButton* makeButton(QWidget* parent, int id, const QString& caption, const QString& tooltip)
+QPushButton* makeButton(QWidget* parent, int id, const QString& caption, const QString& tooltip, const QString& name)
 {
     auto* button = new QPushButton(caption, parent);
-    identify(button, id, tooltip);
+    identify(button, id, tooltip, name);
     button->setAutoDefault(false);
     return button;
 }
 
-QLineEdit* makeEdit(QWidget* parent, int id, const QString& tooltip, int maxLength)
+QLineEdit* makeEdit(QWidget* parent, int id, const QString& tooltip, const QString& name, int maxLength)
 {
+    Q_ASSERT_X(!name.isEmpty(), "makeEdit", "an edit has no caption of its own to be read by");
     auto* edit = new QLineEdit(parent);
-    identify(edit, id, tooltip);
+    identify(edit, id, tooltip, name);
     if (maxLength > 0)
         limitLength(*edit, maxLength);
     return edit;
 }
 
-QComboBox* makeDropDown(QWidget* parent, int id, const QString& tooltip, const QStringList& items)
+QComboBox* makeDropDown(QWidget* parent, int id, const QString& tooltip, const QString& name, const QStringList& items)
 {
+    Q_ASSERT_X(!name.isEmpty(), "makeDropDown", "a drop-down list has no caption of its own to be read by");
     auto* combo = new QComboBox(parent);
-    identify(combo, id, tooltip);
+    identify(combo, id, tooltip, name);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     return combo;
 }
 
-QCheckBox* makeCheck(QWidget* parent, int id, const QString& caption, const QString& tooltip)
+QCheckBox* makeCheck(QWidget* parent, int id, const QString& caption, const QString& tooltip, const QString& name)
 {
     auto* check = new QCheckBox(caption, parent);
-    identify(check, id, tooltip);
+    identify(check, id, tooltip, name);
     return check;
 }
 
-QRadioButton* makeRadio(QWidget* parent, int id, const QString& caption, const QString& tooltip)
+QRadioButton* makeRadio(QWidget* parent, int id, const QString& caption, const QString& tooltip, const QString& name)
 {
     auto* radio = new QRadioButton(caption, parent);
-    identify(radio, id, tooltip);
+    identify(radio, id, tooltip, name);
     return radio;
 }
 

@@ -62,12 +62,19 @@ private:
     QRect maximiseGeometry_{100, 100, 523, 501};
 };
 
-// Builders: each control gets its numeric id as object name and its tooltip.
-QPushButton* makeButton(QWidget* parent, int id, const QString& caption, const QString& tooltip);
-QLineEdit* makeEdit(QWidget* parent, int id, const QString& tooltip, int maxLength = 0);
-QComboBox* makeDropDown(QWidget* parent, int id, const QString& tooltip, const QStringList& items = {});
-QCheckBox* makeCheck(QWidget* parent, int id, const QString& caption, const QString& tooltip);
-QRadioButton* makeRadio(QWidget* parent, int id, const QString& caption, const QString& tooltip);
+// Builders: each control gets its numeric id as object name, its tooltip (read as its
+// description) and the name a screen reader reads for it, which says what the control holds
+// or does without the picture around it ("Mother's birthday: year", "Lucky numbers"). A
+// button, check or radio whose caption already says that passes an empty name.
+QPushButton* makeButton(QWidget* parent, int id, const QString& caption, const QString& tooltip, const QString& name);
+QLineEdit* makeEdit(QWidget* parent, int id, const QString& tooltip, const QString& name, int maxLength = 0);
+QComboBox* makeDropDown(QWidget* parent, int id, const QString& tooltip, const QString& name,
+                        const QStringList& items = {});
+QCheckBox* makeCheck(QWidget* parent, int id, const QString& caption, const QString& tooltip, const QString& name);
+QRadioButton* makeRadio(QWidget* parent, int id, const QString& caption, const QString& tooltip, const QString& name);
+
+// Gives a control built elsewhere the name a screen reader reads.
+void nameControl(QWidget* widget, const QString& name);
 
 // A label whose mnemonic moves the focus to `buddy`.
 QLabel* makeLabel(QWidget* parent, const QString& text, QWidget* buddy);

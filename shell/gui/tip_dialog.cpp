@@ -76,6 +76,7 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     tip_->document()->setDocumentMargin(0);
     tip_->setPalette(white);
     tip_->setMinimumHeight(110);
+    nameControl(tip_, "Tip of the day");
     auto* top = new QHBoxLayout;
     top->addWidget(new BulbPicture(frame));
     top->addWidget(heading, 1);
@@ -83,10 +84,10 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     frameLayout->addLayout(top);
     frameLayout->addWidget(tip_, 1);
 
-    startUp_ = makeCheck(this, kShowTipsId, "&Show Tips on StartUp", "Show Tips on StartUp");
+    startUp_ = makeCheck(this, kShowTipsId, "&Show Tips on StartUp", "Show Tips on StartUp", "");
     startUp_->setChecked(tips_.showAtStartUp());
-    QPushButton* next = makeButton(this, kNextTipId, "&Next Tip", QString::fromStdString(spec.nextTip));
-    QPushButton* launch = makeButton(this, kLaunchId, "&Launch", QString::fromStdString(spec.launch));
+    QPushButton* next = makeButton(this, kNextTipId, "&Next Tip", QString::fromStdString(spec.nextTip), "");
+    QPushButton* launch = makeButton(this, kLaunchId, "&Launch", QString::fromStdString(spec.launch), "");
     launch->setDefault(true);
     next->setAutoDefault(true);  // Enter on a focused "&Next Tip" shows the next tip
     next->setEnabled(tips_.hasTips());

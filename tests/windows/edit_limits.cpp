@@ -18,7 +18,7 @@ private slots:
     void aLineEditNeverKeepsHalfACharacter()
     {
         QDialog window;
-        QLineEdit* edit = shell::makeEdit(&window, 1000, "name", 5);
+        QLineEdit* edit = shell::makeEdit(&window, 1000, "name", "Name", 5);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         edit->setFocus();

@@ -106,7 +106,7 @@ private slots:
         shell::DocumentViewer viewer(ui, report);
         QVERIFY(viewer.loaded());
         button(viewer, "&Print...")->click();
-        button(viewer, "Save as &PDF...")->click();
+        button(viewer, "Save as P&DF...")->click();
         QCOMPARE(ui.kinds, QStringList({"print", "other"}));
         QCOMPARE(ui.titles.first(), QString("Print report.txt - Mystorin"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"report.txt"});

@@ -28,7 +28,7 @@ private slots:
         zendary::StarsCalendarDialog dialog(fake.ui, stars, {12, 25, 2001});
         QCOMPARE(dialog.windowTitle(), QString("Stars Calendar"));
         for (const char* caption :
-             {"Pre&vious Month", "Ne&xt Month", "&Next Good Day", "&Print...", "Save as &PDF...", "&Close"}) {
+             {"Pre&vious Month", "Ne&xt Month", "&Next Good Day", "&Print...", "Save as P&DF...", "&Close"}) {
             QPushButton* button = buttonCaptioned(dialog, caption);
             QVERIFY2(button, caption);
             QVERIFY2(!button->toolTip().isEmpty(), caption);

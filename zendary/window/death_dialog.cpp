@@ -77,18 +77,19 @@ void DeathDialog::buildLayout()
     struct Person {
         DeathDialogId name, year;
         const char *label, *nameTip, *yearTip;
+        QString person;  // whose name and year, for what a screen reader reads
     };
     const Person people[] = {
-        {kDeathNameId, kDeathYearId, " Enter Your Full Name Here", "your name", "your birth year"},
+        {kDeathNameId, kDeathYearId, " Enter Your Full Name Here", "your name", "your birth year", "Your"},
         {kDeathMotherNameId, kDeathMotherYearId, " Enter Your Mother's Full Name Here", "your mother's name",
-         "your mother's birth year"},
+         "your mother's birth year", "Your mother's"},
         {kDeathFatherNameId, kDeathFatherYearId, " Enter Your Father's Full Name Here", "your father's name",
-         "your father's birth year"},
+         "your father's birth year", "Your father's"},
     };
     int row = 0;
     for (const Person& p : people) {
-        QLineEdit* name = shell::makeEdit(frame, p.name, p.nameTip);
-        QLineEdit* year = shell::makeEdit(frame, p.year, p.yearTip);
+        QLineEdit* name = shell::makeEdit(frame, p.name, p.nameTip, p.person + " full name");
+        QLineEdit* year = shell::makeEdit(frame, p.year, p.yearTip, p.person + " birth year");
         year->setFixedWidth(year->fontMetrics().horizontalAdvance("000000") + 10);
         grid->addWidget(shell::makeLabel(frame, p.label, name), row, 0, 1, 2);
         grid->addWidget(shell::makeLabel(frame, "Birth Year ", year), row++, 2);
@@ -96,10 +97,11 @@ void DeathDialog::buildLayout()
         grid->addWidget(year, row++, 2);
     }
     QComboBox* lists[] = {
-        shell::makeDropDown(frame, kDeathGenderId, "select your gender", {"female", "male"}),
-        shell::makeDropDown(frame, kDeathColorId, "select your favorite color",
+        shell::makeDropDown(frame, kDeathGenderId, "select your gender", "Your gender", {"female", "male"}),
+        shell::makeDropDown(frame, kDeathColorId, "select your favorite color", "Your favorite color",
                             {"white", "yellow", "green", "brown", "red", "blue", "black"}),
-        shell::makeDropDown(frame, kDeathNumberId, "select your favorite number", shell::listItems(numberList())),
+        shell::makeDropDown(frame, kDeathNumberId, "select your favorite number", "Your favorite number",
+                            shell::listItems(numberList())),
     };
     const char* const listLabels[] = {"Gender", "Color", "Number"};
     for (int i = 0; i < 3; ++i) {
@@ -111,15 +113,15 @@ void DeathDialog::buildLayout()
     outer->addWidget(frame);
 
     auto* bottom = new QHBoxLayout;
-    QPushButton* death = shell::makeButton(this, kDeathOkId, "&DEATH", "calculate death reading");
-    QPushButton* exit = shell::makeButton(this, kDeathExitId, "&EXIT", "");
+    QPushButton* death = shell::makeButton(this, kDeathOkId, "&DEATH", "calculate death reading", "Death reading");
+    QPushButton* exit = shell::makeButton(this, kDeathExitId, "&EXIT", "", "Exit");
     // Enter presses the focused button; elsewhere it runs the default &DEATH.
     death->setAutoDefault(true);
     exit->setAutoDefault(true);
     death->setDefault(true);
     auto* daysFrame = new QGroupBox(this);
     auto* daysLayout = new QHBoxLayout(daysFrame);
-    auto* result = shell::makeEdit(daysFrame, kDeathDaysId, "");
+    auto* result = shell::makeEdit(daysFrame, kDeathDaysId, "", "Days left");
     result->setReadOnly(true);
     result->setAlignment(Qt::AlignCenter);
     result->setFixedWidth(result->fontMetrics().horizontalAdvance("0000000000") + 10);
@@ -136,6 +138,9 @@ void DeathDialog::buildLayout()
     bottom->addWidget(exit, 0, Qt::AlignVCenter);
     outer->addLayout(bottom);
 
+    // Tab follows the picture: DEATH, the days between the hourglasses, EXIT.
+    setTabOrder(death, result);
+    setTabOrder(result, exit);
     connect(death, &QPushButton::clicked, this, &DeathDialog::onDeath);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(360);

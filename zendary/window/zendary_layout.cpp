@@ -44,9 +44,9 @@ using shell::makeLabel;
 
 namespace {
 
-QLineEdit* dateEdit(QWidget* parent, int id, const char* tooltip)
+QLineEdit* dateEdit(QWidget* parent, int id, const char* tooltip, const QString& name)
 {
-    QLineEdit* edit = makeEdit(parent, id, tooltip);
+    QLineEdit* edit = makeEdit(parent, id, tooltip, name);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("00000") + 10);
     return edit;
 }
@@ -76,7 +76,7 @@ QWidget* zodiacPictures(QWidget* parent)
 
 QPushButton* ZendaryWindow::readingButton(QWidget* parent, const ReadingButton& button)
 {
-    QPushButton* pushButton = makeButton(parent, button.id, button.caption, button.tooltip);
+    QPushButton* pushButton = makeButton(parent, button.id, button.caption, button.tooltip, button.name);
     connect(pushButton, &QPushButton::clicked, this, [this, reading = button.reading] { run(reading); });
     return pushButton;
 }
@@ -101,30 +101,39 @@ QGroupBox* ZendaryWindow::datesGroup()
     struct Column {
         ControlId ids[3];
         const char* tips[3];
+        const char* date;  // whose date the column holds, for the names of its fields
         ReadingButton buttons[3];
     };
     const Column columns[] = {
         {{kOwnMonthId, kOwnDayId, kOwnYearId},
          {"your month of birth", "your day of birth", "your year of birth"},
-         {{kYourSoulNumbersId, "YNS", "your soul numbers", YourSoulNumbers},
-          {kMotherSoulNumberId, "MNS", "mother's numbers", MotherSoulNumber},
-          {kFatherSoulNumberId, "FNS", "father's numbers", FatherSoulNumber}}},
+         "Your birthday",
+         {{kYourSoulNumbersId, "YNS", "your soul numbers", "Your soul numbers", YourSoulNumbers},
+          {kMotherSoulNumberId, "MNS", "mother's numbers", "Mother's soul number", MotherSoulNumber},
+          {kFatherSoulNumberId, "FNS", "father's numbers", "Father's soul number", FatherSoulNumber}}},
         {{kMotherMonthId, kMotherDayId, kMotherYearId},
          {"mother's month of birth", "mother's day of birth", "mother's year of birth"},
-         {{kLuckyId, "LNS", "lucky numbers", LuckyNumbers},
-          {kUnluckyId, "UNS", "unlucky numbers", UnluckyNumbers},
-          {kLifePowerId, "LPW", "life power", LifePower}}},
+         "Mother's birthday",
+         {{kLuckyId, "LNS", "lucky numbers", "Lucky numbers", LuckyNumbers},
+          {kUnluckyId, "UNS", "unlucky numbers", "Unlucky numbers", UnluckyNumbers},
+          {kLifePowerId, "LPW", "life power", "Life power", LifePower}}},
         {{kFatherMonthId, kFatherDayId, kFatherYearId},
          {"father's month of birth", "father's day of birth", "father's year of birth"},
-         {{kPersonalLuckId, "PLK", "personal luck", PersonalLuck},
-          {kBusinessLuckId, "BLK", "business luck", BusinessLuck},
-          {kSpiritPowerId, "SPW", "spirit power", SpiritPower}}},
-        {{kSelectedMonthId, kSelectedDayId, kSelectedYearId}, {"selected month", "selected day", "selected year"}, {}},
+         "Father's birthday",
+         {{kPersonalLuckId, "PLK", "personal luck", "Personal luck", PersonalLuck},
+          {kBusinessLuckId, "BLK", "business luck", "Business luck", BusinessLuck},
+          {kSpiritPowerId, "SPW", "spirit power", "Spirit power", SpiritPower}}},
+        {{kSelectedMonthId, kSelectedDayId, kSelectedYearId},
+         {"selected month", "selected day", "selected year"},
+         "Selected date",
+         {}},
     };
     const char* const labels[] = {"MM", "DD", "YY"};
+    const char* const parts[] = {"month", "day", "year"};
     for (int c = 0; c < 4; ++c) {
         for (int r = 0; r < 3; ++r) {
-            QLineEdit* edit = dateEdit(group, columns[c].ids[r], columns[c].tips[r]);
+            QLineEdit* edit = dateEdit(group, columns[c].ids[r], columns[c].tips[r],
+                                       QString("%1: %2").arg(columns[c].date, parts[r]));
             grid->addWidget(makeLabel(group, labels[r], edit), r, c * 4);
             grid->addWidget(edit, r, c * 4 + 1);
             if (c < 3)
@@ -141,25 +150,28 @@ QGroupBox* ZendaryWindow::pastLivesGroup()
     auto* grid = new QGridLayout(group);
     grid->setSpacing(3);
     // Choosing an era reads the fields, sets the era and writes the fields back.
-    QRadioButton* bc = shell::makeRadio(group, kBcId, "BC", "BC years");
-    QRadioButton* ad = shell::makeRadio(group, kAdId, "AD", "AD years");
+    QRadioButton* bc = shell::makeRadio(group, kBcId, "BC", "BC years", "Past life in BC years");
+    QRadioButton* ad = shell::makeRadio(group, kAdId, "AD", "AD years", "Past life in AD years");
     connect(bc, &QRadioButton::clicked, this, [this] { chooseEra(Era::BC); });
     connect(ad, &QRadioButton::clicked, this, [this] { chooseEra(Era::AD); });
     ad->setChecked(true);
     auto* top = new QHBoxLayout;
     top->addWidget(bc);
-    top->addWidget(readingButton(group, {kPastLifeReadingId, "P LIVES", "past life reading", PastLifeReading}));
+    top->addWidget(readingButton(
+        group, {kPastLifeReadingId, "P LIVES", "past life reading", "Past life reading", PastLifeReading}));
     top->addWidget(ad);
     grid->addLayout(top, 0, 0, 1, 2);
-    QLineEdit* age = makeEdit(group, kPastAgeId, "enter a past life age here");
-    QLineEdit* year = makeEdit(group, kPastYearId, "enter a past life year here");
+    QLineEdit* age = makeEdit(group, kPastAgeId, "enter a past life age here", "Past life: age");
+    QLineEdit* year = makeEdit(group, kPastYearId, "enter a past life year here", "Past life: year");
     for (QLineEdit* edit : {age, year})
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("000000") + 10);
     grid->addWidget(age, 1, 0);
-    grid->addWidget(
-        makeDropDown(group, kOccupationId, "select a past life occupation here", listItems(occupationList())), 1, 1);
+    grid->addWidget(makeDropDown(group, kOccupationId, "select a past life occupation here", "Past life: occupation",
+                                 listItems(occupationList())),
+                    1, 1);
     grid->addWidget(year, 2, 0);
-    grid->addWidget(makeDropDown(group, kClueId, "select a past life clue here", listItems(clueList())), 2, 1);
+    grid->addWidget(
+        makeDropDown(group, kClueId, "select a past life clue here", "Past life: clue", listItems(clueList())), 2, 1);
     grid->setColumnStretch(1, 1);
     return group;
 }
@@ -169,24 +181,39 @@ QGroupBox* ZendaryWindow::dreamsGroup()
     auto* group = new QGroupBox("Dreams, Names, Spells...", this);
     auto* grid = new QGridLayout(group);
     grid->setSpacing(3);
-    grid->addWidget(readingButton(group, {kSuperstitionReadingId, "SUS", "superstitions reading", SuperstitionReading}),
+    grid->addWidget(readingButton(group, {kSuperstitionReadingId, "SUS", "superstitions reading",
+                                          "Superstitions reading", SuperstitionReading}),
                     0, 0);
-    grid->addWidget(makeDropDown(group, kSuperstitionId, "select a superstition here", listItems(superstitionList())),
+    grid->addWidget(makeDropDown(group, kSuperstitionId, "select a superstition here", "Superstition",
+                                 listItems(superstitionList())),
                     0, 1);
     const struct {
         ReadingButton button;
         ControlId edit;
         const char* editTip;
+        const char* editName;
     } rows[] = {
-        {{kDreamReadingId, "DRS", "dreams reading", DreamReading}, kDreamId, "enter a dream here"},
-        {{kNameYearId, "NME", "name - year reading", NameYearReading}, kNameYearNameId, "enter first name here"},
-        {{kPetsId, "PTS", "pets reading", PetsReading}, kPetNameId, "enter pet's name here"},
-        {{kLoveSpellsId, "SPS", "love spells", LoveSpells}, kSpellNameId, "enter first name here"},
+        {{kDreamReadingId, "DRS", "dreams reading", "Dreams reading", DreamReading},
+         kDreamId,
+         "enter a dream here",
+         "Dream"},
+        {{kNameYearId, "NME", "name - year reading", "Name and year reading", NameYearReading},
+         kNameYearNameId,
+         "enter first name here",
+         "First name for the name and year reading"},
+        {{kPetsId, "PTS", "pets reading", "Pets reading", PetsReading},
+         kPetNameId,
+         "enter pet's name here",
+         "Pet's name"},
+        {{kLoveSpellsId, "SPS", "love spells", "Love spells", LoveSpells},
+         kSpellNameId,
+         "enter first name here",
+         "First name for the love spells"},
     };
     int r = 1;
     for (const auto& row : rows) {
         grid->addWidget(readingButton(group, row.button), r, 0);
-        grid->addWidget(makeEdit(group, row.edit, row.editTip), r++, 1);
+        grid->addWidget(makeEdit(group, row.edit, row.editTip, row.editName), r++, 1);
     }
     grid->setColumnStretch(1, 1);
     return group;
@@ -199,17 +226,21 @@ QGroupBox* ZendaryWindow::soulmateGroup()
     grid->setSpacing(3);
     const struct {
         ControlId name, month, day, year;
-    } people[] = {{kFirstNameId, kFirstMonthId, kFirstDayId, kFirstYearId},
-                  {kSecondNameId, kSecondMonthId, kSecondDayId, kSecondYearId}};
+        QString person;
+    } people[] = {{kFirstNameId, kFirstMonthId, kFirstDayId, kFirstYearId, "First person"},
+                  {kSecondNameId, kSecondMonthId, kSecondDayId, kSecondYearId, "Second person"}};
     int r = 0;
     for (const auto& p : people) {
-        grid->addWidget(makeEdit(group, p.name, "enter first and last name"), r++, 0, 1, 3);
-        grid->addWidget(dateEdit(group, p.month, "month of birth"), r, 0);
-        grid->addWidget(dateEdit(group, p.day, "date of birth"), r, 1);
-        grid->addWidget(dateEdit(group, p.year, "year of birth"), r++, 2);
+        grid->addWidget(makeEdit(group, p.name, "enter first and last name", p.person + "'s first and last name"), r++,
+                        0, 1, 3);
+        grid->addWidget(dateEdit(group, p.month, "month of birth", p.person + "'s birthday: month"), r, 0);
+        grid->addWidget(dateEdit(group, p.day, "date of birth", p.person + "'s birthday: day"), r, 1);
+        grid->addWidget(dateEdit(group, p.year, "year of birth", p.person + "'s birthday: year"), r++, 2);
     }
-    grid->addWidget(readingButton(group, {kSoulmateCheckId, "CRA", "soulmate - friends", SoulmateCheck}), 0, 3);
-    grid->addWidget(readingButton(group, {kPalmId, "PMR", "palm reading", PalmReading}), 2, 3);
+    grid->addWidget(readingButton(group, {kSoulmateCheckId, "CRA", "soulmate - friends", "Soulmate and friends check",
+                                          SoulmateCheck}),
+                    0, 3);
+    grid->addWidget(readingButton(group, {kPalmId, "PMR", "palm reading", "Palm reading", PalmReading}), 2, 3);
     return group;
 }
 
@@ -218,12 +249,13 @@ QGroupBox* ZendaryWindow::reportsGroup()
     auto* group = new QGroupBox("Reports", this);
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(3);
-    layout->addWidget(readingButton(group, {kSoulmateReportId, "CRR", "soulmate - friends report", SoulmateReport}));
-    layout->addWidget(readingButton(group, {kDailyReportId, "NRR", "daily report", DailyReport}));
-    QPushButton* death = makeButton(group, kDeathReadingId, "&DEF", "death reading");
+    layout->addWidget(readingButton(
+        group, {kSoulmateReportId, "CRR", "soulmate - friends report", "Soulmate and friends report", SoulmateReport}));
+    layout->addWidget(readingButton(group, {kDailyReportId, "NRR", "daily report", "Daily report", DailyReport}));
+    QPushButton* death = makeButton(group, kDeathReadingId, "&DEF", "death reading", "Death reading");
     connect(death, &QPushButton::clicked, this, &ZendaryWindow::openDeathReading);
     layout->addWidget(death);
-    QPushButton* help = makeButton(group, kHelpId, "HLP", "help");
+    QPushButton* help = makeButton(group, kHelpId, "HLP", "help", "Help");
     connect(help, &QPushButton::clicked, this, &ZendaryWindow::helpRequested);
     help->setDefault(true);
     layout->addWidget(help);
@@ -235,16 +267,19 @@ QGroupBox* ZendaryWindow::mentalGroup()
     auto* group = new QGroupBox("Check your mental powers", this);
     auto* grid = new QGridLayout(group);
     grid->setSpacing(3);
-    grid->addWidget(makeDropDown(group, kNumberId, "select number here", listItems(numberList())), 0, 0);
-    grid->addWidget(makeDropDown(group, kColorId, "select color here", listItems(colorList())), 0, 1);
-    grid->addWidget(makeDropDown(group, kShapeId, "select shape here", listItems(shapeList())), 0, 2);
+    grid->addWidget(
+        makeDropDown(group, kNumberId, "select number here", "Mental power: number", listItems(numberList())), 0, 0);
+    grid->addWidget(makeDropDown(group, kColorId, "select color here", "Mental power: color", listItems(colorList())),
+                    0, 1);
+    grid->addWidget(makeDropDown(group, kShapeId, "select shape here", "Mental power: shape", listItems(shapeList())),
+                    0, 2);
     const ReadingButton buttons[] = {
-        {kNumbersExerciseId, "NEX", "mental power - numbers", NumbersExercise},
-        {kColorsExerciseId, "CEX", "mental power - colors", ColorsExercise},
-        {kShapesExerciseId, "FEX", "mental power - shapes", ShapesExercise},
-        {kDevelopId, "DEV", "develop mental powers", DevelopAdvice},
-        {kFineTuneId, "FTU", "fine-tune mental powers", FineTuneAdvice},
-        {kIntuitionId, "CIR", "check mental power", IntuitionPower},
+        {kNumbersExerciseId, "NEX", "mental power - numbers", "Mental power: numbers exercise", NumbersExercise},
+        {kColorsExerciseId, "CEX", "mental power - colors", "Mental power: colors exercise", ColorsExercise},
+        {kShapesExerciseId, "FEX", "mental power - shapes", "Mental power: shapes exercise", ShapesExercise},
+        {kDevelopId, "DEV", "develop mental powers", "Develop mental powers", DevelopAdvice},
+        {kFineTuneId, "FTU", "fine-tune mental powers", "Fine-tune mental powers", FineTuneAdvice},
+        {kIntuitionId, "CIR", "check mental power", "Check mental power", IntuitionPower},
     };
     for (int i = 0; i < 6; ++i)
         grid->addWidget(readingButton(group, buttons[i]), 1 + i / 3, i % 3);
@@ -256,9 +291,10 @@ QGroupBox* ZendaryWindow::sportsGroup()
     auto* group = new QGroupBox("Sports! Check your favorite team's chances", this);
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(3);
-    layout->addWidget(makeEdit(group, kTeam1Id, "enter first team here"));
-    layout->addWidget(makeEdit(group, kTeam2Id, "enter second team here"));
-    layout->addWidget(readingButton(group, {kSportsId, "SNR", "sports numerology", SportsNumerology}));
+    layout->addWidget(makeEdit(group, kTeam1Id, "enter first team here", "First team"));
+    layout->addWidget(makeEdit(group, kTeam2Id, "enter second team here", "Second team"));
+    layout->addWidget(
+        readingButton(group, {kSportsId, "SNR", "sports numerology", "Sports numerology", SportsNumerology}));
     return group;
 }
 
@@ -270,6 +306,7 @@ QGroupBox* ZendaryWindow::messageGroup()
     auto* message = new shell::LimitedTextEdit(group);
     message->setObjectName(QString::number(kMessageId));
     message->setToolTip("enter any message here");
+    shell::nameControl(message, "Message to search for hidden messages");
     message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     message->setTabChangesFocus(true);
     // As high as its three buttons: the window must fit a small screen at double scale.
@@ -278,13 +315,14 @@ QGroupBox* ZendaryWindow::messageGroup()
     message_ = message;
     layout->addWidget(message, 1);
     auto* buttons = new QVBoxLayout;
-    QPushButton* copy = makeButton(group, kCopyId, "CPY", "copy message to clipboard");
+    QPushButton* copy = makeButton(group, kCopyId, "CPY", "copy message to clipboard", "Copy message to clipboard");
     connect(copy, &QPushButton::clicked, this, &ZendaryWindow::copyMessage);
-    QPushButton* paste = makeButton(group, kPasteId, "PST", "paste in any message");
+    QPushButton* paste = makeButton(group, kPasteId, "PST", "paste in any message", "Paste a message");
     connect(paste, &QPushButton::clicked, this, &ZendaryWindow::pasteMessage);
     buttons->addWidget(copy);
     buttons->addWidget(paste);
-    buttons->addWidget(readingButton(group, {kDecodeId, "DEC", "find hidden messages", DecodeMessage}));
+    buttons->addWidget(
+        readingButton(group, {kDecodeId, "DEC", "find hidden messages", "Find hidden messages", DecodeMessage}));
     layout->addLayout(buttons);
     return group;
 }
@@ -296,33 +334,33 @@ void ZendaryWindow::buildLayout()
     layout->setSpacing(1);
     layout->addWidget(datesGroup());
     layout->addLayout(readingRow({
-        {kLoveId, "LOV", "love reading", AstrologyButton<AstroTable::Love>},
-        {kBodyId, "BOD", "body reading", AstrologyButton<AstroTable::Body>},
-        {kWealthId, "WEA", "wealth reading", AstrologyButton<AstroTable::Wealth>},
-        {kLinksId, "LIN", "links reading", AstrologyButton<AstroTable::Links>},
-        {kTraitsId, "TRA", "traits reading", AstrologyButton<AstroTable::Traits>},
-        {kCouplesId, "COU", "couples reading", AstrologyButton<AstroTable::Couples>},
-        {kCareersId, "CAR", "career reading", AstrologyButton<AstroTable::Careers>},
-        {kGemsId, "GMS", "symbols and gems reading", GemsReading},
-        {kStarsId, "STS", "prediction for any day", StarsReading},
-        {kEvilEyeId, "EER", "evil eye reading", EvilEyeReading},
-        {kFateId, "FDR", "fate reading", FateReading},
-        {kBloodTypeId, "BLR", "blood type reading", BloodTypeReading},
+        {kLoveId, "LOV", "love reading", "Love reading", AstrologyButton<AstroTable::Love>},
+        {kBodyId, "BOD", "body reading", "Body reading", AstrologyButton<AstroTable::Body>},
+        {kWealthId, "WEA", "wealth reading", "Wealth reading", AstrologyButton<AstroTable::Wealth>},
+        {kLinksId, "LIN", "links reading", "Links reading", AstrologyButton<AstroTable::Links>},
+        {kTraitsId, "TRA", "traits reading", "Traits reading", AstrologyButton<AstroTable::Traits>},
+        {kCouplesId, "COU", "couples reading", "Couples reading", AstrologyButton<AstroTable::Couples>},
+        {kCareersId, "CAR", "career reading", "Career reading", AstrologyButton<AstroTable::Careers>},
+        {kGemsId, "GMS", "symbols and gems reading", "Symbols and gems reading", GemsReading},
+        {kStarsId, "STS", "prediction for any day", "Stars: prediction for any day", StarsReading},
+        {kEvilEyeId, "EER", "evil eye reading", "Evil eye reading", EvilEyeReading},
+        {kFateId, "FDR", "fate reading", "Fate reading", FateReading},
+        {kBloodTypeId, "BLR", "blood type reading", "Blood type reading", BloodTypeReading},
     }));
     layout->addWidget(zodiacPictures(this));
     layout->addLayout(readingRow({
-        {kAquariusId, "AQU", "aquarius", SignButton<Sign::Aquarius>},
-        {kAriesId, "ARI", "aries", SignButton<Sign::Aries>},
-        {kCancerId, "CAN", "cancer", SignButton<Sign::Cancer>},
-        {kCapricornId, "CAP", "capricorn", SignButton<Sign::Capricorn>},
-        {kGeminiId, "GEM", "gemini", SignButton<Sign::Gemini>},
-        {kLeoId, "LEO", "leo", SignButton<Sign::Leo>},
-        {kLibraId, "LIB", "libra", SignButton<Sign::Libra>},
-        {kPiscesId, "PIS", "pisces", SignButton<Sign::Pisces>},
-        {kSagittariusId, "SAG", "sagittarius", SignButton<Sign::Sagittarius>},
-        {kScorpioId, "SCO", "scorpio", SignButton<Sign::Scorpio>},
-        {kTaurusId, "TAU", "taurus", SignButton<Sign::Taurus>},
-        {kVirgoId, "VIR", "virgo", SignButton<Sign::Virgo>},
+        {kAquariusId, "AQU", "aquarius", "Aquarius profile", SignButton<Sign::Aquarius>},
+        {kAriesId, "ARI", "aries", "Aries profile", SignButton<Sign::Aries>},
+        {kCancerId, "CAN", "cancer", "Cancer profile", SignButton<Sign::Cancer>},
+        {kCapricornId, "CAP", "capricorn", "Capricorn profile", SignButton<Sign::Capricorn>},
+        {kGeminiId, "GEM", "gemini", "Gemini profile", SignButton<Sign::Gemini>},
+        {kLeoId, "LEO", "leo", "Leo profile", SignButton<Sign::Leo>},
+        {kLibraId, "LIB", "libra", "Libra profile", SignButton<Sign::Libra>},
+        {kPiscesId, "PIS", "pisces", "Pisces profile", SignButton<Sign::Pisces>},
+        {kSagittariusId, "SAG", "sagittarius", "Sagittarius profile", SignButton<Sign::Sagittarius>},
+        {kScorpioId, "SCO", "scorpio", "Scorpio profile", SignButton<Sign::Scorpio>},
+        {kTaurusId, "TAU", "taurus", "Taurus profile", SignButton<Sign::Taurus>},
+        {kVirgoId, "VIR", "virgo", "Virgo profile", SignButton<Sign::Virgo>},
     }));
     auto* middle = new QHBoxLayout;
     middle->addWidget(pastLivesGroup(), 1);

@@ -146,6 +146,7 @@ private:
         ControlId id;
         const char* caption;
         const char* tooltip;
+        const char* name;  // what a screen reader reads: the reading, not the code
         Reading reading;
     };
 
