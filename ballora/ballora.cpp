@@ -6,7 +6,6 @@
 
 namespace ballora {
 
-const char* const kCopyrightLine = "Copyright (C) 2000-2026 Mystorin. For entertainment purposes only.";
 const char* const kMaxNumbers[5] = {"50", "40", "30", "20", "10"};
 
 static const char* const kCaption = "BALLORA";

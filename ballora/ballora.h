@@ -6,10 +6,11 @@
 
 #include "ballora/lottery.h"
 #include "shell/seams.h"
+#include "shell/copyright.h"
 
 namespace ballora {
 
-extern const char* const kCopyrightLine;
+using shell::kCopyrightLine;
 extern const char* const kMaxNumbers[5];  // the drop-down's items, in list order
 
 struct BalloraData {

@@ -6,7 +6,6 @@ namespace kismora {
 
 const char* const kCaption = "KISMORA";
 const char* const kHelpCaption = "KISMORA HELP";
-const char* const kCopyright = "Copyright (C) 2000-2026 Mystorin. For entertainment purposes only.";
 const char* const kProgramTitle = "Kismora 2000";
 
 std::string KismoraFolder(const shell::Paths& paths)

@@ -5,12 +5,13 @@
 #include <string>
 
 #include "shell/seams.h"
+#include "shell/copyright.h"
 
 namespace kismora {
 
 extern const char* const kCaption;      // "KISMORA"
 extern const char* const kHelpCaption;  // "KISMORA HELP"
-extern const char* const kCopyright;
+inline const char* const& kCopyright = shell::kCopyrightLine;
 extern const char* const kProgramTitle;  // the main window's title, also in the About box
 
 std::string KismoraFolder(const shell::Paths& paths);  // with a trailing '/'

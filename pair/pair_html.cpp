@@ -13,8 +13,6 @@ const char* const kHtmlTail = "</H4></STRONG></BODY></HTML>";
 
 }  // namespace
 
-const char* const kCopyrightLine = "Copyright (C) 2000-2026 Mystorin. For entertainment purposes only.";
-
 std::string HtmlReport(const std::string& textReport)
 {
     std::string html = std::string(kHtmlHead) + kCopyrightLine + kHtmlBody;

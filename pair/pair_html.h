@@ -2,9 +2,11 @@
 #pragma once
 #include <string>
 
+#include "shell/copyright.h"
+
 namespace pairing {
 
-extern const char* const kCopyrightLine;
+using shell::kCopyrightLine;
 
 // The HTML copy of a text report: a fixed head, every piece of at most 98 characters
 // (ending at a line feed or at the 98th character) escaped and followed by "<P>", a

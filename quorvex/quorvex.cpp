@@ -12,7 +12,6 @@ namespace quorvex {
 
 const char* const kCaption = "QUORVEX";
 const char* const kProgramTitle = "Quorvex 2000";
-const char* const kCopyrightLine = "Copyright (C) 2000-2026 Mystorin. For entertainment purposes only.";
 
 namespace {
 

@@ -6,12 +6,13 @@
 #include "quorvex/portfolio_item.h"
 #include "quorvex/portfolio_list.h"
 #include "shell/seams.h"
+#include "shell/copyright.h"
 
 namespace quorvex {
 
 extern const char* const kCaption;       // "QUORVEX"
 extern const char* const kProgramTitle;  // the window title and the About box's first line
-extern const char* const kCopyrightLine;
+using shell::kCopyrightLine;
 
 // The question of Add and Odds that shows the item back.
 std::string ConfirmationText(const PortfolioItem& item);

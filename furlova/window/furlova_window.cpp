@@ -1,13 +1,12 @@
 #include "furlova/window/furlova_window.h"
+#include "shell/copyright.h"
 
 namespace furlova {
 
 using shell::Field;
 
 FurlovaWindow::FurlovaWindow(shell::Services& services) :
-    RecordWindow(services,
-                 {"&About Furlova 2000", "Furlova 2000",
-                  "Furlova 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."},
+    RecordWindow(services, {"&About Furlova 2000", "Furlova 2000", QString("Furlova 2000\n") + shell::kCopyrightLine},
                  "Furlova")
 {
     RaceData& d = core_.data;

@@ -1,15 +1,14 @@
 #include "furrowen/window/furrowen_window.h"
 
 #include "furrowen/saved_inputs.h"
+#include "shell/copyright.h"
 
 namespace furrowen {
 
 using shell::Field;
 
 FurrowenWindow::FurrowenWindow(shell::Services& services) :
-    RecordWindow(services,
-                 {"&About Furrowen 2000", "FURROWEN",
-                  "Furrowen 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."},
+    RecordWindow(services, {"&About Furrowen 2000", "FURROWEN", QString("Furrowen 2000\n") + shell::kCopyrightLine},
                  "Furrowen")
 {
     PetData& d = core_.data;
@@ -26,13 +25,6 @@ FurrowenWindow::FurrowenWindow(shell::Services& services) :
         Field::number(kYearId, d.selected.year, 1900, 2099),
     });
     writeFields();
-}
-
-void FurrowenWindow::reading()
-{
-    readFields();
-    if (core_.Reading())
-        writeFields();
 }
 
 void FurrowenWindow::helpRequested()

@@ -2,10 +2,9 @@
 
 #include <QProgressBar>
 
-#include "shell/gui/clipboard.h"
-
 #include "lexivar/saved_inputs.h"
 #include "shell/gui/limited_text_edit.h"
+#include "shell/copyright.h"
 
 namespace lexivar {
 
@@ -20,9 +19,7 @@ const shell::HelpSpec kLexivarHelp = {
     "Type or paste the message into the message box and then click DECODE."};
 
 LexivarWindow::LexivarWindow(shell::Services& services) :
-    RecordWindow(services,
-                 {"&About Lexivar 2000", "Lexivar 2000",
-                  "Lexivar 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."},
+    RecordWindow(services, {"&About Lexivar 2000", "Lexivar 2000", QString("Lexivar 2000\n") + shell::kCopyrightLine},
                  "Lexivar")
 {
     LexivarData& d = core_.data;
@@ -53,29 +50,6 @@ void LexivarWindow::showProgress(int value)
 {
     progress_->setValue(value);
     progress_->repaint();
-}
-
-void LexivarWindow::copyMessage()
-{
-    readFields();
-    // What the box shows, even when a refused number kept the record from being read.
-    shell::setClipboardText(shell::controlText(*message_));
-}
-
-void LexivarWindow::pasteMessage()
-{
-    readFields();
-    if (auto text = shell::clipboardText(core_.ui, "LEXIVAR")) {
-        core_.data.message = std::move(*text);
-        writeFields();
-    }
-}
-
-void LexivarWindow::decode()
-{
-    readFields();
-    if (core_.Decode())
-        writeFields();
 }
 
 void LexivarWindow::helpRequested()

@@ -4,15 +4,14 @@
 
 #include "pulsara/saved_inputs.h"
 #include "pulsara/window/chart_dialog.h"
+#include "shell/copyright.h"
 
 namespace pulsara {
 
 using shell::Field;
 
 PulsaraWindow::PulsaraWindow(shell::Services& services) :
-    RecordWindow(services,
-                 {"&About Pulsara 2000", "Pulsara 2000",
-                  "Pulsara 2000\nCopyright (C) 2000-2026 Mystorin. For entertainment purposes only."},
+    RecordWindow(services, {"&About Pulsara 2000", "Pulsara 2000", QString("Pulsara 2000\n") + shell::kCopyrightLine},
                  "Pulsara")
 {
     PulsaraData& d = core_.data;
