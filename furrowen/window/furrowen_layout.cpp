@@ -105,7 +105,7 @@ QGroupBox* FurrowenWindow::optionsGroup()
     row->addStretch(1);
     QPushButton* reading = makeButton(group, kReadingId, "&READING", "reading", "Pet reading");
     reading->setDefault(true);
-    connect(reading, &QPushButton::clicked, this, &FurrowenWindow::reading);
+    connect(reading, &QPushButton::clicked, this, [this] { run(&Furrowen::Reading); });
     QPushButton* help = makeButton(group, kHelpId, "&HELP", "help", "Help");
     connect(help, &QPushButton::clicked, this, &FurrowenWindow::helpRequested);
     QPushButton* exit = makeButton(group, kExitId, "&EXIT", "", "Exit");

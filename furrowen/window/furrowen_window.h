@@ -36,7 +36,6 @@ private:
     void buildLayout();
     QGroupBox* petGroup();
     QGroupBox* optionsGroup();
-    void reading();
 };
 
 }  // namespace furrowen

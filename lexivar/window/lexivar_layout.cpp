@@ -149,16 +149,16 @@ QGroupBox* LexivarWindow::messageGroup()
     auto* side = new QVBoxLayout;
     side->setSpacing(2);
     side->addWidget(logo(group));
-    auto add = [&](ControlId id, const char* caption, const char* tip, const char* name,
-                   void (LexivarWindow::*handler)()) {
+    auto add = [&](ControlId id, const char* caption, const char* tip, const char* name, auto handler) {
         QPushButton* button = makeButton(group, id, caption, tip, name);
         connect(button, &QPushButton::clicked, this, handler);
         side->addWidget(button);
         return button;
     };
-    add(kCopyId, "&COPY", "copy message", "Copy message", &LexivarWindow::copyMessage);
-    add(kPasteId, "&PASTE", "paste message", "Paste message", &LexivarWindow::pasteMessage);
-    add(kDecodeId, "&DECODE", "decode message", "Decode message", &LexivarWindow::decode)->setDefault(true);
+    add(kCopyId, "&COPY", "copy message", "Copy message", [this] { copyMessageFrom(*message_); });
+    add(kPasteId, "&PASTE", "paste message", "Paste message",
+        [this] { pasteMessageInto(core_.data.message, "LEXIVAR"); });
+    add(kDecodeId, "&DECODE", "decode message", "Decode message", [this] { run(&Lexivar::Decode); })->setDefault(true);
     add(kHelpId, "&HELP", "help", "Help", &LexivarWindow::helpRequested);
     add(kExitId, "&EXIT", "", "Exit", &LexivarWindow::reject);
     side->addStretch(1);

@@ -59,9 +59,6 @@ private:
     QGroupBox* messageInfoGroup();
     QGroupBox* messageGroup();
 
-    void copyMessage();
-    void pasteMessage();
-    void decode();
     void showProgress(int value);
 
     shell::LimitedTextEdit* message_ = nullptr;

@@ -107,7 +107,7 @@ QGridLayout* PsyvaneWindow::buttonRows()
     auto* buttons = new QGridLayout;
     buttons->setSpacing(4);
     int i = 0;
-    auto add = [&](ControlId id, const char* caption, const char* tip, void (PsyvaneWindow::*handler)()) {
+    auto add = [&](ControlId id, const char* caption, const char* tip, auto handler) {
         QPushButton* button = makeButton(this, id, caption, tip, "");
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button, i / 4, i % 4);
@@ -119,8 +119,9 @@ QGridLayout* PsyvaneWindow::buttonRows()
     add(kColorsId, "&Colors Exercise", "sharpen your intuition with colors exercise", &PsyvaneWindow::colorsExercise);
     add(kShapesId, "&Shapes Exercise", "sharpen your intuition with shapes exercise", &PsyvaneWindow::shapesExercise);
     add(kSignsId, "Signs &Exercise", "sharpen your intuition with signs exercise", &PsyvaneWindow::signsExercise);
-    add(kCheckId, "Check &Intuition", "check your intuition power level", &PsyvaneWindow::checkIntuition)
-        ->setDefault(true);
+    add(kCheckId, "Check &Intuition", "check your intuition power level", [this] {
+        run(&Psyvane::CheckIntuition);
+    })->setDefault(true);
     add(kDevelopId, "&Develop", "develop your intuition step by step strategy", &PsyvaneWindow::develop);
     add(kFineTuneId, "&Fine Tune", "fine tune your intuition step by step strategy", &PsyvaneWindow::fineTune);
     add(kHelpId, "Detailed &Help", "detailed help and much more", &PsyvaneWindow::helpRequested);

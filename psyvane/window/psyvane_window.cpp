@@ -33,13 +33,6 @@ void PsyvaneWindow::showProgress(int value)
     progress_->repaint();
 }
 
-void PsyvaneWindow::checkIntuition()
-{
-    readFields();
-    if (core_.CheckIntuition())
-        writeFields();
-}
-
 void PsyvaneWindow::helpRequested()
 {
     core_.Help();

@@ -46,7 +46,6 @@ private:
     void colorsExercise() { core_.RunExercise(Exercise::Colors); }
     void shapesExercise() { core_.RunExercise(Exercise::Shapes); }
     void signsExercise() { core_.RunExercise(Exercise::Signs); }
-    void checkIntuition();
     void develop() { core_.Develop(); }
     void fineTune() { core_.FineTune(); }
     void showProgress(int value);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "shell/gui/clipboard.h"
 #include "shell/gui/data_exchange.h"
 #include "shell/gui/program_dialog.h"
 
@@ -38,6 +39,23 @@ public:
         readFields();
         if (std::invoke(reading, core_))
             writeFields();
+    }
+
+    // The copy and paste buttons beside a message box (Zendary's and Lexivar's). Copy takes
+    // what the box shows, even when a refused number kept the record from being read;
+    // paste puts the clipboard's text into `message` and shows the record again.
+    void copyMessageFrom(const QWidget& box)
+    {
+        readFields();
+        setClipboardText(controlText(box));
+    }
+    void pasteMessageInto(std::string& message, const std::string& caption)
+    {
+        readFields();
+        if (auto text = clipboardText(services().ui, caption)) {
+            message = std::move(*text);
+            writeFields();
+        }
     }
 
     // Shows the record in the controls, the table's fields and the window's own extras.

@@ -316,9 +316,9 @@ QGroupBox* ZendaryWindow::messageGroup()
     layout->addWidget(message, 1);
     auto* buttons = new QVBoxLayout;
     QPushButton* copy = makeButton(group, kCopyId, "CPY", "copy message to clipboard", "Copy message to clipboard");
-    connect(copy, &QPushButton::clicked, this, &ZendaryWindow::copyMessage);
+    connect(copy, &QPushButton::clicked, this, [this] { copyMessageFrom(*message_); });
     QPushButton* paste = makeButton(group, kPasteId, "PST", "paste in any message", "Paste a message");
-    connect(paste, &QPushButton::clicked, this, &ZendaryWindow::pasteMessage);
+    connect(paste, &QPushButton::clicked, this, [this] { pasteMessageInto(core_.data.message, "LEXIVAR"); });
     buttons->addWidget(copy);
     buttons->addWidget(paste);
     buttons->addWidget(

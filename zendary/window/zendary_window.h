@@ -167,8 +167,6 @@ private:
     // The button handlers: each reads the controls first.
     void chooseEra(Era era);
     void openDeathReading();
-    void copyMessage();
-    void pasteMessage();
 
     QWidget* message_ = nullptr;  // the message box, which CPY copies as shown
 };
