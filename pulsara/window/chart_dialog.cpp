@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "pulsara/window/chart_items.h"
 #include "pulsara/window/chart_painting.h"
 
 namespace pulsara {
@@ -22,6 +23,7 @@ ChartDialog::ChartDialog(shell::Ui& ui, const std::string& name, const Date& bir
 {
     setWindowTitle("Biorhythm Chart");
     auto* view = new shell::PageView([this] { return page(); }, this);
+    shell::exposePictureItems(view, [days = days_] { return chartItems(days); });
     view->setObjectName("chart");
     view->setToolTip("physical, emotional and intellectual biorhythms around the selected date");
     view->setMinimumSize(kChartSize * 0.75);
