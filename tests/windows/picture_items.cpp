@@ -94,6 +94,7 @@ private slots:
         zendary::StarsCalendarDialog dialog(fake.ui, stars, {12, 25, 2001});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QApplication::setActiveWindow(&dialog);
         QAccessibleInterface* list = accessibleOf(dialog, "calendar");
         QVERIFY(list);
         QCOMPARE(list->role(), QAccessible::List);
@@ -124,6 +125,7 @@ private slots:
         zendary::StarsCalendarDialog dialog(fake.ui, stars, {12, 25, 2001});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QApplication::setActiveWindow(&dialog);
         auto* view = dialog.findChild<QWidget*>("calendar");
         QVERIFY(view->focusPolicy() & Qt::TabFocus);
         // The dialog still opens on its first button; the days come after Close.
@@ -161,6 +163,7 @@ private slots:
         zendary::StarsCalendarDialog dialog(fake.ui, stars, {1, 1, 1800});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QApplication::setActiveWindow(&dialog);
         auto* view = dialog.findChild<QWidget*>("calendar");
         view->setFocus(Qt::TabFocusReason);
         QTest::keyClick(view, Qt::Key_Up);
