@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ballora/window/ballora_window.h"
+#include "shell/gui/decoration.h"
 
 namespace ballora {
 
@@ -81,6 +82,7 @@ QLabel* band(QWidget* parent)
     label->setPixmap(pixmap);
     label->setAlignment(Qt::AlignCenter);
     label->setStyleSheet("background-color: rgb(20, 70, 35);");
+    shell::markAsDecoration(label);
     return label;
 }
 

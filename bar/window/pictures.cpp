@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <cmath>
 
+#include "shell/gui/decoration.h"
 #include "shell/gui/program_dialog.h"
 
 namespace bar {
@@ -33,6 +34,7 @@ SkyPicture::SkyPicture(int seed, bool withMoon, QWidget* parent) : QWidget(paren
     // The skies give way first when the window is small.
     setMinimumHeight(8);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    shell::markAsDecoration(this);
 }
 
 void SkyPicture::paintEvent(QPaintEvent*)
@@ -73,6 +75,7 @@ CrystalBallPicture::CrystalBallPicture(QWidget* parent) : QWidget(parent)
 {
     setMinimumSize(60, 60);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    shell::markAsDecoration(this);
 }
 
 void CrystalBallPicture::paintEvent(QPaintEvent*)

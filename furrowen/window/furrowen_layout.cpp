@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "furrowen/window/furrowen_window.h"
+#include "shell/gui/contrast.h"
+#include "shell/gui/decoration.h"
 
 namespace furrowen {
 
@@ -27,7 +29,7 @@ QLabel* pawPicture(QWidget* parent)
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(150, 90, 30));
+    painter.setBrush(shell::onWindow(QColor(150, 90, 30), parent->palette()));
     painter.drawEllipse(QRectF(17, 30, 30, 24));
     const QPointF toes[] = {{12, 24}, {24, 12}, {40, 12}, {52, 24}};
     for (const QPointF& toe : toes)
@@ -37,6 +39,7 @@ QLabel* pawPicture(QWidget* parent)
     label->setObjectName(QString::number(kPictureId));
     label->setPixmap(pixmap);
     label->setAlignment(Qt::AlignCenter);
+    shell::markAsDecoration(label);
     return label;
 }
 

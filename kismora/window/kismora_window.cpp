@@ -11,6 +11,7 @@
 #include "kismora/kismora_files.h"
 #include "kismora/window/profile_dialog.h"
 #include "kismora/help_texts.h"
+#include "shell/gui/decoration.h"
 
 namespace kismora {
 
@@ -73,6 +74,7 @@ void KismoraWindow::buildLayout()
     picture->setPixmap(heartsPicture(440, 80));
     picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     picture->setAlignment(Qt::AlignCenter);
+    shell::markAsDecoration(picture);
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(row);

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "lexivar/window/lexivar_window.h"
+#include "shell/gui/contrast.h"
+#include "shell/gui/decoration.h"
 #include "shell/gui/limited_text_edit.h"
 
 namespace lexivar {
@@ -67,7 +69,7 @@ QLabel* picture(QWidget* parent, const QString& symbol, QColor colour)
     QFont font("DejaVu Sans");
     font.setPixelSize(19);
     painter.setFont(font);
-    painter.setPen(colour);
+    painter.setPen(shell::onWindow(colour, parent->palette()));
     painter.drawText(pixmap.rect(), Qt::AlignCenter, symbol);
     painter.end();
     auto* label = new QLabel(parent);
@@ -80,6 +82,7 @@ QLabel* logo(QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setPixmap(shell::programIcon('L', QColor(20, 90, 110)).pixmap(36, 36));
+    shell::markAsDecoration(label);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "psyvane/window/psyvane_window.h"
+#include "shell/gui/decoration.h"
 
 namespace psyvane {
 
@@ -38,6 +39,7 @@ QLabel* picture(QWidget* parent, QColor colour)
     auto* label = new QLabel(parent);
     label->setPixmap(pixmap);
     label->setAlignment(Qt::AlignCenter);
+    shell::markAsDecoration(label);
     return label;
 }
 

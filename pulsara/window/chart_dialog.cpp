@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "pulsara/window/chart_items.h"
 #include "pulsara/window/chart_painting.h"
 #include "pulsara/window/partner_dialog.h"
+#include "shell/gui/program_dialog.h"
 #include "shell/icalendar.h"
 
 namespace pulsara {
@@ -25,6 +27,8 @@ ChartDialog::ChartDialog(shell::Ui& ui, const std::string& name, const Date& bir
     setWindowTitle("Biorhythm Chart");
     auto* view = new shell::PageView([this] { return page(); }, this);
     view_ = view;
+    shell::exposePictureItems(view, [days = days_] { return chartItems(days); });
+    shell::nameControl(view, "Biorhythm chart: the days around the selected date");
     view->setObjectName("chart");
     view->setToolTip("physical, emotional and intellectual biorhythms around the selected date");
     view->setMinimumSize(kChartSize * 0.75);

@@ -13,6 +13,8 @@
 
 #include "pulsara/window/chart_painting.h"
 #include "pulsara/window/pulsara_window.h"
+#include "shell/gui/contrast.h"
+#include "shell/gui/decoration.h"
 
 namespace pulsara {
 
@@ -46,6 +48,13 @@ protected:
     }
 };
 
+// A meter's bar in its curve's colour, made lighter where the bar's ground is dark.
+QColor meterColour(const QColor& colour, const QPalette& palette)
+{
+    return shell::legibleOn(colour, {palette.color(QPalette::Base), palette.color(QPalette::Window)},
+                            shell::kGraphicContrast);
+}
+
 // A small picture: one wave, or three waves of different lengths.
 QLabel* wavePicture(QWidget* parent, bool threeWaves)
 {
@@ -61,12 +70,14 @@ QLabel* wavePicture(QWidget* parent, bool threeWaves)
             const double y = 16 - 11 * std::sin(x / length * 2 * 3.14159265);
             x == 0 ? path.moveTo(x, y) : path.lineTo(x, y);
         }
-        painter.setPen(QPen(threeWaves ? cycleColour(kCycles[w]) : QColor(170, 30, 60), 2));
+        const QColor colour = threeWaves ? cycleColour(kCycles[w]) : QColor(170, 30, 60);
+        painter.setPen(QPen(shell::onWindow(colour, parent->palette()), 2));
         painter.drawPath(path);
     }
     painter.end();
     auto* label = new QLabel(parent);
     label->setPixmap(pixmap);
+    shell::markAsDecoration(label);
     return label;
 }
 
@@ -150,7 +161,7 @@ QGroupBox* PulsaraWindow::scalesGroup()
         bar->setTextVisible(false);
         bar->setFixedHeight(16);
         QPalette palette = bar->palette();
-        palette.setColor(QPalette::Highlight, colour);
+        palette.setColor(QPalette::Highlight, meterColour(colour, palette));
         bar->setPalette(palette);
         column->addWidget(bar);
         column->addWidget(new ScaleLine(group));

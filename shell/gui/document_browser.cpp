@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QTextDocument>
 
+#include "shell/gui/document_accessible.h"
 #include "shell/help_file.h"
 #include "shell/shown_document.h"
 
@@ -46,7 +47,10 @@ QVariant picture(const QByteArray& bytes)
 
 }  // namespace
 
-DocumentBrowser::DocumentBrowser(QWidget* parent) : QTextBrowser(parent) {}
+DocumentBrowser::DocumentBrowser(QWidget* parent) : QTextBrowser(parent)
+{
+    exposeDocument(this);
+}
 
 bool DocumentBrowser::showFile(const QString& file, bool html, qsizetype maxBytes)
 {

@@ -24,13 +24,20 @@ QFont pageFont(int pixels, bool bold)
     return font;
 }
 
+QTransform fittedTransform(const QRectF& area, const QSize& pageSize)
+{
+    const QSizeF fitted = QSizeF(pageSize).scaled(area.size(), Qt::KeepAspectRatio);
+    QTransform transform;
+    transform.translate(area.x() + (area.width() - fitted.width()) / 2, area.y());
+    transform.scale(fitted.width() / pageSize.width(), fitted.height() / pageSize.height());
+    return transform;
+}
+
 void paintFitted(QPainter& painter, const QRectF& area, const PaintedPage& page)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QSizeF fitted = QSizeF(page.size).scaled(area.size(), Qt::KeepAspectRatio);
-    painter.translate(area.x() + (area.width() - fitted.width()) / 2, area.y());
-    painter.scale(fitted.width() / page.size.width(), fitted.height() / page.size.height());
+    painter.setTransform(fittedTransform(area, page.size), true);
     page.paint(painter);
     painter.restore();
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include <QDialog>
 #include <QSize>
+#include <QTransform>
 #include <functional>
 
 #include "shell/seams.h"
@@ -26,6 +27,9 @@ struct PaintedPage {
 
 // The suite's font at a size in the page's pixels, as every painted page sets its fonts.
 QFont pageFont(int pixels, bool bold = false);
+
+// From the page's logical pixels to `area`, as paintFitted draws it.
+QTransform fittedTransform(const QRectF& area, const QSize& pageSize);
 
 // Draws the page into `area`, as large as fits, keeping its proportions: centred
 // across, at the top.

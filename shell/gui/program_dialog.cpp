@@ -13,9 +13,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <memory>
 
 #include "shell/gui/data_exchange.h"
 #include "shell/gui/document_viewer.h"
+#include "shell/gui/menu_keys.h"
 
 namespace shell {
 
@@ -26,6 +28,7 @@ ProgramDialog::ProgramDialog(Services& services, AboutSpec about, QWidget* paren
     about_(std::move(about))
 {
     setFont(windowFont());
+    installMenuKeys();
 }
 
 void ProgramDialog::showAbout()
@@ -55,21 +58,42 @@ void ProgramDialog::addPrintReportEntry()
     addMenuEntry("&Print Report...", [this] { showLastReport(services_, this); });
 }
 
-void ProgramDialog::contextMenuEvent(QContextMenuEvent* event)
+QStringList ProgramDialog::menuEntryTexts() const
 {
-    if (about_.menuEntry.isEmpty() && menuEntries_.empty())
-        return QDialog::contextMenuEvent(event);
-    QMenu menu(this);
+    QStringList texts;
+    if (!about_.menuEntry.isEmpty())
+        texts << about_.menuEntry;
+    for (const MenuEntry& entry : menuEntries_)
+        texts << entry.text;
+    return texts;
+}
+
+void ProgramDialog::showContextMenu(const QPoint& globalPos, QMenu* own)
+{
+    std::unique_ptr<QMenu> menu(own ? own : new QMenu(this));
+    if (own && !menuEntryTexts().isEmpty())
+        menu->addSeparator();
     std::vector<std::pair<QAction*, std::function<void()>>> choices;
     if (!about_.menuEntry.isEmpty())
-        choices.emplace_back(menu.addAction(about_.menuEntry), [this] { showAbout(); });
+        choices.emplace_back(menu->addAction(about_.menuEntry), [this] { showAbout(); });
     for (const MenuEntry& entry : menuEntries_)
-        choices.emplace_back(menu.addAction(entry.text), entry.action);
+        choices.emplace_back(menu->addAction(entry.text), entry.action);
     // The chosen entry runs once the menu has closed, not inside its event loop.
-    QAction* chosen = menu.exec(event->globalPos());
-    for (const auto& [action, run] : choices)
+    QAction* chosen = menu->exec(globalPos);
+    std::function<void()> run;
+    for (const auto& [action, entryRun] : choices)
         if (action == chosen)
-            return run();
+            run = entryRun;
+    menu.reset();
+    if (run)
+        run();
+}
+
+void ProgramDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (menuEntryTexts().isEmpty())
+        return QDialog::contextMenuEvent(event);
+    showContextMenu(event->globalPos());
 }
 
 void ProgramDialog::keyPressEvent(QKeyEvent* event)

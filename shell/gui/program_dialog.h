@@ -16,6 +16,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -42,6 +43,11 @@ public:
     void addMenuEntry(const QString& text, std::function<void()> action);
     // "&Print Report...": shows this run's last report in the viewer that prints it.
     void addPrintReportEntry();
+    // The texts of the context menu's entries, About first; empty when the window has none.
+    QStringList menuEntryTexts() const;
+    // The context menu at `globalPos`. A control's own menu (`own`, taken over) keeps its
+    // entries and gets the window's below them.
+    void showContextMenu(const QPoint& globalPos, QMenu* own = nullptr);
 
 protected:
     // F1 and the help key land here; the default does nothing.

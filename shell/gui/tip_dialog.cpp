@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "shell/file_log.h"
+#include "shell/gui/decoration.h"
 #include "shell/gui/program_dialog.h"
 
 namespace shell {
@@ -19,7 +20,11 @@ namespace {
 // The light bulb beside "Did you know...", drawn so that it stays sharp at any scale.
 class BulbPicture : public QWidget {
 public:
-    explicit BulbPicture(QWidget* parent) : QWidget(parent) { setFixedSize(34, 44); }
+    explicit BulbPicture(QWidget* parent) : QWidget(parent)
+    {
+        setFixedSize(34, 44);
+        markAsDecoration(this);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/gui/decoration.h"
 #include "shell/gui/program_dialog.h"
 #include "zendary/lists.h"
 #include "zendary/window/zendary_window.h"
@@ -38,6 +39,7 @@ QLabel* hourglass(QWidget* parent)
     painter.end();
     auto* label = new QLabel(parent);
     label->setPixmap(pixmap);
+    shell::markAsDecoration(label);
     return label;
 }
 

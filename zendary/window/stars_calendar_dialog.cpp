@@ -1,6 +1,7 @@
 #include "zendary/window/stars_calendar_dialog.h"
 
 #include <QDialogButtonBox>
+#include <algorithm>
 #include <QKeySequence>
 #include <QPainter>
 #include <QPushButton>
@@ -9,6 +10,9 @@
 
 #include "numerology/dates.h"
 #include "shell/icalendar.h"
+#include "shell/gui/picture_items.h"
+#include "zendary/window/calendar_items.h"
+#include "zendary/window/calendar_view.h"
 #include "zendary/readings/stars.h"
 #include "zendary/window/zendary_window.h"
 
@@ -40,11 +44,6 @@ StarsCalendarDialog::StarsCalendarDialog(shell::Ui& ui, const numerology::StarNu
 
 void StarsCalendarDialog::buildLayout()
 {
-    // The month's picture; it lists its days for readers that cannot see it
-    // (the "listedValues" property, "12 GOOD").
-    calendar_ = new shell::PageView([this] { return calendarPage(sheet()); }, this);
-    calendar_->setObjectName("calendar");
-    calendar_->setMinimumSize(420, 220);
     auto* buttons = new QDialogButtonBox(this);
     previous_ = addButton(buttons, "Pre&vious Month", "show the month before (Page Up)");
     connect(previous_, &QPushButton::clicked, this, [this] { moveMonth(-1); });
@@ -59,6 +58,15 @@ void StarsCalendarDialog::buildLayout()
     QPushButton* close = buttons->addButton("&Close", QDialogButtonBox::RejectRole);
     close->setToolTip("close the calendar (Escape)");
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The month's picture, made after the buttons so that Tab reaches its days last and
+    // the dialog still opens on its first button. It lists its days for readers that
+    // cannot see it (the "listedValues" property, "12 GOOD") and reads as a list of them.
+    calendar_ = new CalendarView([this] { return calendarPage(sheet()); },
+                                 [this] { return QRectF(calendarCell(month_, year_, focusedDay_)); },
+                                 [this](int key) { moveDayFocus(key); }, this);
+    shell::exposePictureItems(calendar_, [this] { return calendarItems(sheet(), focusedDay_); });
+    calendar_->setObjectName("calendar");
+    calendar_->setMinimumSize(420, 220);
     // Paging by keyboard as in most calendars; a disabled button ignores its key too.
     connect(new QShortcut(QKeySequence(Qt::Key_PageUp), this), &QShortcut::activated, previous_, &QPushButton::click);
     connect(new QShortcut(QKeySequence(Qt::Key_PageDown), this), &QShortcut::activated, next_, &QPushButton::click);
@@ -84,6 +92,11 @@ void StarsCalendarDialog::showMonth(int month, int year)
 {
     month_ = month;
     year_ = year;
+    // The keyboard lands on the day found, else on the selected date, else where it was.
+    const CalendarSheet shown = sheet();
+    focusedDay_ = shown.markedDay     ? shown.markedDay
+                  : shown.selectedDay ? shown.selectedDay
+                                      : std::clamp(focusedDay_, 1, MonthLength(month, year));
     QStringList entries;
     for (const CalendarDay& day : StarsMonth(month, year, stars_))
         entries << QString::number(day.day) + " " + VerdictWord(day.rating);
@@ -92,6 +105,29 @@ void StarsCalendarDialog::showMonth(int month, int year)
     previous_->setEnabled(year > kFirstYear || month > 1);
     next_->setEnabled(year < kLastYear || month < 12);
     calendar_->update();
+    shell::announcePictureChange(calendar_);
+}
+
+void StarsCalendarDialog::moveDayFocus(int key)
+{
+    const int length = MonthLength(month_, year_);
+    int day = key == Qt::Key_Left    ? focusedDay_ - 1
+              : key == Qt::Key_Right ? focusedDay_ + 1
+              : key == Qt::Key_Up    ? focusedDay_ - 7
+              : key == Qt::Key_Down  ? focusedDay_ + 7
+              : key == Qt::Key_Home  ? 1
+                                     : length;
+    // Past either end of the month the calendar turns the page, within the years it shows.
+    if (day < 1 && (year_ > kFirstYear || month_ > 1)) {
+        moveMonth(-1);
+        day += MonthLength(month_, year_);
+    } else if (day > length && (year_ < kLastYear || month_ < 12)) {
+        moveMonth(1);
+        day -= length;
+    }
+    focusedDay_ = std::clamp(day, 1, MonthLength(month_, year_));
+    calendar_->update();
+    shell::announcePictureFocus(calendar_, focusedDay_ - 1);
 }
 
 void StarsCalendarDialog::moveMonth(int step)

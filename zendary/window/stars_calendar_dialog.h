@@ -41,12 +41,15 @@ private:
     void moveMonth(int step);
     void findNextGoodDay();
     void askAndExport();
+    // Moves the keyboard's day by an arrow key, Home or End.
+    void moveDayFocus(int key);
 
     numerology::StarNumbers stars_;
     numerology::Date selected_;
     std::optional<numerology::Date> marked_;
     int month_ = 1;
     int year_ = 1900;
+    int focusedDay_ = 1;
     QWidget* calendar_ = nullptr;
     QPushButton* previous_ = nullptr;
     QPushButton* next_ = nullptr;

@@ -17,6 +17,14 @@ constexpr int kWeekdayHeight = 24;
 constexpr int kGridTop = kHeadingHeight + kWeekdayHeight;
 constexpr QSize kPageSize(7 * kCellWidth + 1, kGridTop + 6 * kCellHeight + 1);
 
+// The calendar is a page of its own, white as paper, under every palette.
+const QColor kPaper(Qt::white);
+const QColor kInk(Qt::black);
+// Dark enough to part two days of the same verdict.
+const QColor kCellLine(105, 105, 105);
+const QColor kSelectedMark(20, 20, 20);
+const QColor kFoundMark(30, 70, 190);
+
 QColor verdictColour(numerology::Rating rating)
 {
     switch (rating) {
@@ -40,8 +48,8 @@ void drawMark(QPainter& painter, const QRect& cell, const QColor& colour, const 
 
 void paintSheet(QPainter& painter, const CalendarSheet& sheet)
 {
-    painter.fillRect(QRect(QPoint(0, 0), kPageSize), Qt::white);
-    painter.setPen(Qt::black);
+    painter.fillRect(QRect(QPoint(0, 0), kPageSize), kPaper);
+    painter.setPen(kInk);
     painter.setFont(shell::pageFont(26, true));
     painter.drawText(QRect(0, 0, kPageSize.width(), kHeadingHeight), Qt::AlignCenter,
                      calendarHeading(sheet.month, sheet.year));
@@ -50,18 +58,16 @@ void paintSheet(QPainter& painter, const CalendarSheet& sheet)
     for (int column = 0; column < 7; ++column)
         painter.drawText(QRect(column * kCellWidth, kHeadingHeight, kCellWidth, kWeekdayHeight), Qt::AlignCenter,
                          weekdays[column]);
-    const int first = Weekday({sheet.month, 1, sheet.year});
     for (const CalendarDay& day : sheet.days) {
-        const int slot = first + day.day - 1;
-        const QRect cell(slot % 7 * kCellWidth, kGridTop + slot / 7 * kCellHeight, kCellWidth, kCellHeight);
-        painter.setPen(QColor(160, 160, 160));
+        const QRect cell = calendarCell(sheet.month, sheet.year, day.day);
+        painter.setPen(kCellLine);
         painter.setBrush(verdictColour(day.rating));
         painter.drawRect(cell);
         if (day.day == sheet.selectedDay)
-            drawMark(painter, cell, QColor(20, 20, 20), "selected");
+            drawMark(painter, cell, kSelectedMark, "selected");
         if (day.day == sheet.markedDay)
-            drawMark(painter, cell, QColor(30, 70, 190), "next good");
-        painter.setPen(Qt::black);
+            drawMark(painter, cell, kFoundMark, "next good");
+        painter.setPen(kInk);
         painter.setFont(shell::pageFont(15, true));
         painter.drawText(cell.adjusted(10, 6, 0, 0), Qt::AlignTop | Qt::AlignLeft, QString::number(day.day));
         painter.setFont(shell::pageFont(16));
@@ -74,6 +80,28 @@ void paintSheet(QPainter& painter, const CalendarSheet& sheet)
 QString calendarHeading(int month, int year)
 {
     return QString::fromLatin1(numerology::MonthName(month)) + QString::number(year);
+}
+
+QRect calendarCell(int month, int year, int day)
+{
+    const int slot = Weekday({month, 1, year}) + day - 1;
+    return {slot % 7 * kCellWidth, kGridTop + slot / 7 * kCellHeight, kCellWidth, kCellHeight};
+}
+
+std::vector<shell::PaintedColour> calendarColours()
+{
+    using shell::kGraphicContrast, shell::kTextContrast;
+    const std::vector<QColor> grounds = {verdictColour(numerology::Rating::Good),
+                                         verdictColour(numerology::Rating::Normal),
+                                         verdictColour(numerology::Rating::Bad)};
+    std::vector<QColor> withPaper = grounds;
+    withPaper.push_back(kPaper);
+    return {
+        {"text", kInk, withPaper, kTextContrast},
+        {"line between days", kCellLine, withPaper, kGraphicContrast},
+        {"selected date", kSelectedMark, grounds, kTextContrast},
+        {"next good day", kFoundMark, grounds, kTextContrast},
+    };
 }
 
 shell::PaintedPage calendarPage(const CalendarSheet& sheet)

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "shell/gui/contrast.h"
 #include "shell/gui/limited_text_edit.h"
 #include "zendary/lists.h"
 #include "zendary/readings/astrology.h"
@@ -66,7 +67,9 @@ QWidget* zodiacPictures(QWidget* parent)
         picture->setObjectName(QString::number(kFirstZodiacPictureId + i));
         picture->setFont(font);
         picture->setAlignment(Qt::AlignCenter);
-        picture->setStyleSheet("color: #3c288c;");
+        // The suite's purple, made lighter where the window is dark; a sign is text.
+        const QColor purple = shell::onWindow(QColor(0x3c288c), row->palette(), shell::kTextContrast);
+        picture->setStyleSheet(QString("color: %1;").arg(purple.name()));
         layout->addWidget(picture, 1);
     }
     return row;

@@ -1,0 +1,175 @@
+#include "shell/gui/picture_items.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QWidget>
+#include <map>
+
+#include "shell/gui/decoration.h"
+#include "shell/gui/printable_dialog.h"
+
+namespace shell {
+
+namespace {
+
+std::map<const QObject*, std::function<PictureItems()>>& itemSources()
+{
+    static std::map<const QObject*, std::function<PictureItems()>> sources;
+    return sources;
+}
+
+PictureItems itemsOf(const QWidget* view)
+{
+    const auto found = view ? itemSources().find(view) : itemSources().end();
+    return found == itemSources().end() ? PictureItems{} : found->second();
+}
+
+// One item of a picture: it has no object of its own, so it asks its view for its data
+// each time, by its place in the list.
+class PictureItemAccessible : public QAccessibleInterface {
+public:
+    PictureItemAccessible(QWidget* view, int index) : view_(view), index_(index) {}
+
+    bool isValid() const override { return view_ && index_ < int(itemsOf(view_).items.size()); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(view_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const PictureItem item = this->item();
+        return t == QAccessible::Name ? item.name : t == QAccessible::Description ? item.description : QString();
+    }
+
+    QRect rect() const override
+    {
+        if (!view_)
+            return {};
+        const PictureItems items = itemsOf(view_);
+        if (index_ >= int(items.items.size()))
+            return {};
+        const QRect local = fittedTransform(view_->rect(), items.pageSize).mapRect(items.items[index_].area).toRect();
+        return local.translated(view_->mapToGlobal(QPoint(0, 0)));
+    }
+
+    QAccessible::State state() const override
+    {
+        const PictureItem item = this->item();
+        QAccessible::State state;
+        state.selectable = true;
+        state.selected = item.selected;
+        state.focusable = view_ && view_->focusPolicy() != Qt::NoFocus;
+        state.focused = item.focused && view_ && view_->hasFocus();
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    PictureItem item() const
+    {
+        const PictureItems items = itemsOf(view_);
+        return index_ < int(items.items.size()) ? items.items[index_] : PictureItem{};
+    }
+
+    QPointer<QWidget> view_;
+    int index_;
+};
+
+// The view: a list whose children are its items, made once for each place and kept.
+class PictureViewAccessible : public QAccessibleWidget {
+public:
+    explicit PictureViewAccessible(QWidget* view) : QAccessibleWidget(view, QAccessible::List) {}
+    ~PictureViewAccessible() override
+    {
+        for (QAccessible::Id id : childIds_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return int(itemsOf(widget()).items.size()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        while (int(children_.size()) <= index) {
+            auto* item = new PictureItemAccessible(widget(), int(children_.size()));
+            children_.push_back(item);
+            childIds_.push_back(QAccessible::registerAccessibleInterface(item));
+        }
+        return children_[index];
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (std::size_t i = 0; i < children_.size(); ++i)
+            if (children_[i] == child)
+                return int(i) < childCount() ? int(i) : -1;
+        return -1;
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); ++i)
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        return nullptr;
+    }
+
+    QAccessibleInterface* focusChild() const override
+    {
+        if (!widget()->hasFocus())
+            return nullptr;
+        const PictureItems items = itemsOf(widget());
+        for (std::size_t i = 0; i < items.items.size(); ++i)
+            if (items.items[i].focused)
+                return child(int(i));
+        return nullptr;
+    }
+
+private:
+    mutable std::vector<PictureItemAccessible*> children_;
+    mutable std::vector<QAccessible::Id> childIds_;
+};
+
+QAccessibleInterface* pictureViewFactory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget && itemSources().count(widget) ? new PictureViewAccessible(widget) : nullptr;
+}
+
+}  // namespace
+
+void exposePictureItems(QWidget* view, std::function<PictureItems()> source)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(pictureViewFactory);
+        return true;
+    }();
+    (void)installed;
+    itemSources()[view] = std::move(source);
+    QObject::connect(view, &QObject::destroyed, [view] { itemSources().erase(view); });
+    forgetAccessible(view);
+}
+
+void announcePictureFocus(QWidget* view, int index)
+{
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
+    if (QAccessibleInterface* item = list ? list->child(index) : nullptr) {
+        QAccessibleEvent event(item, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void announcePictureChange(QWidget* view)
+{
+    QAccessibleEvent event(view, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace shell
