@@ -35,7 +35,7 @@ constexpr int kCriticalDaysSpan = 90;
 
 struct CriticalDay {
     Date date;
-    Cycle cycle;
+    Cycle cycle{};
     bool operator==(const CriticalDay&) const = default;
 };
 

@@ -101,7 +101,7 @@ QGroupBox* LexivarWindow::messageInfoGroup()
         const char* tip = nullptr;
         const char* symbol = nullptr;
         QColor colour;
-        const char* name;
+        const char* name = nullptr;
     } toggles[] = {
         {kLetterId, Letter, "Letter", "select if letter", "\u2709", QColor(40, 60, 140), "The message is a letter"},
         {kPersonalId, Personal, "Personal", "select if personal", "\u2665", QColor(170, 30, 50),

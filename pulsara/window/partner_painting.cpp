@@ -31,17 +31,17 @@ void paintPartner(QPainter& painter, const ChartPartner& partner, const std::vec
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // A curve runs over the days from the second birthday on; the days before have none.
-    for (int c = 0; c < 3; ++c) {
+    for (const Cycle cycle : kCycles) {
         QPainterPath curve;
         bool started = false;
         for (std::size_t i = 0; i < days.size() && i < partner.meters.size(); ++i) {
             if (!partner.meters[i])
                 continue;
-            const QPointF point = chartPoint(days, i, MeterOf(*partner.meters[i], kCycles[c]));
+            const QPointF point = chartPoint(days, i, MeterOf(*partner.meters[i], cycle));
             started ? curve.lineTo(point) : curve.moveTo(point);
             started = true;
         }
-        painter.setPen(dashedPen(kCycles[c]));
+        painter.setPen(dashedPen(cycle));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(curve);
     }
@@ -50,8 +50,8 @@ void paintPartner(QPainter& painter, const ChartPartner& partner, const std::vec
     const double top = kChartSize.height();
     painter.setFont(shell::pageFont(12));
     double x = 48;
-    for (int c = 0; c < 3; ++c) {
-        painter.setPen(dashedPen(kCycles[c]));
+    for (const Cycle cycle : kCycles) {
+        painter.setPen(dashedPen(cycle));
         painter.drawLine(QPointF(x, top + 8), QPointF(x + 22, top + 8));
         x += 26;
     }
