@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "pulsara/pulsara.h"
 #include "pulsara/window/pulsara_window.h"
@@ -37,6 +38,7 @@ PartnerDialog::PartnerDialog(shell::Ui& ui, QWidget* parent) : QDialog(parent), 
     grid->addWidget(day, 3, 1);
     grid->addWidget(year, 3, 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    shell::nameControl(buttons->button(QDialogButtonBox::Ok), "Compare with this person");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

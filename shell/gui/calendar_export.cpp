@@ -5,9 +5,11 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "shell/gui/program_dialog.h"
 #include "shell/icalendar.h"
 
 namespace shell {
@@ -28,6 +30,7 @@ std::optional<ExportChoice> askExportChoice(Ui& ui, QWidget* parent)
     auto* bad = new QCheckBox("also the &bad days", &dialog);
     bad->setToolTip("export the bad days as well as the good ones");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    nameControl(buttons->button(QDialogButtonBox::Ok), "Export these days");
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);

@@ -25,6 +25,7 @@
 #include "kismora/window/kismora_window.h"
 #include "kismora/window/profile_dialog.h"
 #include "pulsara/window/chart_dialog.h"
+#include "pulsara/window/partner_dialog.h"
 #include "shell/gui/data_exchange.h"
 #include "shell/gui/document_viewer.h"
 #include "shell/gui/help_window.h"
@@ -303,6 +304,8 @@ private slots:
     {
         pulsara::ChartDialog chart(fake.ui, "A", {1, 1, 2000}, {3, 1, 2000});
         expectNoProblems(chart);
+        pulsara::PartnerDialog partner(fake.ui);
+        expectNoProblems(partner);
         const QString report = root.filePath("report.txt");
         QVERIFY(writeTestFile(report, "Ballora Report For: anna lee\n"));
         shell::DocumentViewer viewer(fake.ui, report);
