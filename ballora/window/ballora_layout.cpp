@@ -38,7 +38,7 @@ QGroupBox* group(QWidget* parent, const QString& title, std::initializer_list<En
     for (const Entry& entry : entries) {
         QLineEdit* edit = makeEdit(box, entry.id, entry.tip, entry.name);
         if (entry.digits > 0)
-            edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(entry.digits, '0')) + 12);
+            shell::setWidthForDigits(edit, entry.digits, 12);
         grid->addWidget(makeLabel(box, entry.label, edit), row, column, Qt::AlignRight);
         grid->addWidget(edit, row, column + 1, entry.digits > 0 ? Qt::AlignLeft : Qt::Alignment());
         if (oneRow)

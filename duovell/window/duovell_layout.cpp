@@ -27,7 +27,7 @@ namespace {
 QLineEdit* dateEdit(QWidget* parent, int id, const char* tooltip, const QString& name)
 {
     QLineEdit* edit = makeEdit(parent, id, tooltip, name);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("000000") + 10);
+    shell::setWidthForDigits(edit, 6, 10);
     return edit;
 }
 

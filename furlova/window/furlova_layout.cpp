@@ -52,7 +52,7 @@ QGroupBox* dateGroup(QWidget* parent)
                  {kYearId, "enter year - required field", 4, "Race date: year"}};
     for (const auto& part : parts) {
         QLineEdit* edit = shell::makeEdit(group, part.id, part.tip, part.name);
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.digits + 1, '0')) + 12);
+        shell::setWidthForDigits(edit, part.digits + 1, 12);
         row->addWidget(edit);
     }
     row->addStretch(1);

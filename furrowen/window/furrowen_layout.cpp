@@ -89,7 +89,7 @@ QGroupBox* FurrowenWindow::petGroup()
     dates->setSpacing(4);
     for (const auto& part : parts) {
         QLineEdit* edit = makeEdit(group, part.id, part.tip, part.name);
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.width, '0')) + 12);
+        shell::setWidthForDigits(edit, part.width, 12);
         dates->addWidget(makeLabel(group, part.label, edit));
         dates->addWidget(edit);
         dates->addSpacing(6);

@@ -83,7 +83,7 @@ void ProfileDialog::buildLayout()
         return shell::makeEdit(this, id, tip, name);
     };
     const auto small = [](QLineEdit* box) {
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance("00000000"));
+        shell::setWidthForDigits(box, 8, 0);
         return box;
     };
 

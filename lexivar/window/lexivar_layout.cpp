@@ -52,7 +52,7 @@ void fillPersonGroup(QGroupBox* group, ControlId firstId, ControlId lastId, cons
     int column = 0;
     for (const auto& part : parts) {
         QLineEdit* edit = makeEdit(group, part.id, part.tip, date.date + ": " + part.part);
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.width, '0')) + 10);
+        shell::setWidthForDigits(edit, part.width, 10);
         grid->addWidget(makeLabel(group, part.label, edit), 2, column++, Qt::AlignRight);
         grid->addWidget(edit, 2, column++, Qt::AlignLeft);
     }

@@ -60,7 +60,7 @@ QGroupBox* dateGroup(QWidget* parent)
     int column = 0;
     for (const auto& part : parts) {
         QLineEdit* edit = shell::makeEdit(group, part.id, part.tip, part.name);
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(part.width, '0')) + 12);
+        shell::setWidthForDigits(edit, part.width, 12);
         grid->addWidget(makeLabel(group, part.label, edit), 0, column++, Qt::AlignRight);
         grid->addWidget(edit, 0, column++, Qt::AlignLeft);
     }

@@ -90,7 +90,7 @@ QHBoxLayout* dateRow(QWidget* parent, const ControlId (&ids)[3], const char* con
     for (int i = 0; i < 3; ++i) {
         static const char* const parts[] = {"month", "day", "year"};
         QLineEdit* edit = makeEdit(parent, ids[i], tips[i], date + ": " + parts[i]);
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(i == 2 ? 5 : 3, '0')) + 12);
+        shell::setWidthForDigits(edit, i == 2 ? 5 : 3, 12);
         if (labels)
             row->addWidget(makeLabel(parent, labels[i], edit));
         row->addWidget(edit);

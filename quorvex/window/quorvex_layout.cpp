@@ -52,7 +52,7 @@ QGroupBox* dateFrame(QWidget* parent, const QString& title, const ControlId ids[
     layout->setContentsMargins(6, 2, 6, 4);
     for (int i = 0; i < 3; ++i) {
         QLineEdit* box = makeEdit(group, ids[i], tips[i], date + ": " + parts[i]);
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(i == 2 ? "0000000" : "00000"));
+        shell::setWidthForDigits(box, i == 2 ? 7 : 5, 0);
         layout->addWidget(box);
     }
     layout->addStretch(1);

@@ -115,6 +115,11 @@ void ProgramDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void setWidthForDigits(QWidget* field, int digits, int margin)
+{
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(digits, '0')) + margin);
+}
+
 void nameControl(QWidget* widget, const QString& name)
 {
     // The tooltip stays what it is: Qt reads it as the control's description.

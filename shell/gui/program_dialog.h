@@ -82,6 +82,10 @@ QRadioButton* makeRadio(QWidget* parent, int id, const QString& caption, const Q
 // Gives a control built elsewhere the name a screen reader reads.
 void nameControl(QWidget* widget, const QString& name);
 
+// Sizes a number field to hold `digits` digits of its own font, plus `margin` pixels for its
+// frame, so that it keeps its proportions at any font size and scale.
+void setWidthForDigits(QWidget* field, int digits, int margin);
+
 // A label whose mnemonic moves the focus to `buddy`.
 QLabel* makeLabel(QWidget* parent, const QString& text, QWidget* buddy);
 

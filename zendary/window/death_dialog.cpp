@@ -92,7 +92,7 @@ void DeathDialog::buildLayout()
     for (const Person& p : people) {
         QLineEdit* name = shell::makeEdit(frame, p.name, p.nameTip, p.person + " full name");
         QLineEdit* year = shell::makeEdit(frame, p.year, p.yearTip, p.person + " birth year");
-        year->setFixedWidth(year->fontMetrics().horizontalAdvance("000000") + 10);
+        shell::setWidthForDigits(year, 6, 10);
         grid->addWidget(shell::makeLabel(frame, p.label, name), row, 0, 1, 2);
         grid->addWidget(shell::makeLabel(frame, "Birth Year ", year), row++, 2);
         grid->addWidget(name, row, 0, 1, 2);
@@ -126,7 +126,7 @@ void DeathDialog::buildLayout()
     auto* result = shell::makeEdit(daysFrame, kDeathDaysId, "", "Days left");
     result->setReadOnly(true);
     result->setAlignment(Qt::AlignCenter);
-    result->setFixedWidth(result->fontMetrics().horizontalAdvance("0000000000") + 10);
+    shell::setWidthForDigits(result, 10, 10);
     auto* days = new QVBoxLayout;
     days->addWidget(shell::makeLabel(daysFrame, "Days", result), 0, Qt::AlignHCenter);
     days->addWidget(result);

@@ -48,7 +48,7 @@ namespace {
 QLineEdit* dateEdit(QWidget* parent, int id, const char* tooltip, const QString& name)
 {
     QLineEdit* edit = makeEdit(parent, id, tooltip, name);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("00000") + 10);
+    shell::setWidthForDigits(edit, 5, 10);
     return edit;
 }
 
@@ -167,7 +167,7 @@ QGroupBox* ZendaryWindow::pastLivesGroup()
     QLineEdit* age = makeEdit(group, kPastAgeId, "enter a past life age here", "Past life: age");
     QLineEdit* year = makeEdit(group, kPastYearId, "enter a past life year here", "Past life: year");
     for (QLineEdit* edit : {age, year})
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("000000") + 10);
+        shell::setWidthForDigits(edit, 6, 10);
     grid->addWidget(age, 1, 0);
     grid->addWidget(makeDropDown(group, kOccupationId, "select a past life occupation here", "Past life: occupation",
                                  listItems(occupationList())),
