@@ -9,6 +9,12 @@
 #include <QTest>
 #include <QWidget>
 
+// The object name a control is found by: its id from the program's ControlId enum.
+inline QString controlName(int id)
+{
+    return QString::number(id);
+}
+
 // A file a window test reads, written whole; false when it could not be written.
 inline bool writeTestFile(const QString& path, const QByteArray& content)
 {

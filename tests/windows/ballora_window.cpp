@@ -27,11 +27,15 @@ private slots:
             const char* label;
             const char* tip;
         } controls[] = {
-            {1000, " Birthday Info", "M", "enter birth month"},   {1001, " Birthday Info", "D", "enter birth date"},
-            {1002, " Birthday Info", "Y", "enter birth year"},    {1003, "   Personal Info", "F", "enter first name"},
-            {1004, "   Personal Info", "M", "enter middle name"}, {1005, "   Personal Info", "L", "enter last name"},
-            {1006, " Select Date", "M", "select month"},          {1007, " Select Date", "D", "select date"},
-            {1008, " Select Date", "Y", "select year"},
+            {ballora::kBirthMonthId, " Birthday Info", "M", "enter birth month"},
+            {ballora::kBirthDayId, " Birthday Info", "D", "enter birth date"},
+            {ballora::kBirthYearId, " Birthday Info", "Y", "enter birth year"},
+            {ballora::kFirstNameId, "   Personal Info", "F", "enter first name"},
+            {ballora::kMiddleNameId, "   Personal Info", "M", "enter middle name"},
+            {ballora::kLastNameId, "   Personal Info", "L", "enter last name"},
+            {ballora::kSelectedMonthId, " Select Date", "M", "select month"},
+            {ballora::kSelectedDayId, " Select Date", "D", "select date"},
+            {ballora::kSelectedYearId, " Select Date", "Y", "select year"},
         };
         for (const auto& c : controls) {
             QWidget* control = window.findChild<QWidget*>(QString::number(c.id));
@@ -61,7 +65,7 @@ private slots:
     void maxNumberListAndLimits()
     {
         ballora::BalloraWindow window(fake.services);
-        auto* max = window.findChild<QComboBox*>("1009");
+        auto* max = window.findChild<QComboBox*>(controlName(ballora::kMaxNumberId));
         QVERIFY(max);
         QVERIFY(!max->isEditable());
         QCOMPARE(max->toolTip(), QString("select max lottery number"));
@@ -70,7 +74,8 @@ private slots:
             items << max->itemText(i);
         QCOMPARE(items, (QStringList{"50", "40", "30", "20", "10"}));
         QCOMPARE(max->currentText(), QString("50"));
-        const std::pair<int, int> limits[] = {{1003, 50}, {1004, 50}, {1005, 100}};
+        const std::pair<int, int> limits[] = {
+            {ballora::kFirstNameId, 50}, {ballora::kMiddleNameId, 50}, {ballora::kLastNameId, 100}};
         for (auto [id, limit] : limits)
             QCOMPARE(window.findChild<QLineEdit*>(QString::number(id))->maxLength(), limit);
         for (int id = 1010; id <= 1015; ++id) {
@@ -85,7 +90,8 @@ private slots:
     void enterCalculates()
     {
         ballora::BalloraWindow window(fake.services);
-        checkEnterInEditShows(window, "1005", fake.ui, std::string("Please enter first name!    "));
+        checkEnterInEditShows(window, controlName(ballora::kLastNameId), fake.ui,
+                              std::string("Please enter first name!    "));
     }
 
     void enterOnAFocusedHelpShowsTheHelpBox()

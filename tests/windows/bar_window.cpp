@@ -91,7 +91,7 @@ private slots:
     {
         bar::BarWindow window(fake.services);
         // No read-me page in the docs folder: Updates shows the address in a box.
-        checkEnterPressesFocusedButton(window, button(window, 1001), fake.ui, bar::kUpdatesAddress);
+        checkEnterPressesFocusedButton(window, button(window, bar::kUpdatesId), fake.ui, bar::kUpdatesAddress);
         QVERIFY(fake.launcher.started.empty());
     }
 

@@ -10,6 +10,7 @@
 #include "tests/support/window_checks.h"
 #include "shell/gui/data_exchange.h"
 #include "zendary/window/death_dialog.h"
+#include "zendary/window/zendary_window.h"
 
 class DeathDialogTest : public QObject {
     Q_OBJECT
@@ -33,15 +34,15 @@ private slots:
         zendary::DeathDialog dialog(z);
         QCOMPARE(dialog.windowTitle(), QString("Numerology & Astrology Death Reading"));
         const std::pair<int, const char*> tips[] = {
-            {1094, "your name"},
-            {1024, "your birth year"},
-            {1025, "your mother's name"},
-            {1026, "your mother's birth year"},
-            {1027, "your father's name"},
-            {1029, "your father's birth year"},
-            {1002, "select your gender"},
-            {1020, "select your favorite color"},
-            {1014, "select your favorite number"},
+            {zendary::kDeathNameId, "your name"},
+            {zendary::kDeathYearId, "your birth year"},
+            {zendary::kDeathMotherNameId, "your mother's name"},
+            {zendary::kDeathMotherYearId, "your mother's birth year"},
+            {zendary::kDeathFatherNameId, "your father's name"},
+            {zendary::kDeathFatherYearId, "your father's birth year"},
+            {zendary::kDeathGenderId, "select your gender"},
+            {zendary::kDeathColorId, "select your favorite color"},
+            {zendary::kDeathNumberId, "select your favorite number"},
             {1, "calculate death reading"},
         };
         for (auto [id, tip] : tips) {
@@ -49,15 +50,16 @@ private slots:
             QVERIFY2(widget, tip);
             QCOMPARE(widget->toolTip(), QString(tip));
         }
-        QCOMPARE(items(shell::control(dialog, 1002)), QStringList({"female", "male"}));
-        QCOMPARE(items(shell::control(dialog, 1020)),
+        QCOMPARE(items(shell::control(dialog, zendary::kDeathGenderId)), QStringList({"female", "male"}));
+        QCOMPARE(items(shell::control(dialog, zendary::kDeathColorId)),
                  QStringList({"white", "yellow", "green", "brown", "red", "blue", "black"}));
-        QCOMPARE(items(shell::control(dialog, 1014)), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
-        QCOMPARE(qobject_cast<QComboBox*>(shell::control(dialog, 1014))->currentIndex(), -1);
+        QCOMPARE(items(shell::control(dialog, zendary::kDeathNumberId)),
+                 QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        QCOMPARE(qobject_cast<QComboBox*>(shell::control(dialog, zendary::kDeathNumberId))->currentIndex(), -1);
 
-        QCOMPARE(qobject_cast<QLineEdit*>(shell::control(dialog, 1094))->maxLength(), 150);
-        QCOMPARE(qobject_cast<QLineEdit*>(shell::control(dialog, 1024))->text(), QString("1975"));
-        auto* result = qobject_cast<QLineEdit*>(shell::control(dialog, 1030));
+        QCOMPARE(qobject_cast<QLineEdit*>(shell::control(dialog, zendary::kDeathNameId))->maxLength(), 150);
+        QCOMPARE(qobject_cast<QLineEdit*>(shell::control(dialog, zendary::kDeathYearId))->text(), QString("1975"));
+        auto* result = qobject_cast<QLineEdit*>(shell::control(dialog, zendary::kDeathDaysId));
         QVERIFY(result->isReadOnly());
         QCOMPARE(result->text(), QString());
         QVERIFY(qobject_cast<QPushButton*>(shell::control(dialog, 1))->isDefault());
@@ -69,7 +71,7 @@ private slots:
         zendary::Zendary z(fake.services);
         zendary::DeathDialog dialog(z);
         // In a field, Enter is the dialog's OK action: &DEATH, whose first check is the name.
-        checkEnterInEditShows(dialog, "1094", fake.ui, "Please enter your full name.    ");
+        checkEnterInEditShows(dialog, controlName(zendary::kDeathNameId), fake.ui, "Please enter your full name.    ");
         // On a focused button, Enter presses that button: &EXIT closes the dialog.
         auto* exit = qobject_cast<QPushButton*>(shell::control(dialog, 2));
         exit->setFocus();

@@ -34,41 +34,41 @@ private slots:
     {
         duovell::DuovellWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
-            {1005, "enter first name here"},
-            {1015, "enter first name here"},
-            {1006, "enter last name here"},
-            {1016, "enter last name here"},
-            {1007, "enter birthday month here"},
-            {1017, "enter birthday month here"},
-            {1008, "enter birthday day here"},
-            {1018, "enter birthday day here"},
-            {1009, "enter birthday year here"},
-            {1019, "enter birthday year here"},
-            {1013, "choose hair color here"},
-            {1023, "choose hair color here"},
-            {1014, "choose eyes color here"},
-            {1024, "choose eyes color here"},
-            {1021, "check if male"},
-            {1027, "check if male"},
-            {1020, "check if single"},
-            {1026, "check if single"},
-            {1012, "check if has any pets"},
-            {1022, "check if has any pets"},
-            {1000, "choose month here"},
-            {1001, "choose day here"},
-            {1002, "choose year here"},
-            {1025, "choose any activity here"},
+            {duovell::kFirstName1Id, "enter first name here"},
+            {duovell::kFirstName2Id, "enter first name here"},
+            {duovell::kLastName1Id, "enter last name here"},
+            {duovell::kLastName2Id, "enter last name here"},
+            {duovell::kBirthMonth1Id, "enter birthday month here"},
+            {duovell::kBirthMonth2Id, "enter birthday month here"},
+            {duovell::kBirthDay1Id, "enter birthday day here"},
+            {duovell::kBirthDay2Id, "enter birthday day here"},
+            {duovell::kBirthYear1Id, "enter birthday year here"},
+            {duovell::kBirthYear2Id, "enter birthday year here"},
+            {duovell::kHair1Id, "choose hair color here"},
+            {duovell::kHair2Id, "choose hair color here"},
+            {duovell::kEyes1Id, "choose eyes color here"},
+            {duovell::kEyes2Id, "choose eyes color here"},
+            {duovell::kMale1Id, "check if male"},
+            {duovell::kMale2Id, "check if male"},
+            {duovell::kSingle1Id, "check if single"},
+            {duovell::kSingle2Id, "check if single"},
+            {duovell::kPets1Id, "check if has any pets"},
+            {duovell::kPets2Id, "check if has any pets"},
+            {duovell::kSelectedMonthId, "choose month here"},
+            {duovell::kSelectedDayId, "choose day here"},
+            {duovell::kSelectedYearId, "choose year here"},
+            {duovell::kActivityId, "choose any activity here"},
             {1, "prediction for any day"},
-            {1028, "reports"},
-            {1035, "fortune reading"},
-            {1036, "regrets reading"},
-            {1033, "loyalty reading"},
-            {1034, "trust reading"},
-            {1031, "business reading"},
-            {1032, "friendship reading"},
-            {1029, "love reading"},
-            {1030, "fate reading"},
-            {1003, "help information"},
+            {duovell::kReportId, "reports"},
+            {duovell::kFortuneId, "fortune reading"},
+            {duovell::kRegretsId, "regrets reading"},
+            {duovell::kLoyaltyId, "loyalty reading"},
+            {duovell::kTrustId, "trust reading"},
+            {duovell::kBusinessId, "business reading"},
+            {duovell::kFriendshipId, "friendship reading"},
+            {duovell::kLoveId, "love reading"},
+            {duovell::kFateId, "fate reading"},
+            {duovell::kHelpId, "help information"},
             {2, ""},
         };
         for (auto [id, tip] : tips) {
@@ -77,8 +77,8 @@ private slots:
             QCOMPARE(control->toolTip(), QString(tip));
         }
         QCOMPARE(window.windowTitle(), QString("Duovell 2000"));
-        QCOMPARE(window.findChild<QCheckBox*>("1021")->text(), QString("male"));
-        QCOMPARE(window.findChild<QPushButton*>("1032")->text(), QString("Friendship"));
+        QCOMPARE(window.findChild<QCheckBox*>(controlName(duovell::kMale1Id))->text(), QString("male"));
+        QCOMPARE(window.findChild<QPushButton*>(controlName(duovell::kFriendshipId))->text(), QString("Friendship"));
     }
 
     void listsHoldTheirItems()
@@ -86,16 +86,17 @@ private slots:
         duovell::DuovellWindow window(fake.services);
         const QStringList hair{"bald", "black", "blond", "brown", "brunet", "brunette", "red", "white"};
         const QStringList eyes{"blue", "brown", "green", "hazel"};
-        QCOMPARE(itemsOf(window, 1013), hair);
-        QCOMPARE(itemsOf(window, 1023), hair);
-        QCOMPARE(itemsOf(window, 1014), eyes);
-        QCOMPARE(itemsOf(window, 1024), eyes);
-        const QStringList activities = itemsOf(window, 1025);
+        QCOMPARE(itemsOf(window, duovell::kHair1Id), hair);
+        QCOMPARE(itemsOf(window, duovell::kHair2Id), hair);
+        QCOMPARE(itemsOf(window, duovell::kEyes1Id), eyes);
+        QCOMPARE(itemsOf(window, duovell::kEyes2Id), eyes);
+        const QStringList activities = itemsOf(window, duovell::kActivityId);
         QCOMPARE(activities.size(), 47);
         QCOMPARE(activities.first(), QString("ask on a date"));
         QCOMPARE(activities.at(25), QString("visit inlaws with"));
         QCOMPARE(activities.last(), QString("start an argument with"));
-        for (int id : {1013, 1014, 1023, 1024, 1025}) {
+        for (int id :
+             {duovell::kHair1Id, duovell::kEyes1Id, duovell::kHair2Id, duovell::kEyes2Id, duovell::kActivityId}) {
             auto* combo = window.findChild<QComboBox*>(QString::number(id));
             QVERIFY(!combo->isEditable());
             QCOMPARE(combo->currentIndex(), -1);
@@ -105,7 +106,10 @@ private slots:
     void editsRefuseTextBeyondTheirLimits()
     {
         duovell::DuovellWindow window(fake.services);
-        const std::pair<int, int> limits[] = {{1005, 50}, {1015, 50}, {1006, 75}, {1016, 75}};
+        const std::pair<int, int> limits[] = {{duovell::kFirstName1Id, 50},
+                                              {duovell::kFirstName2Id, 50},
+                                              {duovell::kLastName1Id, 75},
+                                              {duovell::kLastName2Id, 75}};
         for (auto [id, limit] : limits)
             QCOMPARE(window.findChild<QLineEdit*>(QString::number(id))->maxLength(), limit);
     }
@@ -117,7 +121,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(window.findChild<QPushButton*>("1")->isDefault());
         fake.ui.boxes.clear();
-        QTest::keyClick(window.findChild<QLineEdit*>("1005"), Qt::Key_Return);
+        QTest::keyClick(window.findChild<QLineEdit*>(controlName(duovell::kFirstName1Id)), Qt::Key_Return);
         // The start values have no hair or eyes chosen: the Reading's first refusal.
         QCOMPARE(fake.ui.captions(), std::vector<std::string>{"DUOVELL"});
         QVERIFY(window.isVisible());
@@ -128,7 +132,7 @@ private slots:
         duovell::DuovellWindow window(fake.services);
         QVERIFY(shell::missingControls(window, window.fields()).empty());
         // Help, not the default Reading: the help file is missing, so its question comes.
-        checkEnterPressesFocusedButton(window, window.findChild<QPushButton*>("1003"), fake.ui,
+        checkEnterPressesFocusedButton(window, window.findChild<QPushButton*>(controlName(duovell::kHelpId)), fake.ui,
                                        std::string("Can't find help file (duovell.hlp). Do you want to locate it "
                                                    "yourself?"));
     }

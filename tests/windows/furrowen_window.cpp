@@ -25,9 +25,10 @@ private slots:
     {
         furrowen::FurrowenWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
-            {1003, "enter pet name here"},      {1005, "choose desired month here"}, {1006, "choose desired day here"},
-            {1007, "choose desired year here"}, {1008, "select pet age here"},       {1001, "select if a dog"},
-            {1002, "select if a cat"},
+            {furrowen::kNameId, "enter pet name here"},    {furrowen::kMonthId, "choose desired month here"},
+            {furrowen::kDayId, "choose desired day here"}, {furrowen::kYearId, "choose desired year here"},
+            {furrowen::kAgeId, "select pet age here"},     {furrowen::kDogId, "select if a dog"},
+            {furrowen::kCatId, "select if a cat"},
         };
         for (auto [id, tip] : tips) {
             QWidget* control = window.findChild<QWidget*>(QString::number(id));
@@ -51,13 +52,13 @@ private slots:
         groups.sort();
         QCOMPARE(groups, (QStringList{"Enter Pet Data and Select Date", "Options"}));
         QCOMPARE(window.windowTitle(), QString("Furrowen 2000"));
-        QCOMPARE(window.findChild<QLineEdit*>("1003")->maxLength(), 100);
+        QCOMPARE(window.findChild<QLineEdit*>(controlName(furrowen::kNameId))->maxLength(), 100);
     }
 
     void theAgeListHoldsMonthsThenYearsAndNoneIsChosen()
     {
         furrowen::FurrowenWindow window(fake.services);
-        auto* ages = window.findChild<QComboBox*>("1008");
+        auto* ages = window.findChild<QComboBox*>(controlName(furrowen::kAgeId));
         QVERIFY(!ages->isEditable());
         QCOMPARE(ages->currentIndex(), -1);
         QCOMPARE(ages->count(), 42);
@@ -77,12 +78,12 @@ private slots:
         FakeServices saved;
         saved.paths.root = root.string();
         furrowen::FurrowenWindow window(saved.services);
-        auto* dog = window.findChild<QPushButton*>("1001");
-        auto* cat = window.findChild<QPushButton*>("1002");
+        auto* dog = window.findChild<QPushButton*>(controlName(furrowen::kDogId));
+        auto* cat = window.findChild<QPushButton*>(controlName(furrowen::kCatId));
         QVERIFY(dog->isCheckable() && cat->isCheckable());
         QVERIFY(!dog->isChecked() && !cat->isChecked());
         QCOMPARE(window.core().data.dog, 1);
-        QCOMPARE(window.findChild<QComboBox*>("1008")->currentText(), QString("3 years"));
+        QCOMPARE(window.findChild<QComboBox*>(controlName(furrowen::kAgeId))->currentText(), QString("3 years"));
         cat->click();
         QVERIFY(cat->isChecked() && !dog->isChecked());
         QCOMPARE(window.core().data.dog, 0);
@@ -97,7 +98,8 @@ private slots:
     void enterRunsReading()
     {
         furrowen::FurrowenWindow window(fake.services);
-        checkEnterInEditShows(window, "1006", fake.ui, std::string("Please enter your pet's name!    "));
+        checkEnterInEditShows(window, controlName(furrowen::kDayId), fake.ui,
+                              std::string("Please enter your pet's name!    "));
     }
 
     void enterOnAFocusedButtonPressesIt()

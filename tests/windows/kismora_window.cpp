@@ -68,7 +68,7 @@ private slots:
         checkTips(window, {{1, "Enter Personal Info"},
                            {1003, "Establish Selection Criteria"},
                            {1005, "Date Book Wizard"},
-                           {1013, "Help Wizard"}});
+                           {kismora::kMainHelpId, "Help Wizard"}});
         QCOMPARE(buttonText(window, 1), QString("&Personal Info"));
         QVERIFY(window.findChild<QPushButton*>("1")->isDefault());
     }
@@ -76,8 +76,8 @@ private slots:
     void checkEnterPressesFocusedButton()
     {
         kismora::KismoraWindow window(fake.services);
-        ::checkEnterPressesFocusedButton(window, window.findChild<QPushButton*>("1013"), fake.ui,
-                                         std::string(texts::kMainHelp) + kismora::kCopyright);
+        ::checkEnterPressesFocusedButton(window, window.findChild<QPushButton*>(controlName(kismora::kMainHelpId)),
+                                         fake.ui, std::string(texts::kMainHelp) + kismora::kCopyright);
     }
 
     void profileFormControls()
@@ -88,35 +88,38 @@ private slots:
                          {1000, "Enter Full Name"},
                          {1015, "Select Gender"},
                          {1016, "Select Hair Color"},
-                         {1017, "Select Eye Color"},
+                         {kismora::kEyesId, "Select Eye Color"},
                          {1014, "feet"},
                          {1035, "inches"},
                          {1018, "Enter Weight"},
-                         {1019, "Select Race"},
-                         {1020, "Select Religion"},
-                         {1021, "Select Marital Status"},
-                         {1022, "Have Children"},
-                         {1023, "Want Children"},
-                         {1024, "Select Smoking Status"},
-                         {1025, "Select Drinking Status"},
-                         {1026, "Select Education Level"},
+                         {kismora::kRaceId, "Select Race"},
+                         {kismora::kReligionId, "Select Religion"},
+                         {kismora::kMaritalId, "Select Marital Status"},
+                         {kismora::kHaveChildrenId, "Have Children"},
+                         {kismora::kWantChildrenId, "Want Children"},
+                         {kismora::kSmokingId, "Select Smoking Status"},
+                         {kismora::kDrinkingId, "Select Drinking Status"},
+                         {kismora::kEducationId, "Select Education Level"},
                          {1009, "Enter Occupation"},
                          {1010, "Enter City or State"},
-                         {1027, "Interests - Outdoors"},
-                         {1028, "Interests - Travel"},
-                         {1029, "Interests - Sports"},
-                         {1030, "Interests - Movies"},
-                         {1031, "Interests - Music"},
+                         {kismora::kOutdoorsId, "Interests - Outdoors"},
+                         {kismora::kTravelId, "Interests - Travel"},
+                         {kismora::kSportsId, "Interests - Sports"},
+                         {kismora::kMoviesId, "Interests - Movies"},
+                         {kismora::kMusicId, "Interests - Music"},
                          {1003, "Help Wizard"},
                          {1004, "View Picture"}});
         QCOMPARE(items(form, 1015), (QStringList{"female", "male"}));
         QCOMPARE(items(form, 1016), (QStringList{"bald", "white", "blond", "brunet", "red", "brown", "black"}));
-        QCOMPARE(items(form, 1019), (QStringList{"african american", "american indian", "asian", "caucasian",
-                                                 "hispanic", "not important", "other", "pacific islander"}));
-        QCOMPARE(items(form, 1022), (QStringList{"no", "yes"}));
-        QCOMPARE(items(form, 1023), (QStringList{"maybe", "no", "yes"}));
-        QCOMPARE(items(form, 1025), (QStringList{"social", "occasional", "moderate", "every day", "none"}));
-        QCOMPARE(items(form, 1031), (QStringList{"very important", "important", "casual", "not important"}));
+        QCOMPARE(items(form, kismora::kRaceId),
+                 (QStringList{"african american", "american indian", "asian", "caucasian", "hispanic", "not important",
+                              "other", "pacific islander"}));
+        QCOMPARE(items(form, kismora::kHaveChildrenId), (QStringList{"no", "yes"}));
+        QCOMPARE(items(form, kismora::kWantChildrenId), (QStringList{"maybe", "no", "yes"}));
+        QCOMPARE(items(form, kismora::kDrinkingId),
+                 (QStringList{"social", "occasional", "moderate", "every day", "none"}));
+        QCOMPARE(items(form, kismora::kMusicId),
+                 (QStringList{"very important", "important", "casual", "not important"}));
         for (int id = 1015; id <= 1031; ++id) {
             if (auto* combo = form.findChild<QComboBox*>(QString::number(id))) {
                 QVERIFY(!combo->isEditable());
@@ -143,9 +146,9 @@ private slots:
                          {1, "Analyze Selected Date"},
                          {1004, "New Date Wizard"},
                          {1005, "Delete Selected Date"},
-                         {1034, "Edit Date Info"},
+                         {kismora::kEditDateId, "Edit Date Info"},
                          {1003, "Help Wizard"}});
-        auto* list = book.findChild<QListWidget*>("1033");
+        auto* list = book.findChild<QListWidget*>(controlName(kismora::kDateListId));
         QStringList shown;
         for (int i = 0; i < list->count(); ++i)
             shown << list->item(i)->text();
@@ -164,7 +167,7 @@ private slots:
         FakeServices saved;
         saved.paths.root = root.path().toStdString();
         kismora::DateBookDialog book(saved.services);
-        book.findChild<QListWidget*>("1033")->setCurrentRow(0);
+        book.findChild<QListWidget*>(controlName(kismora::kDateListId))->setCurrentRow(0);
         ::checkEnterPressesFocusedButton(book, book.findChild<QPushButton*>("1005"), saved.ui,
                                          "Are you sure you want to delete Zoe?    ");
     }
@@ -175,7 +178,7 @@ private slots:
         QCOMPARE(analysis.windowTitle(), QString("  Analyze Date"));
         checkTips(analysis, {{1016, "Match Name"},
                              {1015, "Select Criteria"},
-                             {1062, "Add Note"},
+                             {kismora::kAddNoteId, "Add Note"},
                              {1, "Analyze Date"},
                              {1003, "Create Report"},
                              {1004, "View Tips"},
@@ -188,7 +191,7 @@ private slots:
         for (const auto& column : kismora::kGridIds)
             for (int id : column)
                 QVERIFY(analysis.findChild<QLineEdit*>(QString::number(id))->isReadOnly());
-        QVERIFY(analysis.findChild<QLineEdit*>("1061")->isReadOnly());
+        QVERIFY(analysis.findChild<QLineEdit*>(controlName(kismora::kResultId))->isReadOnly());
 
         kismora::NoteDialog note(fake.services, "Cy", "Today - Analyzing Cy");
         QCOMPARE(note.windowTitle(), QString(" Today - Analyzing Cy"));

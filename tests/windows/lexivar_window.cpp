@@ -23,12 +23,24 @@ private slots:
     {
         lexivar::LexivarWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
-            {1000, "enter birth month here"},  {1001, "enter birth day here"},  {1002, "enter birth year here"},
-            {1003, "select month here"},       {1004, "select day here"},       {1005, "select year here"},
-            {1007, "enter first name here"},   {1018, "enter first name here"}, {1008, "enter last name here"},
-            {1019, "enter last name here"},    {1016, "enter message here"},    {1023, "select a clue here"},
-            {1006, "select if letter"},        {1009, "select if personal"},    {1010, "select if business"},
-            {1020, "select if from a friend"}, {1021, "select if from a foe"},  {1022, "select if from a coworker"},
+            {lexivar::kBirthMonthId, "enter birth month here"},
+            {lexivar::kBirthDayId, "enter birth day here"},
+            {lexivar::kBirthYearId, "enter birth year here"},
+            {lexivar::kSelectedMonthId, "select month here"},
+            {lexivar::kSelectedDayId, "select day here"},
+            {lexivar::kSelectedYearId, "select year here"},
+            {lexivar::kRecipientFirstId, "enter first name here"},
+            {lexivar::kSenderFirstId, "enter first name here"},
+            {lexivar::kRecipientLastId, "enter last name here"},
+            {lexivar::kSenderLastId, "enter last name here"},
+            {lexivar::kMessageId, "enter message here"},
+            {lexivar::kClueId, "select a clue here"},
+            {lexivar::kLetterId, "select if letter"},
+            {lexivar::kPersonalId, "select if personal"},
+            {lexivar::kBusinessId, "select if business"},
+            {lexivar::kFriendId, "select if from a friend"},
+            {lexivar::kFoeId, "select if from a foe"},
+            {lexivar::kCoworkerId, "select if from a coworker"},
         };
         for (auto [id, tip] : tips) {
             QWidget* control = window.findChild<QWidget*>(QString::number(id));
@@ -58,7 +70,7 @@ private slots:
     void theClueListHoldsTwentyCluesAndNoneIsChosen()
     {
         lexivar::LexivarWindow window(fake.services);
-        auto* combo = window.findChild<QComboBox*>("1023");
+        auto* combo = window.findChild<QComboBox*>(controlName(lexivar::kClueId));
         QVERIFY(!combo->isEditable());
         QCOMPARE(combo->currentIndex(), -1);
         QCOMPARE(combo->count(), 20);
@@ -72,11 +84,14 @@ private slots:
     void editsRefuseTextBeyondTheirLimits()
     {
         lexivar::LexivarWindow window(fake.services);
-        const std::pair<int, int> limits[] = {{1007, 50}, {1018, 50}, {1008, 80}, {1019, 80}};
+        const std::pair<int, int> limits[] = {{lexivar::kRecipientFirstId, 50},
+                                              {lexivar::kSenderFirstId, 50},
+                                              {lexivar::kRecipientLastId, 80},
+                                              {lexivar::kSenderLastId, 80}};
         for (auto [id, limit] : limits)
             QCOMPARE(window.findChild<QLineEdit*>(QString::number(id))->maxLength(), limit);
-        QCOMPARE(window.findChild<shell::LimitedTextEdit*>("1016")->maxLength(), 50000);
-        auto* bar = window.findChild<QProgressBar*>("1015");
+        QCOMPARE(window.findChild<shell::LimitedTextEdit*>(controlName(lexivar::kMessageId))->maxLength(), 50000);
+        auto* bar = window.findChild<QProgressBar*>(controlName(lexivar::kProgressId));
         QCOMPARE(bar->minimum(), 0);
         QCOMPARE(bar->maximum(), 100);
         QCOMPARE(bar->value(), 0);
@@ -85,7 +100,7 @@ private slots:
     void aClickFlipsAToggle()
     {
         lexivar::LexivarWindow window(fake.services);
-        auto* foe = window.findChild<QPushButton*>("1021");
+        auto* foe = window.findChild<QPushButton*>(controlName(lexivar::kFoeId));
         QVERIFY(foe->isCheckable());
         foe->click();
         QVERIFY(window.core().data.flags[lexivar::Foe]);
@@ -96,7 +111,7 @@ private slots:
     void enterRunsDecode()
     {
         lexivar::LexivarWindow window(fake.services);
-        checkEnterInEditShows(window, "1007", fake.ui,
+        checkEnterInEditShows(window, controlName(lexivar::kRecipientFirstId), fake.ui,
                               std::string("No message to decode! Please enter a message first!    "));
     }
 

@@ -33,15 +33,15 @@ private slots:
     {
         psyvane::PsyvaneWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
-            {1001, "right click on any of the pictures"},
-            {1016, "current month"},
-            {1017, "current date"},
-            {1018, "current year"},
-            {1009, "select number"},
-            {1010, "select color"},
-            {1012, "select shape"},
-            {1013, "select sign"},
-            {1014, "select type"},
+            {psyvane::kProgressId, "right click on any of the pictures"},
+            {psyvane::kMonthId, "current month"},
+            {psyvane::kDayId, "current date"},
+            {psyvane::kYearId, "current year"},
+            {psyvane::kNumberId, "select number"},
+            {psyvane::kColorId, "select color"},
+            {psyvane::kShapeId, "select shape"},
+            {psyvane::kSignId, "select sign"},
+            {psyvane::kTypeId, "select type"},
         };
         for (auto [id, tip] : tips) {
             QWidget* control = window.findChild<QWidget*>(QString::number(id));
@@ -65,7 +65,7 @@ private slots:
         }
         QVERIFY(buttonCaptioned(window, "Check &Intuition")->isDefault());
         QCOMPARE(window.windowTitle(), QString("Psyvane 2000"));
-        auto* bar = window.findChild<QProgressBar*>("1001");
+        auto* bar = window.findChild<QProgressBar*>(controlName(psyvane::kProgressId));
         QCOMPARE(bar->minimum(), 0);
         QCOMPARE(bar->maximum(), 100);
         QCOMPARE(bar->value(), 0);
@@ -75,25 +75,26 @@ private slots:
     {
         fake.clock.time = {2026, 12, 8, 9, 5, 7};
         psyvane::PsyvaneWindow window(fake.services);
-        QCOMPARE(itemsOf(window, 1014), (QStringList{"personal", "family", "business"}));
-        QCOMPARE(itemsOf(window, 1009), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
-        QCOMPARE(itemsOf(window, 1010), (QStringList{"white", "yellow", "green", "red", "blue", "brown", "black"}));
-        QCOMPARE(itemsOf(window, 1012), (QStringList{"triangle", "square", "circle"}));
-        QCOMPARE(itemsOf(window, 1013), (QStringList{"earth", "fire", "wind", "water"}));
-        for (int id : {1014, 1009, 1010, 1012, 1013})
+        QCOMPARE(itemsOf(window, psyvane::kTypeId), (QStringList{"personal", "family", "business"}));
+        QCOMPARE(itemsOf(window, psyvane::kNumberId), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        QCOMPARE(itemsOf(window, psyvane::kColorId),
+                 (QStringList{"white", "yellow", "green", "red", "blue", "brown", "black"}));
+        QCOMPARE(itemsOf(window, psyvane::kShapeId), (QStringList{"triangle", "square", "circle"}));
+        QCOMPARE(itemsOf(window, psyvane::kSignId), (QStringList{"earth", "fire", "wind", "water"}));
+        for (int id : {psyvane::kTypeId, psyvane::kNumberId, psyvane::kColorId, psyvane::kShapeId, psyvane::kSignId})
             QVERIFY(!window.findChild<QComboBox*>(QString::number(id))->isEditable());
-        QCOMPARE(window.findChild<QComboBox*>("1014")->currentText(), QString("personal"));
-        for (int id : {1009, 1010, 1012, 1013})
+        QCOMPARE(window.findChild<QComboBox*>(controlName(psyvane::kTypeId))->currentText(), QString("personal"));
+        for (int id : {psyvane::kNumberId, psyvane::kColorId, psyvane::kShapeId, psyvane::kSignId})
             QCOMPARE(window.findChild<QComboBox*>(QString::number(id))->currentIndex(), -1);
-        QCOMPARE(window.findChild<QLineEdit*>("1016")->text(), QString("12"));
-        QCOMPARE(window.findChild<QLineEdit*>("1017")->text(), QString("8"));
-        QCOMPARE(window.findChild<QLineEdit*>("1018")->text(), QString("2026"));
+        QCOMPARE(window.findChild<QLineEdit*>(controlName(psyvane::kMonthId))->text(), QString("12"));
+        QCOMPARE(window.findChild<QLineEdit*>(controlName(psyvane::kDayId))->text(), QString("8"));
+        QCOMPARE(window.findChild<QLineEdit*>(controlName(psyvane::kYearId))->text(), QString("2026"));
     }
 
     void enterChecksIntuition()
     {
         psyvane::PsyvaneWindow window(fake.services);
-        checkEnterInEditShows(window, "1017", fake.ui, std::string("Please select number.    "));
+        checkEnterInEditShows(window, controlName(psyvane::kDayId), fake.ui, std::string("Please select number.    "));
     }
 
     void enterOnAFocusedButtonPressesIt()

@@ -25,18 +25,18 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const std::pair<int, const char*> tips[] = {
-            {1001, "enter full name here"},
-            {1002, "select month"},
-            {1003, "select date"},
-            {1004, "select year"},
-            {1011, "birth month"},
-            {1012, "birth date"},
-            {1013, "birth year"},
-            {1007, "select number"},
-            {1008, "select color"},
-            {1005, "emotional biorhythm scale"},
-            {1014, "physical biorhythm scale"},
-            {1015, "intellectual biorhythm scale"},
+            {pulsara::kNameId, "enter full name here"},
+            {pulsara::kSelectedMonthId, "select month"},
+            {pulsara::kSelectedDayId, "select date"},
+            {pulsara::kSelectedYearId, "select year"},
+            {pulsara::kBirthMonthId, "birth month"},
+            {pulsara::kBirthDayId, "birth date"},
+            {pulsara::kBirthYearId, "birth year"},
+            {pulsara::kNumberId, "select number"},
+            {pulsara::kColourId, "select color"},
+            {pulsara::kEmotionalId, "emotional biorhythm scale"},
+            {pulsara::kPhysicalId, "physical biorhythm scale"},
+            {pulsara::kIntellectualId, "intellectual biorhythm scale"},
         };
         for (auto [id, tip] : tips) {
             QWidget* control = window.findChild<QWidget*>(QString::number(id));
@@ -66,14 +66,14 @@ private slots:
         QCOMPARE(groups,
                  (QStringList{" Biorhythm Scales ", " Personal Information ", "Enter Birthday", "Select Meters"}));
         QCOMPARE(window.windowTitle(), QString(" Pulsara 2000"));
-        QCOMPARE(window.findChild<QLineEdit*>("1001")->maxLength(), 120);
+        QCOMPARE(window.findChild<QLineEdit*>(controlName(pulsara::kNameId))->maxLength(), 120);
     }
 
     void theListsStartWithNothingChosen()
     {
         pulsara::PulsaraWindow window(fake.services);
-        auto* numbers = window.findChild<QComboBox*>("1007");
-        auto* colours = window.findChild<QComboBox*>("1008");
+        auto* numbers = window.findChild<QComboBox*>(controlName(pulsara::kNumberId));
+        auto* colours = window.findChild<QComboBox*>(controlName(pulsara::kColourId));
         for (QComboBox* list : {numbers, colours}) {
             QVERIFY(!list->isEditable());
             QCOMPARE(list->currentIndex(), -1);
@@ -90,7 +90,7 @@ private slots:
     void metersRunFromZeroToAHundredWithTheirScales()
     {
         pulsara::PulsaraWindow window(fake.services);
-        for (int id : {1014, 1005, 1015}) {
+        for (int id : {pulsara::kPhysicalId, pulsara::kEmotionalId, pulsara::kIntellectualId}) {
             auto* meter = window.findChild<QProgressBar*>(QString::number(id));
             QVERIFY(meter);
             QCOMPARE(meter->minimum(), 0);

@@ -41,23 +41,23 @@ private slots:
     {
         quorvex::QuorvexWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
-            {1005, "enter security name - required field"},
-            {1008, "enter price per share - required field"},
-            {1009, "enter number of shares - required field"},
-            {1010, "enter investor's full name - required field"},
-            {1013, "enter birth month - required field"},
-            {1014, "enter birth day - required field"},
-            {1015, "enter birth year - required field"},
-            {1016, "enter broker's name or broker's firm name - optional field"},
-            {1018, "select month - required field"},
-            {1019, "select day - required field"},
-            {1020, "select year - required field"},
-            {1006, "select security type - required field"},
-            {1007, "select stock exchange - optional field"},
-            {1011, "select status - required field"},
-            {1012, "select account type - optional field"},
-            {1017, "select desired action - required field"},
-            {1021, "items currently in your personal portfolio"},
+            {quorvex::kSecurityId, "enter security name - required field"},
+            {quorvex::kPriceId, "enter price per share - required field"},
+            {quorvex::kSharesId, "enter number of shares - required field"},
+            {quorvex::kInvestorId, "enter investor's full name - required field"},
+            {quorvex::kBirthMonthId, "enter birth month - required field"},
+            {quorvex::kBirthDayId, "enter birth day - required field"},
+            {quorvex::kBirthYearId, "enter birth year - required field"},
+            {quorvex::kBrokerId, "enter broker's name or broker's firm name - optional field"},
+            {quorvex::kSelectedMonthId, "select month - required field"},
+            {quorvex::kSelectedDayId, "select day - required field"},
+            {quorvex::kSelectedYearId, "select year - required field"},
+            {quorvex::kTypeId, "select security type - required field"},
+            {quorvex::kExchangeId, "select stock exchange - optional field"},
+            {quorvex::kStatusId, "select status - required field"},
+            {quorvex::kAccountId, "select account type - optional field"},
+            {quorvex::kActionId, "select desired action - required field"},
+            {quorvex::kListId, "items currently in your personal portfolio"},
         };
         for (auto [id, tip] : tips) {
             QWidget* control = window.findChild<QWidget*>(QString::number(id));
@@ -87,7 +87,7 @@ private slots:
                                       "Desired Action", "Investor's Name", "Number of Shares", "Personal Information",
                                       "Personal Portfolio", "Security Name", "Security Type", "Select Date  M - D - Y",
                                       "Stock Exchange"}));
-        for (int id : {1005, 1010, 1016})
+        for (int id : {quorvex::kSecurityId, quorvex::kInvestorId, quorvex::kBrokerId})
             QCOMPARE(window.findChild<QLineEdit*>(QString::number(id))->maxLength(), 80);
     }
 
@@ -95,11 +95,11 @@ private slots:
     {
         quorvex::QuorvexWindow window(fake.services);
         const std::pair<int, QStringList> lists[] = {
-            {1006, {"Bond", "Stock", "Mutual Fund"}},
-            {1007, {"New York", "American", "Nasdaq", "Foreign"}},
-            {1011, {"Single", "Married", "Divorced", "Widowed"}},
-            {1012, {"Regular", "Retirement", "Trust"}},
-            {1017, {"Buy", "Sell"}},
+            {quorvex::kTypeId, {"Bond", "Stock", "Mutual Fund"}},
+            {quorvex::kExchangeId, {"New York", "American", "Nasdaq", "Foreign"}},
+            {quorvex::kStatusId, {"Single", "Married", "Divorced", "Widowed"}},
+            {quorvex::kAccountId, {"Regular", "Retirement", "Trust"}},
+            {quorvex::kActionId, {"Buy", "Sell"}},
         };
         for (const auto& [id, items] : lists) {
             auto* combo = window.findChild<QComboBox*>(QString::number(id));
@@ -121,13 +121,13 @@ private slots:
         FakeServices saved;
         saved.paths.root = root.string();
         quorvex::QuorvexWindow window(saved.services);
-        auto* list = window.findChild<QListWidget*>("1021");
+        auto* list = window.findChild<QListWidget*>(controlName(quorvex::kListId));
         QCOMPARE(entries(list), (QStringList{"Zeta", "Apple"}));  // unsorted, in the order added
 
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         std::ofstream(root / "data/Portfolio/Portfolio.ini") << "Fresh\n";
-        window.findChild<QLineEdit*>("1005")->setFocus();
+        window.findChild<QLineEdit*>(controlName(quorvex::kSecurityId))->setFocus();
         list->setFocus(Qt::TabFocusReason);
         QCOMPARE(entries(list), (QStringList{"Fresh"}));
         QVERIFY(saved.ui.boxes.empty());  // moving to the list opens nothing
@@ -140,7 +140,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         fake.ui.boxes.clear();
-        QTest::keyClick(window.findChild<QLineEdit*>("1009"), Qt::Key_Return);
+        QTest::keyClick(window.findChild<QLineEdit*>(controlName(quorvex::kSharesId)), Qt::Key_Return);
         QCOMPARE(fake.ui.boxes.size(), std::size_t(1));
         QCOMPARE(fake.ui.boxes[0].caption, std::string("QUORVEX"));
         QVERIFY(fake.ui.boxes[0].text.starts_with("Enter the security"));

@@ -32,42 +32,42 @@ private slots:
     {
         zendary::ZendaryWindow window(fake.services);
         const std::pair<int, const char*> tips[] = {
-            {1024, "your month of birth"},
-            {1030, "mother's year of birth"},
-            {1033, "father's year of birth"},
-            {1036, "selected year"},
-            {1080, "your soul numbers"},
+            {zendary::kOwnMonthId, "your month of birth"},
+            {zendary::kMotherYearId, "mother's year of birth"},
+            {zendary::kFatherYearId, "father's year of birth"},
+            {zendary::kSelectedYearId, "selected year"},
+            {zendary::kYourSoulNumbersId, "your soul numbers"},
             {8, "spirit power"},
-            {1064, "love reading"},
-            {1084, "symbols and gems reading"},
+            {zendary::kLoveId, "love reading"},
+            {zendary::kGemsId, "symbols and gems reading"},
             {1, "prediction for any day"},
-            {1091, "blood type reading"},
-            {1050, "aquarius"},
-            {1063, "virgo"},
-            {1078, "BC years"},
-            {1075, "past life reading"},
-            {1079, "enter a past life age here"},
-            {1002, "select a past life occupation here"},
-            {1014, "select a past life clue here"},
-            {1020, "select a superstition here"},
-            {1071, "enter a dream here"},
-            {1118, "enter pet's name here"},
-            {1120, "enter first name here"},
-            {1110, "enter first and last name"},
-            {1038, "month of birth"},
-            {1108, "date of birth"},
-            {1114, "soulmate - friends"},
-            {1093, "palm reading"},
-            {1115, "soulmate - friends report"},
-            {1125, "death reading"},
+            {zendary::kBloodTypeId, "blood type reading"},
+            {zendary::kAquariusId, "aquarius"},
+            {zendary::kVirgoId, "virgo"},
+            {zendary::kBcId, "BC years"},
+            {zendary::kPastLifeReadingId, "past life reading"},
+            {zendary::kPastAgeId, "enter a past life age here"},
+            {zendary::kOccupationId, "select a past life occupation here"},
+            {zendary::kClueId, "select a past life clue here"},
+            {zendary::kSuperstitionId, "select a superstition here"},
+            {zendary::kDreamId, "enter a dream here"},
+            {zendary::kPetNameId, "enter pet's name here"},
+            {zendary::kSpellNameId, "enter first name here"},
+            {zendary::kFirstNameId, "enter first and last name"},
+            {zendary::kFirstMonthId, "month of birth"},
+            {zendary::kSecondDayId, "date of birth"},
+            {zendary::kSoulmateCheckId, "soulmate - friends"},
+            {zendary::kPalmId, "palm reading"},
+            {zendary::kSoulmateReportId, "soulmate - friends report"},
+            {zendary::kDeathReadingId, "death reading"},
             {9, "help"},
-            {1104, "select number here"},
-            {1007, "select shape here"},
-            {1103, "check mental power"},
-            {1123, "enter second team here"},
-            {1124, "sports numerology"},
-            {1094, "enter any message here"},
-            {1097, "find hidden messages"},
+            {zendary::kNumberId, "select number here"},
+            {zendary::kShapeId, "select shape here"},
+            {zendary::kIntuitionId, "check mental power"},
+            {zendary::kTeam2Id, "enter second team here"},
+            {zendary::kSportsId, "sports numerology"},
+            {zendary::kMessageId, "enter any message here"},
+            {zendary::kDecodeId, "find hidden messages"},
         };
         for (auto [id, tip] : tips) {
             QWidget* widget = shell::control(window, id);
@@ -81,8 +81,8 @@ private slots:
         QCOMPARE(ids, 9 + 12 + 12 + 3 + 5 + 2 + 4 + 6 + 1 + 3);
         auto* help = qobject_cast<QPushButton*>(shell::control(window, 9));
         QVERIFY(help->isDefault());
-        QCOMPARE(qobject_cast<QComboBox*>(shell::control(window, 1006))->count(), 7);
-        QCOMPARE(qobject_cast<QComboBox*>(shell::control(window, 1006))->currentIndex(), -1);
+        QCOMPARE(qobject_cast<QComboBox*>(shell::control(window, zendary::kColorId))->count(), 7);
+        QCOMPARE(qobject_cast<QComboBox*>(shell::control(window, zendary::kColorId))->currentIndex(), -1);
     }
 
     void groupsAreShownInASensibleSize()
@@ -119,14 +119,14 @@ private slots:
     void textsLongerThanTheirLimitsCannotBeTyped()
     {
         zendary::ZendaryWindow window(fake.services);
-        auto* dream = qobject_cast<QLineEdit*>(shell::control(window, 1071));
+        auto* dream = qobject_cast<QLineEdit*>(shell::control(window, zendary::kDreamId));
         QTest::keyClicks(dream, QString(60, 'x'));
         QCOMPARE(dream->text().size(), 50);
-        auto* message = qobject_cast<QPlainTextEdit*>(shell::control(window, 1094));
+        auto* message = qobject_cast<QPlainTextEdit*>(shell::control(window, zendary::kMessageId));
         message->setPlainText(QString(50010, 'm'));
         QCOMPARE(message->toPlainText().size(), 50000);
         // A year field refuses nothing while typing but the reading's transfer prompts.
-        qobject_cast<QLineEdit*>(shell::control(window, 1026))->setText("19x0");
+        qobject_cast<QLineEdit*>(shell::control(window, zendary::kOwnYearId))->setText("19x0");
         fake.ui.boxes.clear();
         window.readFields();
         QCOMPARE(fake.ui.boxes.size(), size_t(1));
@@ -141,14 +141,14 @@ private slots:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        qobject_cast<QLineEdit*>(shell::control(window, 1026))->setText("1920");
+        qobject_cast<QLineEdit*>(shell::control(window, zendary::kOwnYearId))->setText("1920");
         fake.ui.boxes.clear();
         fake.ui.answers = {shell::Answer::Yes};
         QWidget* stars = shell::control(window, 1);
         stars->setFocus();
         QTest::keyClick(stars, Qt::Key_Return);
         QCOMPARE(fake.ui.captions(), (std::vector<std::string>{"STARS READING", "STARS READING"}));
-        QWidget* month = shell::control(window, 1024);
+        QWidget* month = shell::control(window, zendary::kOwnMonthId);
         month->setFocus();
         QTest::keyClick(month, Qt::Key_Return);
         // No help file in the test's folder: the help routine asks where it is.
@@ -167,8 +167,9 @@ private slots:
     {
         // DRS with an empty dream box: its first box asks for the dream.
         zendary::ZendaryWindow window(fake.services);
-        checkEnterPressesFocusedButton(window, qobject_cast<QPushButton*>(shell::control(window, 1072)), fake.ui,
-                                       "Please enter what you dreamed of!");
+        checkEnterPressesFocusedButton(window,
+                                       qobject_cast<QPushButton*>(shell::control(window, zendary::kDreamReadingId)),
+                                       fake.ui, "Please enter what you dreamed of!");
     }
 
     void aboutShowsTheCopyright()
