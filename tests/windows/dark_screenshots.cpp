@@ -11,20 +11,11 @@
 #include "shell/gui/suite_look.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/palettes.h"
+#include "tests/support/suite_programs.h"
 #include "tests/support/window_test.h"
 #include "zendary/window/stars_calendar_dialog.h"
 
-const shell::Program& mystorin_program_bar();
 const shell::Program& mystorin_program_zendary();
-const shell::Program& mystorin_program_duovell();
-const shell::Program& mystorin_program_kismora();
-const shell::Program& mystorin_program_quorvex();
-const shell::Program& mystorin_program_lexivar();
-const shell::Program& mystorin_program_furlova();
-const shell::Program& mystorin_program_pulsara();
-const shell::Program& mystorin_program_ballora();
-const shell::Program& mystorin_program_psyvane();
-const shell::Program& mystorin_program_furrowen();
 
 Q_DECLARE_METATYPE(const shell::Program*)
 
@@ -60,11 +51,7 @@ private slots:
     void mainWindows_data()
     {
         QTest::addColumn<const shell::Program*>("program");
-        for (const shell::Program* program :
-             {&mystorin_program_bar(), &mystorin_program_zendary(), &mystorin_program_duovell(),
-              &mystorin_program_kismora(), &mystorin_program_quorvex(), &mystorin_program_lexivar(),
-              &mystorin_program_furlova(), &mystorin_program_pulsara(), &mystorin_program_ballora(),
-              &mystorin_program_psyvane(), &mystorin_program_furrowen()})
+        for (const shell::Program* program : suitePrograms())
             QTest::newRow(program->name.c_str()) << program;
     }
 

@@ -14,7 +14,7 @@
 #include "shell/gui/program.h"
 #include "shell/gui/suite_look.h"
 #include "tests/support/fake_services.h"
-#include "tools/program_registry.h"
+#include "tests/support/suite_programs.h"
 #include "tests/support/window_test.h"
 
 const shell::Program& mystorin_program_zendary();
@@ -85,9 +85,8 @@ private slots:
     void everyMainWindowShowsAllItsText_data()
     {
         QTest::addColumn<const shell::Program*>("program");
-        // Every program of the suite's list, as the build registers them.
-        for (const RegisteredProgram& registered : registeredPrograms())
-            QTest::newRow(registered.name.c_str()) << &registered.program();
+        for (const shell::Program* program : suitePrograms())
+            QTest::newRow(program->name.c_str()) << program;
     }
 
     void everyMainWindowShowsAllItsText()
