@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ballora/window/ballora_window.h"
+#include "shell/gui/date_edits.h"
 #include "shell/gui/decoration.h"
 
 namespace ballora {
@@ -19,37 +20,44 @@ using shell::makeLabel;
 
 namespace {
 
-struct Entry {
-    const char* label;
-    ControlId id;
-    const char* tip;
-    int digits;        // width in digits; 0 for a name that takes the room left
-    const char* name;  // what a screen reader reads, which the one-letter label does not say
-};
-
-// A group of labelled edits on one row each, or all on one row.
-QGroupBox* group(QWidget* parent, const QString& title, std::initializer_list<Entry> entries, bool oneRow)
+QGridLayout* groupGrid(QGroupBox* box)
 {
-    auto* box = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(6, 4, 6, 6);
     grid->setHorizontalSpacing(4);
-    int column = 0, row = 0;
-    for (const Entry& entry : entries) {
+    return grid;
+}
+
+// A date's one-letter boxes on one row.
+QGroupBox* dateGroup(QWidget* parent, const QString& title, const std::array<shell::DatePart, 3>& parts,
+                     const QString& date)
+{
+    auto* box = new QGroupBox(title, parent);
+    QGridLayout* grid = groupGrid(box);
+    shell::addDateToGrid(grid, 0, 0, shell::makeDateEdits(box, parts, date, 12), {"M", "D", "Y"});
+    grid->setColumnStretch(6, 1);
+    return box;
+}
+
+struct NameEntry {
+    const char* label;
+    ControlId id;
+    const char* tip;
+    const char* name;  // what a screen reader reads, which the one-letter label does not say
+};
+
+// The names, one under the other, each taking the room left.
+QGroupBox* namesGroup(QWidget* parent, const QString& title, std::initializer_list<NameEntry> entries)
+{
+    auto* box = new QGroupBox(title, parent);
+    QGridLayout* grid = groupGrid(box);
+    int row = 0;
+    for (const NameEntry& entry : entries) {
         QLineEdit* edit = makeEdit(box, entry.id, entry.tip, entry.name);
-        if (entry.digits > 0)
-            shell::setWidthForDigits(edit, entry.digits, 12);
-        grid->addWidget(makeLabel(box, entry.label, edit), row, column, Qt::AlignRight);
-        grid->addWidget(edit, row, column + 1, entry.digits > 0 ? Qt::AlignLeft : Qt::Alignment());
-        if (oneRow)
-            column += 2;
-        else
-            ++row;
+        grid->addWidget(makeLabel(box, entry.label, edit), row, 0, Qt::AlignRight);
+        grid->addWidget(edit, row++, 1);
     }
-    if (oneRow)
-        grid->setColumnStretch(column, 1);
-    else
-        grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(1, 1);
     return box;
 }
 
@@ -131,22 +139,21 @@ void BalloraWindow::buildLayout()
     layout->setSpacing(4);
 
     auto* dates = new QHBoxLayout;
-    dates->addWidget(group(this, " Birthday Info",
-                           {{"M", kBirthMonthId, "enter birth month", 2, "Birthday: month"},
-                            {"D", kBirthDayId, "enter birth date", 2, "Birthday: day"},
-                            {"Y", kBirthYearId, "enter birth year", 4, "Birthday: year"}},
-                           true));
-    dates->addWidget(group(this, " Select Date",
-                           {{"M", kSelectedMonthId, "select month", 2, "Selected date: month"},
-                            {"D", kSelectedDayId, "select date", 2, "Selected date: day"},
-                            {"Y", kSelectedYearId, "select year", 4, "Selected date: year"}},
-                           true));
+    dates->addWidget(dateGroup(this, " Birthday Info",
+                               {{{kBirthMonthId, "enter birth month", 2},
+                                 {kBirthDayId, "enter birth date", 2},
+                                 {kBirthYearId, "enter birth year", 4}}},
+                               "Birthday"));
+    dates->addWidget(dateGroup(this, " Select Date",
+                               {{{kSelectedMonthId, "select month", 2},
+                                 {kSelectedDayId, "select date", 2},
+                                 {kSelectedYearId, "select year", 4}}},
+                               "Selected date"));
     layout->addLayout(dates);
-    layout->addWidget(group(this, "   Personal Info",
-                            {{"F", kFirstNameId, "enter first name", 0, "First name"},
-                             {"M", kMiddleNameId, "enter middle name", 0, "Middle name"},
-                             {"L", kLastNameId, "enter last name", 0, "Last name"}},
-                            false));
+    layout->addWidget(namesGroup(this, "   Personal Info",
+                                 {{"F", kFirstNameId, "enter first name", "First name"},
+                                  {"M", kMiddleNameId, "enter middle name", "Middle name"},
+                                  {"L", kLastNameId, "enter last name", "Last name"}}));
     layout->addWidget(band(this));
     layout->addWidget(resultsGroup());
     layout->addStretch(1);

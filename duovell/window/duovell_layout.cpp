@@ -11,6 +11,7 @@
 
 #include "duovell/window/duovell_window.h"
 #include "duovell/lists.h"
+#include "shell/gui/date_edits.h"
 
 namespace duovell {
 
@@ -24,26 +25,19 @@ using shell::makeLabel;
 
 namespace {
 
-QLineEdit* dateEdit(QWidget* parent, int id, const char* tooltip, const QString& name)
-{
-    QLineEdit* edit = makeEdit(parent, id, tooltip, name);
-    shell::setWidthForDigits(edit, 6, 10);
-    return edit;
-}
-
 // Month, day and year edits under their labels, in one row of a grid.
 void dateRow(QWidget* parent, QGridLayout* grid, int row, const int ids[3], const char* const tips[3],
              const QString& date)
 {
     const char* const names[] = {"Month", "Day", "Year"};
-    const char* const parts[] = {"month", "day", "year"};
+    const shell::DateEdits edits =
+        shell::makeDateEdits(parent, {{{ids[0], tips[0], 6}, {ids[1], tips[1], 6}, {ids[2], tips[2], 6}}}, date, 10);
     auto* box = new QGridLayout;
     box->setHorizontalSpacing(4);
     box->setVerticalSpacing(0);
     for (int i = 0; i < 3; ++i) {
-        QLineEdit* edit = dateEdit(parent, ids[i], tips[i], date + ": " + parts[i]);
-        box->addWidget(makeLabel(parent, names[i], edit), 0, i);
-        box->addWidget(edit, 1, i);
+        box->addWidget(makeLabel(parent, names[i], edits[i]), 0, i);
+        box->addWidget(edits[i], 1, i);
     }
     box->setColumnStretch(3, 1);
     grid->addLayout(box, row, 0, 1, 2);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "furlova/window/furlova_window.h"
+#include "shell/gui/date_edits.h"
 
 namespace furlova {
 
@@ -39,23 +40,15 @@ QGroupBox* listGroup(QWidget* parent, const QString& caption, ControlId id, cons
 QGroupBox* dateGroup(QWidget* parent)
 {
     auto* group = new QGroupBox("Date  MM - DD - YYYY", parent);
-    auto* row = new QHBoxLayout(group);
+    // A digit wider than the longest value, so that the caret never hides one.
+    const shell::DateEdits date = shell::makeDateEdits(group,
+                                                       {{{kMonthId, "enter month - required field", 3},
+                                                         {kDayId, "enter day - required field", 3},
+                                                         {kYearId, "enter year - required field", 5}}},
+                                                       "Race date", 12);
+    QHBoxLayout* row = shell::dateRow(group, date, nullptr, 4, 0);
     row->setContentsMargins(6, 2, 6, 4);
-    row->setSpacing(4);
-    const struct {
-        ControlId id;
-        const char* tip;
-        int digits;
-        const char* name;
-    } parts[] = {{kMonthId, "enter month - required field", 2, "Race date: month"},
-                 {kDayId, "enter day - required field", 2, "Race date: day"},
-                 {kYearId, "enter year - required field", 4, "Race date: year"}};
-    for (const auto& part : parts) {
-        QLineEdit* edit = shell::makeEdit(group, part.id, part.tip, part.name);
-        shell::setWidthForDigits(edit, part.digits + 1, 12);
-        row->addWidget(edit);
-    }
-    row->addStretch(1);
+    group->setLayout(row);
     return group;
 }
 

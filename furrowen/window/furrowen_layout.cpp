@@ -11,6 +11,7 @@
 
 #include "furrowen/window/furrowen_window.h"
 #include "shell/gui/contrast.h"
+#include "shell/gui/date_edits.h"
 #include "shell/gui/decoration.h"
 
 namespace furrowen {
@@ -76,26 +77,13 @@ QGroupBox* FurrowenWindow::petGroup()
     grid->addWidget(dog, 1, 3);
     grid->addWidget(cat, 1, 4);
 
-    const struct {
-        const char* label;
-        ControlId id;
-        const char* tip;
-        int width;
-        const char* name;
-    } parts[] = {{"Month", kMonthId, "choose desired month here", 3, "Selected date: month"},
-                 {"Day", kDayId, "choose desired day here", 3, "Selected date: day"},
-                 {"Year", kYearId, "choose desired year here", 5, "Selected date: year"}};
-    auto* dates = new QHBoxLayout;
-    dates->setSpacing(4);
-    for (const auto& part : parts) {
-        QLineEdit* edit = makeEdit(group, part.id, part.tip, part.name);
-        shell::setWidthForDigits(edit, part.width, 12);
-        dates->addWidget(makeLabel(group, part.label, edit));
-        dates->addWidget(edit);
-        dates->addSpacing(6);
-    }
-    dates->addStretch(1);
-    grid->addLayout(dates, 2, 0, 1, 6);
+    static const shell::DateLabels labels = {"Month", "Day", "Year"};
+    const shell::DateEdits date = shell::makeDateEdits(group,
+                                                       {{{kMonthId, "choose desired month here", 3},
+                                                         {kDayId, "choose desired day here", 3},
+                                                         {kYearId, "choose desired year here", 5}}},
+                                                       "Selected date", 12);
+    grid->addLayout(shell::dateRow(group, date, &labels, 4, 6), 2, 0, 1, 6);
     grid->setColumnStretch(5, 1);
     return group;
 }

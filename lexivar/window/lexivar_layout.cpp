@@ -12,6 +12,7 @@
 
 #include "lexivar/window/lexivar_window.h"
 #include "shell/gui/contrast.h"
+#include "shell/gui/date_edits.h"
 #include "shell/gui/decoration.h"
 #include "shell/gui/limited_text_edit.h"
 
@@ -40,22 +41,10 @@ void fillPersonGroup(QGroupBox* group, ControlId firstId, ControlId lastId, cons
     grid->addWidget(first, 0, 1, 1, 6);
     grid->addWidget(makeLabel(group, "Last Name", last), 1, 0);
     grid->addWidget(last, 1, 1, 1, 6);
-    const struct {
-        const char* label;
-        ControlId id;
-        const char* tip;
-        int width;
-        const char* part;
-    } parts[] = {{"MM", date.month, date.monthTip, 3, "month"},
-                 {"DD", date.day, date.dayTip, 3, "day"},
-                 {"YY", date.year, date.yearTip, 5, "year"}};
-    int column = 0;
-    for (const auto& part : parts) {
-        QLineEdit* edit = makeEdit(group, part.id, part.tip, date.date + ": " + part.part);
-        shell::setWidthForDigits(edit, part.width, 10);
-        grid->addWidget(makeLabel(group, part.label, edit), 2, column++, Qt::AlignRight);
-        grid->addWidget(edit, 2, column++, Qt::AlignLeft);
-    }
+    const shell::DateEdits edits = shell::makeDateEdits(
+        group, {{{date.month, date.monthTip, 3}, {date.day, date.dayTip, 3}, {date.year, date.yearTip, 5}}}, date.date,
+        10);
+    shell::addDateToGrid(grid, 2, 0, edits, {"MM", "DD", "YY"});
     grid->setColumnStretch(6, 1);
 }
 

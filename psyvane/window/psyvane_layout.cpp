@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "psyvane/window/psyvane_window.h"
+#include "shell/gui/date_edits.h"
 #include "shell/gui/decoration.h"
 
 namespace psyvane {
@@ -48,22 +49,10 @@ QGroupBox* dateGroup(QWidget* parent)
     auto* group = new QGroupBox("Date", parent);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(4);
-    const struct {
-        const char* label;
-        ControlId id;
-        const char* tip;
-        int width;
-        const char* name;
-    } parts[] = {{"MM", kMonthId, "current month", 3, "Current date: month"},
-                 {"DD", kDayId, "current date", 3, "Current date: day"},
-                 {"YY", kYearId, "current year", 5, "Current date: year"}};
-    int column = 0;
-    for (const auto& part : parts) {
-        QLineEdit* edit = shell::makeEdit(group, part.id, part.tip, part.name);
-        shell::setWidthForDigits(edit, part.width, 12);
-        grid->addWidget(makeLabel(group, part.label, edit), 0, column++, Qt::AlignRight);
-        grid->addWidget(edit, 0, column++, Qt::AlignLeft);
-    }
+    const shell::DateEdits date = shell::makeDateEdits(
+        group, {{{kMonthId, "current month", 3}, {kDayId, "current date", 3}, {kYearId, "current year", 5}}},
+        "Current date", 12);
+    shell::addDateToGrid(grid, 0, 0, date, {"MM", "DD", "YY"});
     grid->addWidget(makeDropDown(group, kTypeId, "select type", "Decision type", {"personal", "family", "business"}), 1,
                     0, 1, 6);
     return group;

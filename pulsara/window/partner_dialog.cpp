@@ -9,6 +9,7 @@
 
 #include "pulsara/pulsara.h"
 #include "pulsara/window/pulsara_window.h"
+#include "shell/gui/date_edits.h"
 #include "shell/gui/program_dialog.h"
 
 namespace pulsara {
@@ -18,9 +19,9 @@ PartnerDialog::PartnerDialog(shell::Ui& ui, QWidget* parent) : QDialog(parent), 
     setWindowTitle("Compare With");
     // The same ids, limits and tooltips as the main window's own name and birthday.
     QLineEdit* name = shell::makeEdit(this, kNameId, "enter full name here", "Second person's full name", kLongestName);
-    QLineEdit* month = shell::makeEdit(this, kBirthMonthId, "birth month", "Second person's birthday: month");
-    QLineEdit* day = shell::makeEdit(this, kBirthDayId, "birth date", "Second person's birthday: day");
-    QLineEdit* year = shell::makeEdit(this, kBirthYearId, "birth year", "Second person's birthday: year");
+    const shell::DateEdits birthday = shell::makeDateEdits(
+        this, {{{kBirthMonthId, "birth month", 3}, {kBirthDayId, "birth date", 3}, {kBirthYearId, "birth year", 5}}},
+        "Second person's birthday", 12);
     fields_ = {
         shell::Field::text(kNameId, name_, kLongestName),
         shell::Field::number(kBirthMonthId, birth_.month, 1, 12),
@@ -31,12 +32,11 @@ PartnerDialog::PartnerDialog(shell::Ui& ui, QWidget* parent) : QDialog(parent), 
     auto* grid = new QGridLayout;
     grid->addWidget(shell::makeLabel(this, "Second person's full name", name), 0, 0, 1, 3);
     grid->addWidget(name, 1, 0, 1, 3);
-    grid->addWidget(shell::makeLabel(this, "MM", month), 2, 0);
-    grid->addWidget(shell::makeLabel(this, "DD", day), 2, 1);
-    grid->addWidget(shell::makeLabel(this, "YY", year), 2, 2);
-    grid->addWidget(month, 3, 0);
-    grid->addWidget(day, 3, 1);
-    grid->addWidget(year, 3, 2);
+    const char* const labels[] = {"MM", "DD", "YY"};
+    for (int i = 0; i < 3; ++i) {
+        grid->addWidget(shell::makeLabel(this, labels[i], birthday[i]), 2, i);
+        grid->addWidget(birthday[i], 3, i);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     shell::nameControl(buttons->button(QDialogButtonBox::Ok), "Compare with this person");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

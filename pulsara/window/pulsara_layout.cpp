@@ -14,6 +14,7 @@
 #include "pulsara/window/chart_painting.h"
 #include "pulsara/window/pulsara_window.h"
 #include "shell/gui/contrast.h"
+#include "shell/gui/date_edits.h"
 #include "shell/gui/decoration.h"
 
 namespace pulsara {
@@ -81,25 +82,6 @@ QLabel* wavePicture(QWidget* parent, bool threeWaves)
     return label;
 }
 
-// Three number boxes in a row, each as wide as its longest value.
-QHBoxLayout* dateRow(QWidget* parent, const ControlId (&ids)[3], const char* const (&tips)[3],
-                     const char* const* labels, const QString& date)
-{
-    auto* row = new QHBoxLayout;
-    row->setSpacing(4);
-    for (int i = 0; i < 3; ++i) {
-        static const char* const parts[] = {"month", "day", "year"};
-        QLineEdit* edit = makeEdit(parent, ids[i], tips[i], date + ": " + parts[i]);
-        shell::setWidthForDigits(edit, i == 2 ? 5 : 3, 12);
-        if (labels)
-            row->addWidget(makeLabel(parent, labels[i], edit));
-        row->addWidget(edit);
-        row->addSpacing(4);
-    }
-    row->addStretch(1);
-    return row;
-}
-
 }  // namespace
 
 QGroupBox* PulsaraWindow::personalGroup()
@@ -114,16 +96,23 @@ QGroupBox* PulsaraWindow::personalGroup()
     column->addWidget(name);
 
     auto* birthday = new QGroupBox("Enter Birthday", group);
-    static const char* const birthLabels[] = {"MM", "DD", "YY"};
-    birthday->setLayout(dateRow(birthday, {kBirthMonthId, kBirthDayId, kBirthYearId},
-                                {"birth month", "birth date", "birth year"}, birthLabels, "Birthday"));
+    static const shell::DateLabels birthLabels = {"MM", "DD", "YY"};
+    const shell::DateEdits birth = shell::makeDateEdits(
+        birthday,
+        {{{kBirthMonthId, "birth month", 3}, {kBirthDayId, "birth date", 3}, {kBirthYearId, "birth year", 5}}},
+        "Birthday", 12);
+    birthday->setLayout(shell::dateRow(birthday, birth, &birthLabels, 4, 4));
 
     auto* meters = new QGroupBox("Select Meters", group);
     auto* grid = new QGridLayout(meters);
     grid->setVerticalSpacing(2);
     grid->setContentsMargins(8, 2, 8, 2);
-    QLayout* selected = dateRow(meters, {kSelectedMonthId, kSelectedDayId, kSelectedYearId},
-                                {"select month", "select date", "select year"}, nullptr, "Selected date");
+    const shell::DateEdits date = shell::makeDateEdits(meters,
+                                                       {{{kSelectedMonthId, "select month", 3},
+                                                         {kSelectedDayId, "select date", 3},
+                                                         {kSelectedYearId, "select year", 5}}},
+                                                       "Selected date", 12);
+    QLayout* selected = shell::dateRow(meters, date, nullptr, 4, 4);
     grid->addWidget(new QLabel("Select Date", meters), 0, 0);
     grid->addLayout(selected, 0, 1, 1, 2);
     QComboBox* number = makeDropDown(meters, kNumberId, "select number", "Selected number", listItems(NumberList()));

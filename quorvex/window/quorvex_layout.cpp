@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "quorvex/window/quorvex_window.h"
+#include "shell/gui/date_edits.h"
 
 namespace quorvex {
 
@@ -46,16 +47,12 @@ QGroupBox* list(QWidget* parent, const QString& title, ControlId id, const char*
 QGroupBox* dateFrame(QWidget* parent, const QString& title, const ControlId ids[3], const char* const tips[3],
                      const QString& date)
 {
-    const char* const parts[] = {"month", "day", "year"};
     auto* group = new QGroupBox(title, parent);
-    auto* layout = new QHBoxLayout(group);
+    const shell::DateEdits edits =
+        shell::makeDateEdits(group, {{{ids[0], tips[0], 5}, {ids[1], tips[1], 5}, {ids[2], tips[2], 7}}}, date, 0);
+    QHBoxLayout* layout = shell::dateRow(group, edits, nullptr, -1, 0);
     layout->setContentsMargins(6, 2, 6, 4);
-    for (int i = 0; i < 3; ++i) {
-        QLineEdit* box = makeEdit(group, ids[i], tips[i], date + ": " + parts[i]);
-        shell::setWidthForDigits(box, i == 2 ? 7 : 5, 0);
-        layout->addWidget(box);
-    }
-    layout->addStretch(1);
+    group->setLayout(layout);
     return group;
 }
 

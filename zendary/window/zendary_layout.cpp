@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "shell/gui/contrast.h"
+#include "shell/gui/date_edits.h"
 #include "shell/gui/limited_text_edit.h"
 #include "zendary/lists.h"
 #include "zendary/readings/astrology.h"
@@ -45,11 +46,11 @@ using shell::makeLabel;
 
 namespace {
 
-QLineEdit* dateEdit(QWidget* parent, int id, const char* tooltip, const QString& name)
+// Every date in the window: boxes five digits wide.
+shell::DateEdits dateEdits(QWidget* parent, const ControlId (&ids)[3], const char* const (&tips)[3],
+                           const QString& date)
 {
-    QLineEdit* edit = makeEdit(parent, id, tooltip, name);
-    shell::setWidthForDigits(edit, 5, 10);
-    return edit;
+    return shell::makeDateEdits(parent, {{{ids[0], tips[0], 5}, {ids[1], tips[1], 5}, {ids[2], tips[2], 5}}}, date, 10);
 }
 
 QWidget* zodiacPictures(QWidget* parent)
@@ -132,13 +133,11 @@ QGroupBox* ZendaryWindow::datesGroup()
          {}},
     };
     const char* const labels[] = {"MM", "DD", "YY"};
-    const char* const parts[] = {"month", "day", "year"};
     for (int c = 0; c < 4; ++c) {
+        const shell::DateEdits edits = dateEdits(group, columns[c].ids, columns[c].tips, columns[c].date);
         for (int r = 0; r < 3; ++r) {
-            QLineEdit* edit = dateEdit(group, columns[c].ids[r], columns[c].tips[r],
-                                       QString("%1: %2").arg(columns[c].date, parts[r]));
-            grid->addWidget(makeLabel(group, labels[r], edit), r, c * 4);
-            grid->addWidget(edit, r, c * 4 + 1);
+            grid->addWidget(makeLabel(group, labels[r], edits[r]), r, c * 4);
+            grid->addWidget(edits[r], r, c * 4 + 1);
             if (c < 3)
                 grid->addWidget(readingButton(group, columns[c].buttons[r]), r, c * 4 + 2);
         }
@@ -236,9 +235,12 @@ QGroupBox* ZendaryWindow::soulmateGroup()
     for (const auto& p : people) {
         grid->addWidget(makeEdit(group, p.name, "enter first and last name", p.person + "'s first and last name"), r++,
                         0, 1, 3);
-        grid->addWidget(dateEdit(group, p.month, "month of birth", p.person + "'s birthday: month"), r, 0);
-        grid->addWidget(dateEdit(group, p.day, "date of birth", p.person + "'s birthday: day"), r, 1);
-        grid->addWidget(dateEdit(group, p.year, "year of birth", p.person + "'s birthday: year"), r++, 2);
+        const shell::DateEdits edits =
+            dateEdits(group, {p.month, p.day, p.year}, {"month of birth", "date of birth", "year of birth"},
+                      p.person + "'s birthday");
+        for (int i = 0; i < 3; ++i)
+            grid->addWidget(edits[i], r, i);
+        ++r;
     }
     grid->addWidget(readingButton(group, {kSoulmateCheckId, "CRA", "soulmate - friends", "Soulmate and friends check",
                                           SoulmateCheck}),
