@@ -4,7 +4,8 @@
 # the top (and in sub-folders such as readings/), and its windows under NAME/window/.
 # They become two libraries: NAME_core, which links no Qt Widgets and is what the unit
 # tests link, and NAME_gui on top of it, which the executable and the scenario runner
-# link. The executable itself is the shared start-up in shell/gui/program_main.cpp.
+# link. The executable itself is the shared start-up in shell/gui/program_main.cpp,
+# compiled once for all of them, and one generated line that names the program.
 set(MYSTORIN_PROGRAMS "" CACHE INTERNAL "")
 
 # mystorin_desktop_id(PROGRAM VARIABLE): the freedesktop id of a program's menu entry and
@@ -40,9 +41,18 @@ function(mystorin_add_program name)
   target_link_libraries(${name}_gui PUBLIC ${name}_core shell_gui)
   mystorin_use_gui_pch(${name}_gui)
 
-  add_executable(${name} shell/gui/program_main.cpp)
-  target_compile_definitions(${name} PRIVATE MYSTORIN_PROGRAM=${name})
-  target_link_libraries(${name} PRIVATE ${name}_gui mystorin_icons)
+  # The shared main() is compiled once (mystorin_main); what is the program's own is
+  # the one line that names it.
+  set(entry ${CMAKE_BINARY_DIR}/program_entries/${name}.cpp)
+  file(CONFIGURE OUTPUT ${entry} @ONLY CONTENT [[
+namespace shell {
+struct Program;
+}
+const shell::Program& mystorin_program_@name@();
+const shell::Program& thisProgram() { return mystorin_program_@name@(); }
+]])
+  add_executable(${name} ${entry})
+  target_link_libraries(${name} PRIVATE mystorin_main ${name}_gui mystorin_icons)
   # The programs live in a private folder, where they find one another for the hand-over;
   # bin/ gets only the `mystorin` command.
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MYSTORIN_PROGRAMS_DIR})
