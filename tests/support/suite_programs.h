@@ -1,9 +1,13 @@
 // Every program of the suite's list, as the build registers them, for the window tests
-// that try every main window.
+// that try every main window, which take them as Qt Test data.
 #pragma once
 #include <vector>
 
+#include <QMetaType>
+
 #include "tools/program_registry.h"
+
+Q_DECLARE_METATYPE(const shell::Program*)
 
 inline std::vector<const shell::Program*> suitePrograms()
 {

@@ -6,10 +6,10 @@
 #include "zendary/readings/astrology.h"
 #include "zendary/readings/sign_couples.h"
 
+namespace astrology_test {
+
 using namespace zendary;
 using numerology::Sign;
-
-namespace {
 
 const Sign kAllSigns[] = {Sign::Capricorn, Sign::Aquarius, Sign::Pisces, Sign::Aries, Sign::Taurus,  Sign::Gemini,
                           Sign::Cancer,    Sign::Leo,      Sign::Virgo,  Sign::Libra, Sign::Scorpio, Sign::Sagittarius};
@@ -36,8 +36,6 @@ int sentences(const std::string& text)
         count += text[i] == '.' && (text[i + 1] == ' ' || text[i + 1] == '\n');
     return count + (!text.empty() && text.back() == '.');
 }
-
-}  // namespace
 
 TEST(AstrologyTexts, EveryEntryStartsWithTheSignInCapitals)
 {
@@ -168,14 +166,10 @@ TEST(AstrologyCouples, PiscesHasASingleBreakBeforeItsSecondHeading)
               "Pisces least compatible signs\n\nARIES\nGEMINI\nLEO\nSAGITTARIUS\nAQUARIUS");
 }
 
-namespace {
-
 struct AstrologyFixture : ::testing::Test {
     FakeServices fake;
     Zendary z{fake.services};
 };
-
-}  // namespace
 
 TEST_F(AstrologyFixture, SignButtonShowsItsProfileThenTheElementsWithoutConfirmation)
 {
@@ -224,3 +218,5 @@ TEST_F(AstrologyFixture, ReadingShowsTheOwnSignAfterTheShortConfirmation)
     ASSERT_EQ(fake.ui.boxes.size(), 1u);
     EXPECT_EQ(fake.ui.boxes[0].text, signTexts(Sign::Capricorn).careers);
 }
+
+}  // namespace astrology_test

@@ -14,9 +14,9 @@
 #include "shell/files.h"
 #include "tests/support/temp_path.h"
 
-namespace fs = std::filesystem;
+namespace atomic_write_test {
 
-namespace {
+namespace fs = std::filesystem;
 
 std::string slurp(const fs::path& path)
 {
@@ -83,8 +83,6 @@ private:
     Fail fail_;
     bool shortWritten_ = false;
 };
-
-}  // namespace
 
 TEST(AtomicWriteSteps, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporary)
 {
@@ -165,3 +163,5 @@ TEST(AtomicWrite, ALongNameStillGetsItsTemporary)
     EXPECT_TRUE(shell::writeFileAtomically((dir / name).string(), "x"));
     EXPECT_EQ(slurp(dir / name), "x");
 }
+
+}  // namespace atomic_write_test

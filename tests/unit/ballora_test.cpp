@@ -11,9 +11,9 @@
 #include "ballora/saved_inputs.h"
 #include "tests/support/fake_services.h"
 
-using namespace ballora;
+namespace ballora_test {
 
-namespace {
+using namespace ballora;
 
 // Birthday 7/4/1976, anna lee, selected 1/1/2000, max 50: the numbers 9 18 21 30 40 29.
 LotteryInputs annaLee()
@@ -41,8 +41,6 @@ std::string contentOf(const std::string& path)
     s << in.rdbuf();
     return s.str();
 }
-
-}  // namespace
 
 TEST(BalloraRules, YearDigitOnlyInsideTheThreeCenturies)
 {
@@ -271,3 +269,5 @@ TEST(BalloraSavedInputs, LongNamesComeBackWhole)
     EXPECT_EQ(back.last, d.last);
     EXPECT_EQ(back.maxText, "30");
 }
+
+}  // namespace ballora_test

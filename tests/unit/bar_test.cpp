@@ -9,7 +9,7 @@
 #include "tests/support/fake_services.h"
 #include "shell/files.h"
 
-namespace {
+namespace bar_test {
 
 std::string read(const std::string& path)
 {
@@ -35,8 +35,6 @@ protected:
     QTemporaryDir dir;
     const bar::Installation installation{"/opt/mystorin/bin/bar", "PNG-BYTES"};
 };
-
-}  // namespace
 
 TEST(BarMarker, IsOneLineOf160AndTodaysMonthDayYear)
 {
@@ -141,3 +139,5 @@ TEST_F(BarFirstRun, AnEntryFromABuildFolderSaysSoAndGoesOnceTheSuiteIsInstalled)
     EXPECT_EQ(read(entryPath()), "<missing>");
     EXPECT_EQ(ui.boxes.size(), 1u);
 }
+
+}  // namespace bar_test

@@ -4,9 +4,9 @@
 
 #include "pulsara/biorhythm_chart.h"
 
-using namespace pulsara;
+namespace biorhythm_chart_test {
 
-namespace {
+using namespace pulsara;
 
 const Date kBirth{1, 1, 2000};
 
@@ -87,4 +87,4 @@ TEST(BiorhythmChart, TheFirstDayShownLooksAtTheDayBeforeIt)
     EXPECT_FALSE(days.front().critical[1]);
 }
 
-}  // namespace
+}  // namespace biorhythm_chart_test

@@ -12,9 +12,9 @@
 #include "shell/tip_file.h"
 #include "tests/support/temp_path.h"
 
-namespace fs = std::filesystem;
+namespace bounded_read_test {
 
-namespace {
+namespace fs = std::filesystem;
 
 fs::path freshFolder(const std::string& name)
 {
@@ -31,8 +31,6 @@ std::string write(const fs::path& path, const std::string& content)
 }
 
 const std::string kE = "\xC3\xA9";  // two bytes
-
-}  // namespace
 
 TEST(BoundedRead, OnlyARegularFileIsRead)
 {
@@ -153,3 +151,5 @@ TEST(Profile, NothingChangedNothingWritten)
     std::ifstream in(path);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[Tip]\nStartUp=1\n");
 }
+
+}  // namespace bounded_read_test

@@ -4,6 +4,8 @@
 
 #include "shell/command_line.h"
 
+namespace command_line_test {
+
 using shell::CommandLine;
 using shell::ParseCommandLine;
 using Action = CommandLine::Action;
@@ -65,3 +67,5 @@ TEST(CommandLine, HelpListsQtsOptionsAndTheExitCodes)
         EXPECT_NE(help.find(text), std::string::npos) << text;
     EXPECT_EQ(shell::kExitNoDesktop, 3);
 }
+
+}  // namespace command_line_test

@@ -4,6 +4,8 @@
 
 #include "pulsara/compatibility.h"
 
+namespace compatibility_test {
+
 using namespace pulsara;
 
 TEST(CyclePercent, InStepIsAHundredOppositeIsNothingLinearBetween)
@@ -111,3 +113,5 @@ TEST(CriticalDays, TheSameAsTheChartMarks)
     EXPECT_FALSE(marked.empty());
     EXPECT_EQ(CriticalDays(birth, selected, kChartReach + 1), marked);
 }
+
+}  // namespace compatibility_test

@@ -9,6 +9,8 @@
 #include "zendary/readings/daily_report.h"
 #include "zendary/readings/daily_report_text.h"
 
+namespace daily_report_test {
+
 using namespace zendary;
 using numerology::StarNumbers;
 
@@ -73,8 +75,6 @@ TEST(DailyReportSign, SevenReportTextsInOrder)
     }
 }
 
-namespace {
-
 struct DailyReportFixture : ::testing::Test {
     DailyReportFixture()
     {
@@ -98,8 +98,6 @@ struct DailyReportFixture : ::testing::Test {
     FakeServices fake;
     Zendary z{fake.services};
 };
-
-}  // namespace
 
 TEST_F(DailyReportFixture, TextReportOfTheSunSignAndTheStoredNumbers)
 {
@@ -152,3 +150,5 @@ TEST_F(DailyReportFixture, NoToTheQuestionWritesNothing)
     EXPECT_EQ(z.lucky, (std::array<int, 3>{0, 0, 0}));
     EXPECT_EQ(z.rememberedDates(), z.currentDates());
 }
+
+}  // namespace daily_report_test

@@ -2,6 +2,8 @@
 
 #include "numerology/dates.h"
 
+namespace dates_test {
+
 using namespace numerology;
 
 static const std::string k30 =
@@ -81,3 +83,5 @@ TEST(BirthdayLines, OneDigitNumbersGetThreeSpaces)
                                                             "Your Father's Birthday\t12 31 1945\n"
                                                             "Selected Date\t\t1   1   2000");
 }
+
+}  // namespace dates_test

@@ -4,14 +4,14 @@
 #include "zendary/readings/day_readings.h"
 #include "zendary/readings/fate.h"
 
+namespace day_readings_test {
+
 using numerology::StarNumbers;
 using shell::Answer;
 using shell::Icon;
 using zendary::Percentage;
 using zendary::PercentageFor;
 using zendary::Zendary;
-
-namespace {
 
 bool startsWith(const std::string& text, const std::string& start)
 {
@@ -32,8 +32,6 @@ struct DayReadings : ::testing::Test {
     }
     std::string lastText() const { return fake.ui.boxes.empty() ? "" : fake.ui.boxes.back().text; }
 };
-
-}  // namespace
 
 TEST(DayRules, LuckyNumbersAvoidEachOther)
 {
@@ -135,3 +133,5 @@ TEST(FateRules, FourOutcomes)
         EXPECT_EQ(zendary::FateText(d, kOnes), none) << d;
     EXPECT_EQ(zendary::FateText(5, {1, 2, 5, 3, 5}), worst);
 }
+
+}  // namespace day_readings_test

@@ -3,6 +3,8 @@
 #include "tests/support/fake_services.h"
 #include "zendary/readings/death.h"
 
+namespace death_reading_test {
+
 using numerology::NameValue;
 using zendary::DeathRecord;
 using zendary::ThousandsStrip;
@@ -28,8 +30,6 @@ TEST(DeathRules, ListItemValues)
     EXPECT_EQ(NameValue("7"), 7);
 }
 
-namespace {
-
 // Born in 2000 with parents of 1970; "J" + 2000 + 42 + 65 + 1 strips to 118, digit 1;
 // "A" + 1970 strips to 971, digit 9 for both parents: F = |9 - 9 + 1| = 1.
 DeathRecord bornThisYear()
@@ -44,8 +44,6 @@ DeathRecord bornThisYear()
     r.number = "1";
     return r;
 }
-
-}  // namespace
 
 TEST(DeathRules, Days)
 {
@@ -65,16 +63,12 @@ TEST(DeathRules, Days)
     EXPECT_GT(zendary::DeathDays(r, 2000), 0);
 }
 
-namespace {
-
 struct DeathReadings : ::testing::Test {
     FakeServices fake;
     Zendary z{fake.services};
     DeathRecord r = bornThisYear();
     const std::string& lastText() const { return fake.ui.boxes.back().text; }
 };
-
-}  // namespace
 
 TEST_F(DeathReadings, ParentsAgesOnTheDialogsYears)
 {
@@ -92,3 +86,5 @@ TEST_F(DeathReadings, ParentsAgesOnTheDialogsYears)
     EXPECT_FALSE(zendary::DeathReading(z, r));
     EXPECT_EQ(lastText(), "Please select your gender.    ");
 }
+
+}  // namespace death_reading_test

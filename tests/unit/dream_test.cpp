@@ -10,9 +10,9 @@
 #include "tests/unit/keyword_groups.h"
 #include "zendary/readings/dream_table.h"
 
-using namespace zendary;
+namespace dream_test {
 
-namespace {
+using namespace zendary;
 
 // The heading of a meaning text, the part before the blank line.
 std::string heading(std::string_view text)
@@ -32,8 +32,6 @@ int position(std::string_view keyword)
     const auto it = std::find_if(table.begin(), table.end(), [&](const DreamEntry& e) { return keyword == e.keyword; });
     return it == table.end() ? -1 : int(it - table.begin());
 }
-
-}  // namespace
 
 TEST(DreamTable, HasEveryEntryAndText)
 {
@@ -261,3 +259,5 @@ TEST(DreamLookup, AnyFiftyBytesAreSafeAndLeaveTheTableAlone)
         EXPECT_EQ(DreamTable()[i].text, before[i].text);
     }
 }
+
+}  // namespace dream_test

@@ -10,10 +10,10 @@
 #include "duovell/saved_inputs.h"
 #include "tests/support/fake_services.h"
 
+namespace duovell_test {
+
 using namespace duovell;
 using pairing::PairRecord;
-
-namespace {
 
 struct Fixture : FakeServices {
     Duovell duo{services};
@@ -33,8 +33,6 @@ std::string writeTemp(const std::string& content)
     std::ofstream(path, std::ios::binary) << content;
     return path;
 }
-
-}  // namespace
 
 TEST(DuovellConfirmation, ListsBothPeopleAndTheSelectedDate)
 {
@@ -130,3 +128,5 @@ TEST(DuovellSavedInputs, ShortOrJunkFilesKeepTheStartValues)
     kSavedInputs.loadFrom("/nonexistent/duo.ini", missing);
     EXPECT_EQ(SavedInputsText(missing), SavedInputsText(startValues({2000, 1, 1})));
 }
+
+}  // namespace duovell_test

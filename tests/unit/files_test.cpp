@@ -9,9 +9,9 @@
 
 #include "shell/files.h"
 
-namespace fs = std::filesystem;
+namespace files_test {
 
-namespace {
+namespace fs = std::filesystem;
 
 std::string slurp(const fs::path& path)
 {
@@ -20,8 +20,6 @@ std::string slurp(const fs::path& path)
     text << in.rdbuf();
     return text.str();
 }
-
-}  // namespace
 
 TEST(SafeFileName, RefusesNamesThatLeaveTheirFolder)
 {
@@ -72,3 +70,5 @@ TEST(EscapeHtml, EscapesMarkup)
 {
     EXPECT_EQ(shell::escapeHtml("<b>Tom & \"Jerry\"</b>"), "&lt;b&gt;Tom &amp; &quot;Jerry&quot;&lt;/b&gt;");
 }
+
+}  // namespace files_test

@@ -5,9 +5,9 @@
 #include "furlova/furlova.h"
 #include "numerology/numerology.h"
 
-using namespace furlova;
+namespace furlova_test {
 
-namespace {
+using namespace furlova;
 
 RaceData silverWind()
 {
@@ -36,8 +36,6 @@ const char* const kSilverWindConfirmation = "Is this information accurate?      
                                             "Horse Weight:\t115\n"
                                             "Horse Age:\t2\n"
                                             "Race Track:\t\n";
-
-}  // namespace
 
 TEST(FurlovaLists, DistancesInRacingOrderAndTheOthersSorted)
 {
@@ -296,3 +294,5 @@ TEST_F(FurlovaConversation, HelpNamesTheThreeSteps)
                              "Three - click on the Odds Button to receive your reading right away.", "Copyright"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
 }
+
+}  // namespace furlova_test

@@ -7,9 +7,9 @@
 #include "furrowen/furrowen.h"
 #include "furrowen/saved_inputs.h"
 
-using namespace furrowen;
+namespace furrowen_test {
 
-namespace {
+using namespace furrowen;
 
 PetData rex()
 {
@@ -22,8 +22,6 @@ PetData rex()
 }
 
 const Date kStart{12, 6, 2026};
-
-}  // namespace
 
 TEST(FurrowenAges, TwelveMonthsThenThirtyYears)
 {
@@ -106,8 +104,6 @@ TEST(FurrowenReading, DogAndCatExcludeEachOther)
     EXPECT_EQ(f.data.cat, 0);
 }
 
-namespace {
-
 struct FurrowenConversation : ::testing::Test {
     FakeServices fake;
     std::unique_ptr<Furrowen> f;
@@ -118,8 +114,6 @@ struct FurrowenConversation : ::testing::Test {
     }
     std::string lastText() const { return fake.ui.boxes.back().text; }
 };
-
-}  // namespace
 
 TEST_F(FurrowenConversation, StartsOnTodayWithNothingChosen)
 {
@@ -212,3 +206,5 @@ TEST(FurrowenSavedInputs, ALongNameComesBackWholeWithTheLinesAfterIt)
     EXPECT_EQ(back.age, "3 years");
     EXPECT_EQ(back.dog, 0);
 }
+
+}  // namespace furrowen_test

@@ -7,9 +7,9 @@
 
 #include "shell/help_file.h"
 
-namespace fs = std::filesystem;
+namespace help_file_test {
 
-namespace {
+namespace fs = std::filesystem;
 
 fs::path helpFolder()
 {
@@ -18,8 +18,6 @@ fs::path helpFolder()
     fs::create_directories(dir / "help");
     return dir;
 }
-
-}  // namespace
 
 TEST(HelpFile, ALongWordGetsBreaksButTagsAndEntitiesStayWhole)
 {
@@ -50,3 +48,5 @@ TEST(HelpFile, ResourcesComeOnlyFromTheHelpFolder)
                              "http://example.com/a.png", "qrc:/a.png", "missing.png"})
         EXPECT_FALSE(shell::helpResource(folder, QUrl(name))) << name;
 }
+
+}  // namespace help_file_test

@@ -4,9 +4,9 @@
 
 #include "numerology/hidden_message.h"
 
-using namespace numerology;
+namespace hidden_message_test {
 
-namespace {
+using namespace numerology;
 
 const DecodingRule kMessageBoxRule{1, {7, 8, 3, 7}, 18, 1, {1, 2, 2, 1}};
 
@@ -14,8 +14,6 @@ DecodingRule lexivarRule(unsigned clue, unsigned names, unsigned birth, unsigned
 {
     return {3, {clue, names, birth, date}, clue + names + birth + date, 1, {2, 2, 2, 2}};
 }
-
-}  // namespace
 
 TEST(HiddenMessageSkipExtract, CountsPositionsFromZeroAndUsesTheStepsInTurn)
 {
@@ -158,8 +156,6 @@ TEST(HiddenMessageKeyTable, EveryLetterInEitherCase)
     EXPECT_STREQ(DecodingKey(""), "no decoding key available");
 }
 
-namespace {
-
 // The first phase exactly as the rule reads: pass after pass over the text itself.
 std::string firstPhaseByPasses(const std::string& message, const DecodingRule& rule)
 {
@@ -174,8 +170,6 @@ std::string firstPhaseByPasses(const std::string& message, const DecodingRule& r
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
-
-}  // namespace
 
 TEST(HiddenMessageDecoding, ShortcutOfTheFirstPhaseMatchesPassAfterPass)
 {
@@ -205,3 +199,5 @@ TEST(HiddenMessageDecoding, SmallestStepsOnTheLongestMessage)
     const std::string message = std::string(49896, 'B') + "WXYZ";
     EXPECT_EQ(HiddenMessage(message, {3, {1, 1, 1, 1}, 4, 1, {2, 2, 2, 2}}), "wxyz");
 }
+
+}  // namespace hidden_message_test

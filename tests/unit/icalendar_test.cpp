@@ -7,11 +7,11 @@
 
 #include "shell/icalendar.h"
 
+namespace icalendar_test {
+
 using shell::iCalendarEscaped;
 using shell::iCalendarFolded;
 using shell::iCalendarUid;
-
-namespace {
 
 std::vector<std::string> linesOf(const std::string& text)
 {
@@ -22,8 +22,6 @@ std::vector<std::string> linesOf(const std::string& text)
     EXPECT_EQ(start, text.size()) << "the text ends with CRLF";
     return lines;
 }
-
-}  // namespace
 
 TEST(ICalendarText, EscapesSeparatorsBackslashesAndLineBreaks)
 {
@@ -132,3 +130,5 @@ TEST(ICalendarStamp, LocalTimeTurnsIntoUtc)
     EXPECT_EQ(utc.minute, 30);
     EXPECT_EQ(utc.second, 5);
 }
+
+}  // namespace icalendar_test

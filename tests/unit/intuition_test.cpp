@@ -4,6 +4,8 @@
 
 #include "numerology/intuition.h"
 
+namespace intuition_test {
+
 using namespace numerology;
 
 TEST(Intuition, SecondScrambleAtEveryBandEdge)
@@ -71,3 +73,5 @@ TEST(Intuition, PowerReadingOfADifferenceAndTheRowsPastTheTable)
     EXPECT_STREQ(PowerLine(12), "10% of optimal.    ");
     EXPECT_TRUE(PowerReading("", 12, tips).ends_with("\n\nTIP\n\nt9"));
 }
+
+}  // namespace intuition_test

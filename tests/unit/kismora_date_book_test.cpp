@@ -11,10 +11,10 @@
 #include "kismora/date_book.h"
 #include "kismora/note.h"
 
+namespace kismora_date_book_test {
+
 namespace fs = std::filesystem;
 using kismora::DateProfile;
-
-namespace {
 
 DateProfile person(const std::string& name, int feet, int inches)
 {
@@ -36,8 +36,6 @@ std::vector<std::string> matchColumn(const kismora::AnalysisGrid& grid)
         out.push_back(row[4]);
     return out;
 }
-
-}  // namespace
 
 TEST(KismoraAnalysis, NameCountsOnlyWhenAskedAndSixMatchesMakeAHundred)
 {
@@ -156,3 +154,5 @@ TEST(KismoraDateBook, WritesThatFailSayWhatHappened)
     EXPECT_EQ(fake.ui.boxes.back().text, "Can not save. Please free some space on you hard drive first.    ");
     fs::remove_all(root);
 }
+
+}  // namespace kismora_date_book_test

@@ -10,10 +10,10 @@
 #include "kismora/profile_form.h"
 #include "tests/support/temp_path.h"
 
+namespace kismora_profile_test {
+
 namespace fs = std::filesystem;
 using kismora::DateProfile;
-
-namespace {
 
 DateProfile complete()
 {
@@ -49,8 +49,6 @@ struct TempFolder {
         return (root / name).string();
     }
 };
-
-}  // namespace
 
 TEST(KismoraProfile, FileKeepsFieldsInOrderAndEndsWithInchesWithoutLineFeed)
 {
@@ -148,3 +146,5 @@ TEST(KismoraProfile, SavingADateRefusesUnsafeNamesAndRemembersEachSavedNameOnce)
     EXPECT_EQ(form.savedNames, (std::vector<std::string>{"Ann", "Bea"}));
     EXPECT_TRUE(fs::exists(folder.root / "data/Kismora/Ann.txt"));
 }
+
+}  // namespace kismora_profile_test

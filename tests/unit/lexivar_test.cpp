@@ -7,9 +7,9 @@
 #include "numerology/numerology.h"
 #include "tests/support/fake_services.h"
 
-using namespace lexivar;
+namespace lexivar_test {
 
-namespace {
+using namespace lexivar;
 
 // The message the number tests and the decode runs share: Bob Ray writes to Ann Lee.
 void fromBobRayToAnnLee(LexivarData& d)
@@ -19,8 +19,6 @@ void fromBobRayToAnnLee(LexivarData& d)
     d.recipientFirst = "Ann";
     d.recipientLast = "Lee";
 }
-
-}  // namespace
 
 TEST(LexivarNumbers, ClueNumberAddsTheTicksToTheLetterSum)
 {
@@ -143,8 +141,6 @@ TEST(LexivarSavedInputs, JunkAndMissingLinesKeepTheStartValues)
     EXPECT_EQ(e.birthday, (numerology::Date{1, 1, 1900}));
 }
 
-namespace {
-
 struct DecodeRun {
     FakeServices fake;
     lexivar::Lexivar core{fake.services};
@@ -159,8 +155,6 @@ struct DecodeRun {
         d.message = std::string(50, 'A');
     }
 };
-
-}  // namespace
 
 TEST(LexivarDecode, TheBarWalksToAHundredWithFivePausesAndRestsAtZero)
 {
@@ -204,3 +198,5 @@ TEST(LexivarDecode, TheDatesAreCheckedBeforeTheMessage)
               "There are only 30 days in April, June, September, and November!\nPlease correct it and then try again!");
     EXPECT_EQ(run.bar, (std::vector<int>{0, 0}));
 }
+
+}  // namespace lexivar_test

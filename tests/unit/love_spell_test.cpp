@@ -2,13 +2,13 @@
 
 #include "zendary/readings/love_spell.h"
 
+namespace love_spell_test {
+
 using namespace zendary;
 using numerology::StarNumbers;
 
-namespace {
 // Birthdays 1/1/1920, 1/1/1900, 1/1/1900.
 const StarNumbers kStars{1, 2, 4, 3, 6};
-}  // namespace
 
 TEST(LoveSpell, SpellNumberAddsNameAndSelectedDate)
 {
@@ -99,3 +99,5 @@ TEST(LoveSpell, PaperPicture)
               "Here is how your paper should look before you fold it and burn:   \n\nJo25\t\t\tJo25\n\n\n\n\t      "
               "Jo's last name in reverse order\n\n\n\nJo25\t\t\tJo25");
 }
+
+}  // namespace love_spell_test

@@ -5,11 +5,11 @@
 #include "tests/support/fake_services.h"
 #include "zendary/readings/mental_power.h"
 
+namespace mental_power_test {
+
 using namespace zendary;
 using numerology::Exercise;
 using shell::Icon;
-
-namespace {
 
 struct MentalPowerTest : ::testing::Test {
     FakeServices fake;
@@ -30,8 +30,6 @@ const char* const kColorRefusal = "Please select color from the drop down list o
                                   "It can be either: white, yellow, green, red, blue, brown or black.    ";
 const char* const kShapeRefusal =
     "Please select shape from the drop down list only.    \n\nIt can be either: triangle, square or circle.    ";
-
-}  // namespace
 
 TEST_F(MentalPowerTest, ExercisesDrawFromTheSecondWithoutTipOrPicture)
 {
@@ -124,3 +122,5 @@ TEST_F(MentalPowerTest, PowerCheckShowsTheReadingWithoutAQuestion)
     EXPECT_NE(fake.ui.boxes[1].text.find("at 30% of optimal.    \n"), std::string::npos);
     EXPECT_TRUE(fake.ui.boxes[1].text.ends_with("\n\nTIP\n\nPractice numbers and shapes right now."));
 }
+
+}  // namespace mental_power_test

@@ -2,6 +2,8 @@
 
 #include "zendary/readings/name_year.h"
 
+namespace name_year_test {
+
 using namespace zendary;
 
 TEST(NameYear, YearAnimalsFrom1900To2012)
@@ -51,3 +53,5 @@ TEST(NameYear, ValidNamesHoldLettersAndBlanksOnly)
     EXPECT_FALSE(ValidFirstName("Zo\xC3\xAB"));  // a letter outside A-Z
     EXPECT_FALSE(ValidFirstName("a\tb"));
 }
+
+}  // namespace name_year_test

@@ -2,6 +2,8 @@
 
 #include "numerology/numerology.h"
 
+namespace numerology_test {
+
 using namespace numerology;
 
 TEST(YearDigit, ReducesTheOffsetWithinTheCentury)
@@ -109,3 +111,5 @@ TEST(RatingText, HasOneBlankEachSide)
     EXPECT_STREQ(RatingText(Rating::Normal), " Normal Day! ");
     EXPECT_STREQ(RatingText(Rating::Bad), " Bad Day! ");
 }
+
+}  // namespace numerology_test

@@ -6,9 +6,9 @@
 #include "pair/pair_report.h"
 #include "pair/pair_rules.h"
 
-using namespace pairing;
+namespace pair_test {
 
-namespace {
+using namespace pairing;
 
 // John Smith and Mary Jones, the pair every rule below is first checked on.
 PairRecord johnAndMary()
@@ -25,8 +25,6 @@ PairFacts factsWith(int number, PairDigits digits)
 {
     return {digits, number, "Ann Lee", "Bob Ray"};
 }
-
-}  // namespace
 
 TEST(PairRules, JohnAndMary)
 {
@@ -193,3 +191,5 @@ TEST(PairReport, HtmlPiecesEndAtLineFeedsOrAfter98Characters)
     // A broken byte sequence is replaced, never passed on.
     EXPECT_EQ(HtmlReport("a\xC3"), head + "a&#65533;<P>" + tail);
 }
+
+}  // namespace pair_test

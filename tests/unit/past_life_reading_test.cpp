@@ -5,10 +5,10 @@
 #include "tests/support/fake_services.h"
 #include "zendary/readings/past_life.h"
 
+namespace past_life_reading_test {
+
 using namespace zendary;
 using shell::Answer;
-
-namespace {
 
 const char* const kCaption = "PAST LIFE INTERPRETATION";
 
@@ -42,8 +42,6 @@ Ending endingOf(const std::vector<RecordedBox>& boxes)
     EXPECT_EQ(last.buttons, shell::Buttons::YesNoCancel) << last.text;
     return Ending::Cancelled;
 }
-
-}  // namespace
 
 TEST(PastLifeReading, EveryInputEndsInAResultOrADocumentedMessage)
 {
@@ -110,8 +108,6 @@ TEST(PastLifeReading, ValidationMessagesComeWithTheHelpBox)
     EXPECT_NE(s.ui.boxes[2].text, s.ui.boxes[4].text);
 }
 
-namespace {
-
 // Runs the whole reading with every question answered the same way; returns the result box.
 std::string resultWhenAllAnswered(Answer answer, int age, int year, const char* job, const char* clue)
 {
@@ -130,8 +126,6 @@ std::string resultWhenAllAnswered(Answer answer, int age, int year, const char* 
     return s.ui.boxes.size() < 2 ? std::string() : s.ui.boxes[s.ui.boxes.size() - 2].text;
 }
 
-}  // namespace
-
 TEST(PastLifeReading, FarFromTheYearOrAGodNothingHelps)
 {
     const std::string nothing = "There is a 0% probability that you have experienced a past life event!";
@@ -146,3 +140,5 @@ TEST(PastLifeReading, FarFromTheYearOrAGodNothingHelps)
     EXPECT_EQ(resultWhenAllAnswered(Answer::Yes, 1, 1800, "none", "none"),
               "There is a 89% probability that you have experienced a past life event!");
 }
+
+}  // namespace past_life_reading_test

@@ -9,9 +9,9 @@
 #include "zendary/readings/past_life_questions.h"
 #include "zendary/readings/past_life_rules.h"
 
-using namespace zendary;
+namespace past_life_test {
 
-namespace {
+using namespace zendary;
 
 // Flags by letter: R recognised, L loss, D dream, J deja vu, V vision, N named, P repeated.
 PastLifeFlags flagsOf(std::string_view letters)
@@ -134,8 +134,6 @@ std::vector<std::string> cluesOf(const Row& row)
 {
     return row.clues.empty() ? std::vector<std::string>{"none", "tree"} : row.clues;
 }
-
-}  // namespace
 
 TEST(PastLifeRules, HaveSeventyThreeRows)
 {
@@ -299,8 +297,6 @@ TEST(PastLifePlausibility, OccupationsThatNameSomeone)
         EXPECT_FALSE(NamedByOccupation(job)) << job;
 }
 
-namespace {
-
 // Answers Yes to the listed questions and No to every other; remembers what was asked.
 struct Script {
     std::map<std::string, bool> yes;
@@ -353,8 +349,6 @@ bool noFlags(const PastLifeFlags& f)
 {
     return !f.loss && !f.dejaVu && !f.dream && !f.vision && !f.repeated && !f.recognised && !f.named;
 }
-
-}  // namespace
 
 TEST(PastLifeQuestions, AllNoAsksTheWholeTreeInOrder)
 {
@@ -490,3 +484,5 @@ TEST(PastLifeLists, OccupationsSortedAndCluesInOrder)
     EXPECT_STREQ(clues[17], "war");
     EXPECT_STREQ(clues[50], "none");
 }
+
+}  // namespace past_life_test

@@ -5,6 +5,8 @@
 #include "numerology/pet_day.h"
 #include "zendary/readings/pets.h"
 
+namespace pet_day_test {
+
 using numerology::PetDayDigit;
 using numerology::PetDayRating;
 using numerology::PetTotalStrip;
@@ -56,14 +58,10 @@ TEST(PetsReading, DigitOfTheDateAndTheName)
     EXPECT_EQ(zendary::PetDigit({12, 25, 1999}, "Rex"), 5);
 }
 
-namespace {
-
 struct ZendaryPets : ::testing::Test {
     FakeServices fake;
     zendary::Zendary z{fake.services};
 };
-
-}  // namespace
 
 TEST_F(ZendaryPets, RexOnNewYear2000HasABadDay)
 {
@@ -108,3 +106,5 @@ TEST_F(ZendaryPets, ADayTheMonthDoesNotHaveGetsNoReading)
     EXPECT_EQ(fake.ui.boxes[0].caption, "DATE ERROR");
     EXPECT_EQ(fake.ui.boxes[0].text, "There are only 28 days in February!\nPlease correct it and then try again!    ");
 }
+
+}  // namespace pet_day_test

@@ -5,11 +5,11 @@
 #include "tests/support/fake_services.h"
 #include "psyvane/psyvane.h"
 
+namespace psyvane_test {
+
 using namespace psyvane;
 using shell::Answer;
 using shell::Icon;
-
-namespace {
 
 struct PsyvaneTest : ::testing::Test {
     FakeServices fake;
@@ -31,8 +31,6 @@ struct PsyvaneTest : ::testing::Test {
 };
 
 const std::vector<int> kWalk = {20, 40, 60, 80, 100, 0};
-
-}  // namespace
 
 TEST_F(PsyvaneTest, StartsOnTodayWithPersonalAndNothingChosen)
 {
@@ -168,3 +166,5 @@ TEST_F(PsyvaneTest, TheSecretIsToldOnlyOnYes)
     EXPECT_EQ(fake.ui.captions(), (std::vector<std::string>{"TOP SECRET", "TOP SECRET", "PSYVANE ORIGINS"}));
     EXPECT_EQ(fake.ui.boxes[0].text, "Do you want to learn a secret?    ");
 }
+
+}  // namespace psyvane_test

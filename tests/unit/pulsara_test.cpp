@@ -10,9 +10,9 @@
 #include "pulsara/pulsara.h"
 #include "pulsara/saved_inputs.h"
 
-using namespace pulsara;
+namespace pulsara_test {
 
-namespace {
+using namespace pulsara;
 
 const Meters kMiddle{50, 50, 50};
 
@@ -43,8 +43,6 @@ struct PulsaraConversation : ::testing::Test {
         EXPECT_EQ(pulsara.data.meters, (Meters{1, 2, 3}));
     }
 };
-
-}  // namespace
 
 TEST(PulsaraDayCount, OwnCountOfThirtyDayMonthsAndYearsDivisibleByFour)
 {
@@ -221,3 +219,5 @@ TEST(PulsaraSavedInputs, ALongNameReadsBackWhole)
     EXPECT_EQ(back.birth, d.birth);
     fs::remove_all(root);
 }
+
+}  // namespace pulsara_test

@@ -11,12 +11,12 @@
 #include "tests/support/fake_services.h"
 #include "quorvex/quorvex.h"
 
+namespace quorvex_buttons_test {
+
 using namespace quorvex;
 using shell::Answer;
 using shell::Icon;
 namespace fs = std::filesystem;
-
-namespace {
 
 class QuorvexButtons : public ::testing::Test {
 protected:
@@ -67,8 +67,6 @@ protected:
     fs::path root;
     std::unique_ptr<Quorvex> core;
 };
-
-}  // namespace
 
 TEST_F(QuorvexButtons, NamesThatWouldLeaveThePortfolioFolderAreRefused)
 {
@@ -200,3 +198,5 @@ TEST_F(QuorvexButtons, OddsReportThatCannotBeWrittenNamesItsFolder)
                                "hard drive.");
     EXPECT_TRUE(fake.opener.opened.empty());
 }
+
+}  // namespace quorvex_buttons_test

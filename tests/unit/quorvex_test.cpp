@@ -9,10 +9,10 @@
 #include "quorvex/portfolio_list.h"
 #include "tests/support/temp_path.h"
 
+namespace quorvex_test {
+
 using namespace quorvex;
 namespace fs = std::filesystem;
-
-namespace {
 
 // Names 3 + 35 + 13 + 66 + 48 = 165, numbers 1 + 24 + 1900 + 1 + 2000 + 1 + 1 + 10 = 3938.
 PortfolioItem smallSale()
@@ -38,8 +38,6 @@ fs::path scratch(const std::string& name)
 }
 
 const std::string kRule(46, '_');
-
-}  // namespace
 
 TEST(QuorvexOdds, TotalAddsNameValuesAndEveryNumber)
 {
@@ -192,3 +190,5 @@ TEST(QuorvexList, PortfolioFileSkipsEmptyLinesAndKeepsTheOrder)
     EXPECT_EQ(LoadPortfolioNames((dir / "Portfolio.ini").string()),
               (PortfolioNames{std::string(85, 'a'), std::string(126, 'b')}));
 }
+
+}  // namespace quorvex_test

@@ -4,9 +4,9 @@
 
 #include "shell/shown_document.h"
 
-using namespace shell;
+namespace shown_document_test {
 
-namespace {
+using namespace shell;
 
 const QChar kZwsp(0x200B);
 
@@ -19,8 +19,6 @@ QString nested(const QString& open, const QString& close, int depth)
 {
     return "<html><body>" + repeated(open, depth) + "x" + repeated(close, depth) + "</body></html>";
 }
-
-}  // namespace
 
 TEST(ShownPlainText, LineEndsOfEveryKindAreLineFeeds)
 {
@@ -123,3 +121,5 @@ TEST(ShownHtml, LongWordsBreakOutsideTagsAndEntities)
     // Breaking twice adds nothing: a break already there counts.
     EXPECT_EQ(withBreakableWords(shown), shown);
 }
+
+}  // namespace shown_document_test

@@ -2,6 +2,8 @@
 
 #include "zendary/readings/soul_numbers.h"
 
+namespace soul_numbers_test {
+
 using zendary::SoulNumbers;
 
 TEST(SoulRules, AllOnes)
@@ -25,3 +27,5 @@ TEST(SoulRules, TenTexts)
     EXPECT_EQ(zendary::SoulText(-1), nullptr);
     EXPECT_EQ(zendary::SoulText(10), nullptr);
 }
+
+}  // namespace soul_numbers_test

@@ -2,13 +2,13 @@
 
 #include "zendary/readings/sports.h"
 
+namespace sports_test {
+
 using namespace zendary;
 
-namespace {
 // 1/1/2000: 1 + 1 + 1 = 3, whose digit is 4.
 const numerology::Date kGame{1, 1, 2000};
 const std::string kTie = "Too close to call. Both teams have equal chances winning the game.    \n";
-}  // namespace
 
 TEST(Sports, NearerTeamToTheDateWins)
 {
@@ -31,3 +31,5 @@ TEST(Sports, LongNamesAndBlanks)
     // Hawks 62 gives 9 (five away).
     EXPECT_EQ(SportsVerdict("Hawks", "Bears", kGame), "Bears - better chance of winning the game.    \n");
 }
+
+}  // namespace sports_test

@@ -4,11 +4,11 @@
 
 #include "zendary/readings/stars_calendar.h"
 
+namespace stars_calendar_test {
+
 using namespace zendary;
 using numerology::Date;
 using numerology::Rating;
-
-namespace {
 
 // All three birthdays 1/1/1900: s0 = s1 = s2 = 1, then s1 = 2, s2 = 2, s2 = 4; s3 = 3;
 // s4 = 3 equals s3, so 6. Good: day numbers 1, 2, 3; bad: 4, 6; normal: 5, 7, 8, 9.
@@ -21,8 +21,6 @@ char letter(Rating rating)
 {
     return VerdictWord(rating)[0];
 }
-
-}  // namespace
 
 TEST(MonthLength, FollowsTheGregorianRule)
 {
@@ -126,3 +124,5 @@ TEST(NextGoodDay, StartsFromDatesTheFieldsAccept)
     EXPECT_EQ(NextGoodDay({12, 31, 1799}, exampleStars()), (Date{1, 1, 1800}));
     EXPECT_EQ(NextGoodDay({0, 1, 2000}, exampleStars()), std::nullopt);
 }
+
+}  // namespace stars_calendar_test

@@ -2,6 +2,8 @@
 
 #include "numerology/sun_sign.h"
 
+namespace sun_sign_test {
+
 using namespace numerology;
 
 TEST(SunSign, EveryMonthSplitsAtItsBoundary)
@@ -43,3 +45,5 @@ TEST(SunSign, NamesFollowTheTableOrder)
     EXPECT_STREQ(SignName(Sign::Leo), "Leo");
     EXPECT_STREQ(SignName(Sign::Sagittarius), "Sagittarius");
 }
+
+}  // namespace sun_sign_test

@@ -6,14 +6,14 @@
 #include "zendary/readings/evil_eye.h"
 #include "zendary/readings/gems.h"
 
+namespace superstition_evil_eye_test {
+
 using namespace zendary;
 using numerology::StarNumbers;
 
-namespace {
 const std::string kNot = " Not susceptible to the Evil Eye!" + std::string(19, ' ');
 const std::string kSusceptible = " Susceptible to the Evil Eye!" + std::string(23, ' ');
 const std::string kPut = " Someone put the Evil Eye on you!" + std::string(19, ' ');
-}  // namespace
 
 TEST(EvilEye, VerdictsAreTestedInOrder)
 {
@@ -50,3 +50,5 @@ TEST(Gems, MonthTexts)
     EXPECT_EQ(GemsText(0), nullptr);
     EXPECT_EQ(GemsText(13), nullptr);
 }
+
+}  // namespace superstition_evil_eye_test

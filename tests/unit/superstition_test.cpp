@@ -7,17 +7,15 @@
 #include "zendary/lists.h"
 #include "zendary/readings/superstition_table.h"
 
-using namespace zendary;
+namespace superstition_test {
 
-namespace {
+using namespace zendary;
 
 std::string heading(std::string_view chosen)
 {
     const auto belief = LookUpSuperstition(chosen);
     return belief ? std::string(belief->substr(0, belief->find("\n\n"))) : std::string("(none)");
 }
-
-}  // namespace
 
 TEST(SuperstitionTable, HasEveryKeywordAndText)
 {
@@ -123,3 +121,5 @@ TEST(SuperstitionTable, RhymesAndTablesAreThere)
     EXPECT_NE(LookUpSuperstition("mole")->find("Forehead\t"), std::string_view::npos);
     EXPECT_NE(LookUpSuperstition("singing")->find("dressed"), std::string_view::npos);
 }
+
+}  // namespace superstition_test

@@ -5,12 +5,10 @@
 #include "pair/pair_html.h"
 #include "zendary/readings/report_html.h"
 
-namespace {
+namespace text_cut_test {
 
 const QString kEmoji = QString::fromUtf8("\xF0\x9F\x98\x80");  // two UTF-16 units
 const std::string kEuro = "\xE2\x82\xAC";                      // three UTF-8 bytes
-
-}  // namespace
 
 TEST(Utf16Cut, NeverKeepsHalfAPair)
 {
@@ -52,3 +50,5 @@ TEST(PairReportHtml, AnOverlongFormOrASurrogateIsNoCharacter)
               std::string::npos);
     EXPECT_NE(pairing::HtmlReport("\xE2\x82\xAC").find("<P>&#8364;<P>"), std::string::npos);
 }
+
+}  // namespace text_cut_test

@@ -8,7 +8,7 @@
 
 #include "shell/tip_file.h"
 
-namespace {
+namespace tip_file_test {
 
 std::string writeTemp(const std::string& name, const std::string& content)
 {
@@ -16,8 +16,6 @@ std::string writeTemp(const std::string& name, const std::string& content)
     std::ofstream(path, std::ios::binary) << content;
     return path.string();
 }
-
-}  // namespace
 
 TEST(TipFile, SkipsCommentsIndentedAndEmptyLinesAndWraps)
 {
@@ -63,3 +61,5 @@ TEST(TipFile, MissingFile)
     EXPECT_EQ(tips.next(), std::nullopt);
     EXPECT_EQ(tips.modificationTime(), "");
 }
+
+}  // namespace tip_file_test

@@ -10,9 +10,9 @@
 #include "tests/support/fake_services.h"
 #include "tests/support/temp_path.h"
 
-namespace fs = std::filesystem;
+namespace tip_of_the_day_test {
 
-namespace {
+namespace fs = std::filesystem;
 
 const shell::TipSpec kSpec{"tips.txt", "Zendary Tip of the Day", "Get Zendary Tip", "Launch Zendary"};
 
@@ -41,8 +41,6 @@ struct TipOfTheDayTest : ::testing::Test {
 };
 
 const char* const kFiveTips = "; tips\nfirst\n  indented\nsecond\nthird\nfourth\nfifth\n";
-
-}  // namespace
 
 TEST_F(TipOfTheDayTest, ShowsAtStartUpOnlyWhenTheFlagIsZeroOrMissing)
 {
@@ -150,3 +148,5 @@ TEST_F(TipOfTheDayTest, AProfileThatCannotBeWrittenIsReportedAndKeptAsItWas)
     EXPECT_FALSE(tips.save());
     EXPECT_TRUE(fs::is_directory(profilePath()));
 }
+
+}  // namespace tip_of_the_day_test

@@ -3,13 +3,13 @@
 #include "tests/support/fake_services.h"
 #include "zendary/zendary.h"
 
+namespace zendary_checks_test {
+
 using shell::Answer;
 using shell::Icon;
 using zendary::ConfirmForm;
 using zendary::Era;
 using zendary::Zendary;
-
-namespace {
 
 struct ZendaryChecks : ::testing::Test {
     FakeServices fake;
@@ -23,8 +23,6 @@ struct ZendaryChecks : ::testing::Test {
     }
     std::string lastText() const { return fake.ui.boxes.empty() ? "" : fake.ui.boxes.back().text; }
 };
-
-}  // namespace
 
 TEST_F(ZendaryChecks, StartValues)
 {
@@ -138,3 +136,5 @@ TEST_F(ZendaryChecks, ConfirmationMemoryKeepsDatesAndNamesApart)
     EXPECT_TRUE(z.soulmateNamesChanged());
     EXPECT_FALSE(z.datesChanged());
 }
+
+}  // namespace zendary_checks_test

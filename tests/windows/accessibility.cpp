@@ -42,7 +42,7 @@
 const shell::Program& mystorin_program_pulsara();
 const shell::Program& mystorin_program_ballora();
 
-namespace {
+namespace accessibility {
 
 // The roles of the controls a user works with or reads a result from.
 bool isControl(QAccessible::Role role)
@@ -211,10 +211,6 @@ QStringList allProblems(QWidget& window)
     problems += tabProblems(window);  // last: it hides the window
     return problems;
 }
-
-}  // namespace
-
-Q_DECLARE_METATYPE(const shell::Program*)
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -392,4 +388,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(accessibility, AccessibilityTest);
+
+}  // namespace accessibility
+
 #include "accessibility.moc"

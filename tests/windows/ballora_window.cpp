@@ -12,6 +12,8 @@
 #include "ballora/window/ballora_window.h"
 #include "tests/support/window_checks.h"
 
+namespace ballora_window {
+
 class BalloraWindowTest : public QObject {
     Q_OBJECT
 
@@ -114,4 +116,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(ballora_window, BalloraWindowTest);
+
+}  // namespace ballora_window
+
 #include "ballora_window.moc"

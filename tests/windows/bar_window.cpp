@@ -12,7 +12,7 @@
 #include "bar/window/launcher_table.h"
 #include "tests/support/window_checks.h"
 
-namespace {
+namespace bar_window {
 
 QPushButton* button(QWidget& window, int id)
 {
@@ -21,8 +21,6 @@ QPushButton* button(QWidget& window, int id)
         qFatal("no button %d", id);
     return found;
 }
-
-}  // namespace
 
 class BarWindowTest : public QObject {
     Q_OBJECT
@@ -120,4 +118,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(bar_window, BarWindowTest);
+
+}  // namespace bar_window
+
 #include "bar_window.moc"

@@ -19,7 +19,7 @@
 #include "tests/support/window_test.h"
 #include "zendary/window/stars_calendar_dialog.h"
 
-namespace {
+namespace calendar_export {
 
 // A Ui that answers each dialog as a user would: ticks the named buttons of a choice,
 // fills the second person's fields, names `target` in a file dialog; or cancels all.
@@ -59,8 +59,6 @@ QByteArray contentOf(const QString& file)
 }
 
 const numerology::StarNumbers kStars = numerology::ComputeStarNumbers({1, 1, 1920}, {1, 1, 1900}, {1, 1, 1900});
-
-}  // namespace
 
 class CalendarExportTest : public QObject {
     Q_OBJECT
@@ -215,4 +213,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(calendar_export, CalendarExportTest);
+
+}  // namespace calendar_export
+
 #include "calendar_export.moc"

@@ -17,7 +17,7 @@
 
 const shell::Program& mystorin_program_zendary();
 
-Q_DECLARE_METATYPE(const shell::Program*)
+namespace dark_screenshots {
 
 class DarkScreenshotsTest : public QObject {
     Q_OBJECT
@@ -79,4 +79,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(dark_screenshots, DarkScreenshotsTest);
+
+}  // namespace dark_screenshots
+
 #include "dark_screenshots.moc"

@@ -12,6 +12,8 @@
 #include "zendary/window/death_dialog.h"
 #include "zendary/window/zendary_window.h"
 
+namespace death_dialog {
+
 class DeathDialogTest : public QObject {
     Q_OBJECT
 
@@ -83,4 +85,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(death_dialog, DeathDialogTest);
+
+}  // namespace death_dialog
+
 #include "death_dialog.moc"

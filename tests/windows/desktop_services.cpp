@@ -13,6 +13,8 @@
 #include "tests/support/window_test.h"
 #include "tests/support/window_checks.h"
 
+namespace desktop_services {
+
 class DesktopServicesTest : public QObject {
     Q_OBJECT
 
@@ -79,4 +81,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(desktop_services, DesktopServicesTest);
+
+}  // namespace desktop_services
+
 #include "desktop_services.moc"

@@ -9,6 +9,8 @@
 #include "shell/gui/document_browser.h"
 #include "tests/support/window_test.h"
 
+namespace document_reading {
+
 class DocumentReadingTest : public QObject {
     Q_OBJECT
 
@@ -67,4 +69,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(document_reading, DocumentReadingTest);
+
+}  // namespace document_reading
+
 #include "document_reading.moc"

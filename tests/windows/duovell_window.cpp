@@ -11,7 +11,7 @@
 #include "duovell/window/duovell_window.h"
 #include "tests/support/window_checks.h"
 
-namespace {
+namespace duovell_window {
 
 QStringList itemsOf(QWidget& window, int id)
 {
@@ -21,8 +21,6 @@ QStringList itemsOf(QWidget& window, int id)
         items << combo->itemText(i);
     return items;
 }
-
-}  // namespace
 
 class DuovellWindowTest : public QObject {
     Q_OBJECT
@@ -145,4 +143,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(duovell_window, DuovellWindowTest);
+
+}  // namespace duovell_window
+
 #include "duovell_window.moc"

@@ -9,6 +9,8 @@
 #include "shell/gui/program_dialog.h"
 #include "tests/support/window_test.h"
 
+namespace edit_limits {
+
 class EditLimitsTest : public QObject {
     Q_OBJECT
 
@@ -44,4 +46,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(edit_limits, EditLimitsTest);
+
+}  // namespace edit_limits
+
 #include "edit_limits.moc"

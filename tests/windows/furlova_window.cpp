@@ -11,6 +11,8 @@
 #include "furlova/window/furlova_window.h"
 #include "tests/support/window_checks.h"
 
+namespace furlova_window {
+
 using namespace furlova;
 
 class FurlovaWindowTest : public QObject {
@@ -154,4 +156,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(furlova_window, FurlovaWindowTest);
+
+}  // namespace furlova_window
+
 #include "furlova_window.moc"

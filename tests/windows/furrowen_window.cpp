@@ -15,6 +15,8 @@
 #include "furrowen/window/furrowen_window.h"
 #include "tests/support/window_checks.h"
 
+namespace furrowen_window {
+
 class FurrowenWindowTest : public QObject {
     Q_OBJECT
 
@@ -136,4 +138,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(furrowen_window, FurrowenWindowTest);
+
+}  // namespace furrowen_window
+
 #include "furrowen_window.moc"

@@ -13,6 +13,8 @@
 #include "shell/gui/help_window.h"
 #include "tests/support/window_test.h"
 
+namespace help_window {
+
 class HelpWindowTest : public QObject {
     Q_OBJECT
 
@@ -79,4 +81,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(help_window, HelpWindowTest);
+
+}  // namespace help_window
+
 #include "help_window.moc"

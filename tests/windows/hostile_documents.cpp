@@ -29,7 +29,7 @@
 #include "tests/support/window_checks.h"
 #include "zendary/readings/report_html.h"
 
-namespace {
+namespace hostile_documents {
 
 // The bounds of a window's answer, looser for a build with AddressSanitizer.
 #ifdef __SANITIZE_ADDRESS__
@@ -81,8 +81,6 @@ QSize pictureSize(QTextBrowser& browser, const QString& name)
         return got.value<QPixmap>().size();
     return QImage::fromData(got.toByteArray()).size();
 }
-
-}  // namespace
 
 class HostileDocumentsTest : public QObject {
     Q_OBJECT
@@ -318,4 +316,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(hostile_documents, HostileDocumentsTest);
+
+}  // namespace hostile_documents
+
 #include "hostile_documents.moc"

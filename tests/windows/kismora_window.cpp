@@ -23,13 +23,15 @@
 #include "shell/gui/tip_dialog.h"
 #include "tests/support/window_checks.h"
 
+const shell::Program& mystorin_program_kismora();
+
+namespace kismora_window {
+
 namespace fs = std::filesystem;
 
 namespace texts {
 #include "resources/kismora/help_texts.inc"
 }
-
-const shell::Program& mystorin_program_kismora();
 
 class KismoraWindowTest : public QObject {
     Q_OBJECT
@@ -65,12 +67,12 @@ private slots:
     {
         kismora::KismoraWindow window(fake.services);
         QCOMPARE(window.windowTitle(), QString("Kismora 2000"));
-        checkTips(window, {{1, "Enter Personal Info"},
-                           {1003, "Establish Selection Criteria"},
-                           {1005, "Date Book Wizard"},
+        checkTips(window, {{kismora::kPersonalInfoId, "Enter Personal Info"},
+                           {kismora::kSelectionCriteriaId, "Establish Selection Criteria"},
+                           {kismora::kDateBookId, "Date Book Wizard"},
                            {kismora::kMainHelpId, "Help Wizard"}});
-        QCOMPARE(buttonText(window, 1), QString("&Personal Info"));
-        QVERIFY(window.findChild<QPushButton*>("1")->isDefault());
+        QCOMPARE(buttonText(window, kismora::kPersonalInfoId), QString("&Personal Info"));
+        QVERIFY(window.findChild<QPushButton*>(controlName(kismora::kPersonalInfoId))->isDefault());
     }
 
     void checkEnterPressesFocusedButton()
@@ -84,14 +86,14 @@ private slots:
     {
         kismora::ProfileDialog form(fake.services, kismora::ProfileKind::NewDate);
         QCOMPARE(form.windowTitle(), QString("  New Date - Enter Info For Your New Date"));
-        checkTips(form, {{1, "Save Info"},
-                         {1000, "Enter Full Name"},
-                         {1015, "Select Gender"},
-                         {1016, "Select Hair Color"},
+        checkTips(form, {{kismora::kSaveId, "Save Info"},
+                         {kismora::kNameId, "Enter Full Name"},
+                         {kismora::kGenderId, "Select Gender"},
+                         {kismora::kHairId, "Select Hair Color"},
                          {kismora::kEyesId, "Select Eye Color"},
-                         {1014, "feet"},
-                         {1035, "inches"},
-                         {1018, "Enter Weight"},
+                         {kismora::kFeetId, "feet"},
+                         {kismora::kInchesId, "inches"},
+                         {kismora::kWeightId, "Enter Weight"},
                          {kismora::kRaceId, "Select Race"},
                          {kismora::kReligionId, "Select Religion"},
                          {kismora::kMaritalId, "Select Marital Status"},
@@ -100,17 +102,18 @@ private slots:
                          {kismora::kSmokingId, "Select Smoking Status"},
                          {kismora::kDrinkingId, "Select Drinking Status"},
                          {kismora::kEducationId, "Select Education Level"},
-                         {1009, "Enter Occupation"},
-                         {1010, "Enter City or State"},
+                         {kismora::kOccupationId, "Enter Occupation"},
+                         {kismora::kResidenceId, "Enter City or State"},
                          {kismora::kOutdoorsId, "Interests - Outdoors"},
                          {kismora::kTravelId, "Interests - Travel"},
                          {kismora::kSportsId, "Interests - Sports"},
                          {kismora::kMoviesId, "Interests - Movies"},
                          {kismora::kMusicId, "Interests - Music"},
-                         {1003, "Help Wizard"},
-                         {1004, "View Picture"}});
-        QCOMPARE(items(form, 1015), (QStringList{"female", "male"}));
-        QCOMPARE(items(form, 1016), (QStringList{"bald", "white", "blond", "brunet", "red", "brown", "black"}));
+                         {kismora::kProfileHelpId, "Help Wizard"},
+                         {kismora::kPictureId, "View Picture"}});
+        QCOMPARE(items(form, kismora::kGenderId), (QStringList{"female", "male"}));
+        QCOMPARE(items(form, kismora::kHairId),
+                 (QStringList{"bald", "white", "blond", "brunet", "red", "brown", "black"}));
         QCOMPARE(items(form, kismora::kRaceId),
                  (QStringList{"african american", "american indian", "asian", "caucasian", "hispanic", "not important",
                               "other", "pacific islander"}));
@@ -120,16 +123,16 @@ private slots:
                  (QStringList{"social", "occasional", "moderate", "every day", "none"}));
         QCOMPARE(items(form, kismora::kMusicId),
                  (QStringList{"very important", "important", "casual", "not important"}));
-        for (int id = 1015; id <= 1031; ++id) {
+        for (int id = kismora::kGenderId; id <= kismora::kMusicId; ++id) {
             if (auto* combo = form.findChild<QComboBox*>(QString::number(id))) {
                 QVERIFY(!combo->isEditable());
                 QCOMPARE(combo->currentIndex(), -1);
             }
         }
-        QCOMPARE(form.findChild<QLineEdit*>("1000")->maxLength(), 125);
-        QCOMPARE(form.findChild<QLineEdit*>("1009")->maxLength(), 50);
-        QCOMPARE(buttonText(form, 1004), QString("&Picture"));
-        QVERIFY(form.findChild<QPushButton*>("1")->isDefault());
+        QCOMPARE(form.findChild<QLineEdit*>(controlName(kismora::kNameId))->maxLength(), 125);
+        QCOMPARE(form.findChild<QLineEdit*>(controlName(kismora::kOccupationId))->maxLength(), 50);
+        QCOMPARE(buttonText(form, kismora::kPictureId), QString("&Picture"));
+        QVERIFY(form.findChild<QPushButton*>(controlName(kismora::kSaveId))->isDefault());
     }
 
     void dateBookListsIndexInOrder()
@@ -142,12 +145,12 @@ private slots:
         saved.paths.root = root.string();
         kismora::DateBookDialog book(saved.services);
         QCOMPARE(book.windowTitle(), QString("  Date Book"));
-        checkTips(book, {{1033, "Dates Currently in Your Date Book"},
-                         {1, "Analyze Selected Date"},
-                         {1004, "New Date Wizard"},
-                         {1005, "Delete Selected Date"},
+        checkTips(book, {{kismora::kDateListId, "Dates Currently in Your Date Book"},
+                         {kismora::kAnalyzeDateId, "Analyze Selected Date"},
+                         {kismora::kNewDateId, "New Date Wizard"},
+                         {kismora::kDeleteDateId, "Delete Selected Date"},
                          {kismora::kEditDateId, "Edit Date Info"},
-                         {1003, "Help Wizard"}});
+                         {kismora::kBookHelpId, "Help Wizard"}});
         auto* list = book.findChild<QListWidget*>(controlName(kismora::kDateListId));
         QStringList shown;
         for (int i = 0; i < list->count(); ++i)
@@ -168,26 +171,27 @@ private slots:
         saved.paths.root = root.path().toStdString();
         kismora::DateBookDialog book(saved.services);
         book.findChild<QListWidget*>(controlName(kismora::kDateListId))->setCurrentRow(0);
-        ::checkEnterPressesFocusedButton(book, book.findChild<QPushButton*>("1005"), saved.ui,
-                                         "Are you sure you want to delete Zoe?    ");
+        ::checkEnterPressesFocusedButton(book, book.findChild<QPushButton*>(controlName(kismora::kDeleteDateId)),
+                                         saved.ui, "Are you sure you want to delete Zoe?    ");
     }
 
     void analysisAndNoteControls()
     {
         kismora::AnalysisDialog analysis(fake.services, "Cy");
         QCOMPARE(analysis.windowTitle(), QString("  Analyze Date"));
-        checkTips(analysis, {{1016, "Match Name"},
-                             {1015, "Select Criteria"},
+        checkTips(analysis, {{kismora::kMatchNameId, "Match Name"},
+                             {kismora::kCriteriaId, "Select Criteria"},
                              {kismora::kAddNoteId, "Add Note"},
-                             {1, "Analyze Date"},
-                             {1003, "Create Report"},
-                             {1004, "View Tips"},
-                             {1005, "Help Wizard"}});
-        QCOMPARE(items(analysis, 1016), (QStringList{"No", "Yes"}));
-        QCOMPARE(analysis.findChild<QComboBox*>("1016")->currentText(), QString("No"));
-        QCOMPARE(items(analysis, 1015), (QStringList{"physical appearance criteria", "social background criteria",
-                                                     "family potential criteria", "habits and interests criteria"}));
-        QCOMPARE(analysis.findChild<QComboBox*>("1015")->currentIndex(), 0);
+                             {kismora::kAnalyzeId, "Analyze Date"},
+                             {kismora::kReportId, "Create Report"},
+                             {kismora::kTipsId, "View Tips"},
+                             {kismora::kAnalysisHelpId, "Help Wizard"}});
+        QCOMPARE(items(analysis, kismora::kMatchNameId), (QStringList{"No", "Yes"}));
+        QCOMPARE(analysis.findChild<QComboBox*>(controlName(kismora::kMatchNameId))->currentText(), QString("No"));
+        QCOMPARE(items(analysis, kismora::kCriteriaId),
+                 (QStringList{"physical appearance criteria", "social background criteria", "family potential criteria",
+                              "habits and interests criteria"}));
+        QCOMPARE(analysis.findChild<QComboBox*>(controlName(kismora::kCriteriaId))->currentIndex(), 0);
         for (const auto& column : kismora::kGridIds)
             for (int id : column)
                 QVERIFY(analysis.findChild<QLineEdit*>(QString::number(id))->isReadOnly());
@@ -195,8 +199,10 @@ private slots:
 
         kismora::NoteDialog note(fake.services, "Cy", "Today - Analyzing Cy");
         QCOMPARE(note.windowTitle(), QString(" Today - Analyzing Cy"));
-        checkTips(note, {{1000, "Enter Note Here"}, {1, "Save Note"}, {1003, "Delete Note"}});
-        auto* text = note.findChild<QPlainTextEdit*>("1000");
+        checkTips(note, {{kismora::kNoteTextId, "Enter Note Here"},
+                         {kismora::kNoteSaveId, "Save Note"},
+                         {kismora::kNoteDeleteId, "Delete Note"}});
+        auto* text = note.findChild<QPlainTextEdit*>(controlName(kismora::kNoteTextId));
         text->setPlainText(QString(900, 'x'));
         QCOMPARE(text->toPlainText().size(), 800);
     }
@@ -221,4 +227,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(kismora_window, KismoraWindowTest);
+
+}  // namespace kismora_window
+
 #include "kismora_window.moc"

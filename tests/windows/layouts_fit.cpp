@@ -19,7 +19,7 @@
 
 const shell::Program& mystorin_program_zendary();
 
-namespace {
+namespace layouts_fit {
 
 QString withoutMnemonics(QString text)
 {
@@ -70,10 +70,6 @@ QStringList clippedText(QWidget& window)
     return problems;
 }
 
-}  // namespace
-
-Q_DECLARE_METATYPE(const shell::Program*)
-
 class LayoutsFitTest : public QObject {
     Q_OBJECT
 
@@ -103,4 +99,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(layouts_fit, LayoutsFitTest);
+
+}  // namespace layouts_fit
+
 #include "layouts_fit.moc"

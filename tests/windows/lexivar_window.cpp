@@ -13,6 +13,8 @@
 #include "shell/gui/limited_text_edit.h"
 #include "tests/support/window_checks.h"
 
+namespace lexivar_window {
+
 class LexivarWindowTest : public QObject {
     Q_OBJECT
 
@@ -136,4 +138,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(lexivar_window, LexivarWindowTest);
+
+}  // namespace lexivar_window
+
 #include "lexivar_window.moc"

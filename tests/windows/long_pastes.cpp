@@ -15,7 +15,7 @@
 #include "tests/support/window_checks.h"
 #include "zendary/window/zendary_window.h"
 
-namespace {
+namespace long_pastes {
 
 // The bound of a window's answer, looser for a build with AddressSanitizer.
 #ifdef __SANITIZE_ADDRESS__
@@ -52,8 +52,6 @@ void checkPaste(QWidget& window, const QString& boxId, QPushButton* paste)
     QVERIFY2(took < kBoundSeconds, qPrintable(QString::number(took) + " s"));
     QCOMPARE(box->toPlainText(), kLongWord.left(box->maxLength()));
 }
-
-}  // namespace
 
 class LongPastesTest : public QObject {
     Q_OBJECT
@@ -99,4 +97,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(long_pastes, LongPastesTest);
+
+}  // namespace long_pastes
+
 #include "long_pastes.moc"

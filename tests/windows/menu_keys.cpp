@@ -19,7 +19,7 @@
 
 const shell::Program& mystorin_program_zendary();
 
-namespace {
+namespace menu_keys {
 
 // What one key press opened: each menu is noted and closed, since it would wait for a choice.
 struct Opened {
@@ -96,10 +96,6 @@ bool isEdit(QWidget* widget)
            widget->inherits("QTextEdit") || widget->inherits("QPlainTextEdit");
 }
 
-}  // namespace
-
-Q_DECLARE_METATYPE(const shell::Program*)
-
 class MenuKeysTest : public QObject {
     Q_OBJECT
 
@@ -165,4 +161,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(menu_keys, MenuKeysTest);
+
+}  // namespace menu_keys
+
 #include "menu_keys.moc"

@@ -18,7 +18,7 @@
 const shell::Program& mystorin_program_pulsara();
 const shell::Program& mystorin_program_furrowen();
 
-namespace {
+namespace picture_items {
 
 QAccessibleInterface* accessibleOf(QWidget& dialog, const char* name)
 {
@@ -32,8 +32,6 @@ QStringList childNames(QAccessibleInterface* list)
         names << list->child(i)->text(QAccessible::Name);
     return names;
 }
-
-}  // namespace
 
 class PictureItemsTest : public QObject {
     Q_OBJECT
@@ -209,4 +207,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(picture_items, PictureItemsTest);
+
+}  // namespace picture_items
+
 #include "picture_items.moc"

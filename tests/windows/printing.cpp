@@ -17,7 +17,7 @@
 #include "tests/support/fake_services.h"
 #include "tests/support/window_checks.h"
 
-namespace {
+namespace printing {
 
 // A Ui that records the dialogs it is asked to run and cancels each.
 class CancellingUi : public FakeUi {
@@ -55,8 +55,6 @@ QPushButton* button(QWidget& window, const QString& caption)
             return b;
     return nullptr;
 }
-
-}  // namespace
 
 class PrintingTest : public QObject {
     Q_OBJECT
@@ -147,4 +145,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(printing, PrintingTest);
+
+}  // namespace printing
+
 #include "printing.moc"

@@ -14,6 +14,8 @@
 #include "psyvane/window/psyvane_window.h"
 #include "tests/support/window_checks.h"
 
+namespace psyvane_window {
+
 class PsyvaneWindowTest : public QObject {
     Q_OBJECT
 
@@ -128,4 +130,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(psyvane_window, PsyvaneWindowTest);
+
+}  // namespace psyvane_window
+
 #include "psyvane_window.moc"

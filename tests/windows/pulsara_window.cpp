@@ -13,6 +13,8 @@
 #include "pulsara/window/pulsara_window.h"
 #include "tests/support/window_checks.h"
 
+namespace pulsara_window {
+
 class PulsaraWindowTest : public QObject {
     Q_OBJECT
 
@@ -134,4 +136,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(pulsara_window, PulsaraWindowTest);
+
+}  // namespace pulsara_window
+
 #include "pulsara_window.moc"

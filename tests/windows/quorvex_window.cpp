@@ -19,9 +19,11 @@
 #include "shell/gui/tip_dialog.h"
 #include "tests/support/window_checks.h"
 
-namespace fs = std::filesystem;
-
 const shell::Program& mystorin_program_quorvex();
+
+namespace quorvex_window {
+
+namespace fs = std::filesystem;
 
 class QuorvexWindowTest : public QObject {
     Q_OBJECT
@@ -184,4 +186,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(quorvex_window, QuorvexWindowTest);
+
+}  // namespace quorvex_window
+
 #include "quorvex_window.moc"

@@ -8,6 +8,8 @@
 #include "shell/gui/qt_services.h"
 #include "tests/support/window_test.h"
 
+namespace result_bar_box {
+
 class ResultBarBoxTest : public QObject {
     Q_OBJECT
 
@@ -46,4 +48,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(result_bar_box, ResultBarBoxTest);
+
+}  // namespace result_bar_box
+
 #include "result_bar_box.moc"

@@ -8,6 +8,8 @@
 #include "tests/support/window_checks.h"
 #include "zendary/window/stars_calendar_dialog.h"
 
+namespace stars_calendar_dialog {
+
 using numerology::Date;
 
 class StarsCalendarDialogTest : public QObject {
@@ -88,4 +90,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(stars_calendar_dialog, StarsCalendarDialogTest);
+
+}  // namespace stars_calendar_dialog
+
 #include "stars_calendar_dialog.moc"

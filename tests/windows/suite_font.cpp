@@ -24,7 +24,7 @@
 
 const shell::Program& mystorin_program_zendary();
 
-namespace {
+namespace suite_font {
 
 const QString kFamily = "Liberation Serif";
 
@@ -52,8 +52,6 @@ void checkFamily(QWidget& window, const char* what)
                                  .arg(what, widget->metaObject()->className(), QFontInfo(widget->font()).family())));
     }
 }
-
-}  // namespace
 
 class SuiteFontTest : public QObject {
     Q_OBJECT
@@ -117,4 +115,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(suite_font, SuiteFontTest);
+
+}  // namespace suite_font
+
 #include "suite_font.moc"

@@ -20,7 +20,7 @@
 
 const shell::Program& mystorin_program_zendary();
 
-namespace {
+namespace theme_contrast {
 
 // A label that shows a picture: a pixmap, or a symbol such as a zodiac sign.
 bool isPicture(const QLabel& label)
@@ -61,10 +61,6 @@ QStringList failingColours(const std::vector<shell::PaintedColour>& colours)
                                 .arg(shell::contrastRatio(painted.colour, background), 0, 'f', 2);
     return problems;
 }
-
-}  // namespace
-
-Q_DECLARE_METATYPE(const shell::Program*)
 
 class ThemeContrastTest : public QObject {
     Q_OBJECT
@@ -153,4 +149,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(theme_contrast, ThemeContrastTest);
+
+}  // namespace theme_contrast
+
 #include "theme_contrast.moc"

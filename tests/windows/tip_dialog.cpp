@@ -12,6 +12,8 @@
 #include "tests/support/fake_services.h"
 #include "tests/support/window_test.h"
 
+namespace tip_dialog {
+
 class TipDialogTest : public QObject {
     Q_OBJECT
 
@@ -53,4 +55,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(tip_dialog, TipDialogTest);
+
+}  // namespace tip_dialog
+
 #include "tip_dialog.moc"

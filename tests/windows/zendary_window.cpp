@@ -15,6 +15,8 @@
 #include "tests/support/window_checks.h"
 #include "zendary/window/zendary_window.h"
 
+namespace zendary_window {
+
 class ZendaryWindowTest : public QObject {
     Q_OBJECT
 
@@ -184,4 +186,7 @@ private slots:
 };
 
 MYSTORIN_WINDOW_TEST(zendary_window, ZendaryWindowTest);
+
+}  // namespace zendary_window
+
 #include "zendary_window.moc"
