@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "shell/gui/accessible_children.h"
 #include "shell/gui/decoration.h"
 
 namespace shell {
@@ -135,11 +136,6 @@ private:
 class DocumentAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit DocumentAccessible(QTextBrowser* browser) : QAccessibleWidget(browser, QAccessible::Document) {}
-    ~DocumentAccessible() override
-    {
-        for (QAccessible::Id id : childIds_)
-            QAccessible::deleteAccessibleInterface(id);
-    }
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -161,29 +157,13 @@ public:
     int childCount() const override { return int(partsOf(*browser()->document()).size()); }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= childCount())
-            return nullptr;
-        while (int(children_.size()) <= index) {
-            auto* part = new DocumentPartAccessible(browser(), int(children_.size()));
-            children_.push_back(part);
-            childIds_.push_back(QAccessible::registerAccessibleInterface(part));
-        }
-        return children_[index];
+        return children_.at(index, childCount(), [this](int i) { return new DocumentPartAccessible(browser(), i); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (std::size_t i = 0; i < children_.size(); ++i)
-            if (children_[i] == child)
-                return int(i) < childCount() ? int(i) : -1;
-        return -1;
+        return children_.indexOf(child, childCount());
     }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        for (int i = 0; i < childCount(); ++i)
-            if (child(i)->rect().contains(x, y))
-                return child(i);
-        return nullptr;
-    }
+    QAccessibleInterface* childAt(int x, int y) const override { return childAtPoint(*this, x, y); }
 
     // The text, as any text view gives it.
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override
@@ -262,8 +242,7 @@ public:
 private:
     QTextBrowser* browser() const { return static_cast<QTextBrowser*>(widget()); }
 
-    mutable std::vector<DocumentPartAccessible*> children_;
-    mutable std::vector<QAccessible::Id> childIds_;
+    mutable AccessibleChildren children_;
 };
 
 QAccessibleInterface* documentFactory(const QString&, QObject* object)

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <map>
 
+#include "shell/gui/accessible_children.h"
 #include "shell/gui/decoration.h"
 #include "shell/gui/printable_dialog.h"
 
@@ -85,41 +86,20 @@ private:
 class PictureViewAccessible : public QAccessibleWidget {
 public:
     explicit PictureViewAccessible(QWidget* view) : QAccessibleWidget(view, QAccessible::List) {}
-    ~PictureViewAccessible() override
-    {
-        for (QAccessible::Id id : childIds_)
-            QAccessible::deleteAccessibleInterface(id);
-    }
 
     int childCount() const override { return int(itemsOf(widget()).items.size()); }
 
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= childCount())
-            return nullptr;
-        while (int(children_.size()) <= index) {
-            auto* item = new PictureItemAccessible(widget(), int(children_.size()));
-            children_.push_back(item);
-            childIds_.push_back(QAccessible::registerAccessibleInterface(item));
-        }
-        return children_[index];
+        return children_.at(index, childCount(), [this](int i) { return new PictureItemAccessible(widget(), i); });
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (std::size_t i = 0; i < children_.size(); ++i)
-            if (children_[i] == child)
-                return int(i) < childCount() ? int(i) : -1;
-        return -1;
+        return children_.indexOf(child, childCount());
     }
 
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        for (int i = 0; i < childCount(); ++i)
-            if (child(i)->rect().contains(x, y))
-                return child(i);
-        return nullptr;
-    }
+    QAccessibleInterface* childAt(int x, int y) const override { return childAtPoint(*this, x, y); }
 
     QAccessibleInterface* focusChild() const override
     {
@@ -133,8 +113,7 @@ public:
     }
 
 private:
-    mutable std::vector<PictureItemAccessible*> children_;
-    mutable std::vector<QAccessible::Id> childIds_;
+    mutable AccessibleChildren children_;
 };
 
 QAccessibleInterface* pictureViewFactory(const QString&, QObject* object)

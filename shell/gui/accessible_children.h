@@ -1,0 +1,35 @@
+// The children of an accessible view that are parts of what it paints (a chart's curves, a
+// document's links): each made the first time it is asked for and kept, with its id, until
+// the view's interface goes. Qt asks for them again and again, and a screen reader holds
+// on to their ids between questions.
+#pragma once
+#include <QAccessible>
+#include <functional>
+#include <vector>
+
+class QAccessibleInterface;
+
+namespace shell {
+
+class AccessibleChildren {
+public:
+    AccessibleChildren() = default;
+    AccessibleChildren(const AccessibleChildren&) = delete;
+    AccessibleChildren& operator=(const AccessibleChildren&) = delete;
+    ~AccessibleChildren();
+
+    // The child at `index` of the `count` there are now; `make(i)` makes each one not yet made.
+    QAccessibleInterface* at(int index, int count, const std::function<QAccessibleInterface*(int)>& make);
+
+    // The index of `child`, or -1 where it is none of these or no longer one of the `count`.
+    int indexOf(const QAccessibleInterface* child, int count) const;
+
+private:
+    std::vector<QAccessibleInterface*> children_;
+    std::vector<QAccessible::Id> ids_;
+};
+
+// The child of `parent` whose rectangle holds the point (screen coordinates), or null.
+QAccessibleInterface* childAtPoint(const QAccessibleInterface& parent, int x, int y);
+
+}  // namespace shell
