@@ -80,7 +80,7 @@ private slots:
             {ballora::kFirstNameId, 50}, {ballora::kMiddleNameId, 50}, {ballora::kLastNameId, 100}};
         for (auto [id, limit] : limits)
             QCOMPARE(window.findChild<QLineEdit*>(QString::number(id))->maxLength(), limit);
-        for (int id = 1010; id <= 1015; ++id) {
+        for (int id = ballora::kFirstNumberId; id < ballora::kFirstNumberId + 6; ++id) {
             auto* number = window.findChild<QLineEdit*>(QString::number(id));
             QVERIFY(number);
             QVERIFY(number->isReadOnly());

@@ -14,6 +14,7 @@
 
 #include "pulsara/window/chart_dialog.h"
 #include "pulsara/window/partner_dialog.h"
+#include "pulsara/window/pulsara_window.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/window_checks.h"
 #include "tests/support/window_test.h"
@@ -154,7 +155,10 @@ private slots:
     {
         QTemporaryDir dir;
         AnsweringUi ui;
-        ui.typed = {{"1001", "Ben"}, {"1011", "3"}, {"1012", "1"}, {"1013", "2001"}};
+        ui.typed = {{controlName(pulsara::kNameId), "Ben"},
+                    {controlName(pulsara::kBirthMonthId), "3"},
+                    {controlName(pulsara::kBirthDayId), "1"},
+                    {controlName(pulsara::kBirthYearId), "2001"}};
         pulsara::ChartDialog chart(ui, "Anna", {3, 29, 2001}, {3, 29, 2001});
         QVERIFY(!buttonCaptioned(chart, "Compare &With...")->toolTip().isEmpty());
         buttonCaptioned(chart, "Compare &With...")->click();
@@ -176,7 +180,10 @@ private slots:
         if (!qEnvironmentVariableIsSet("PAIRED_CHART_PICTURE"))
             QSKIP("PAIRED_CHART_PICTURE names the picture to take");
         AnsweringUi ui;
-        ui.typed = {{"1001", "John Smith"}, {"1011", "11"}, {"1012", "2"}, {"1013", "1983"}};
+        ui.typed = {{controlName(pulsara::kNameId), "John Smith"},
+                    {controlName(pulsara::kBirthMonthId), "11"},
+                    {controlName(pulsara::kBirthDayId), "2"},
+                    {controlName(pulsara::kBirthYearId), "1983"}};
         pulsara::ChartDialog chart(ui, "Mary Jones", {7, 4, 1985}, {3, 1, 2026});
         buttonCaptioned(chart, "Compare &With...")->click();
         chart.show();
@@ -188,15 +195,15 @@ private slots:
     {
         FakeUi ui;
         pulsara::PartnerDialog dialog(ui);
-        auto* name = dialog.findChild<QLineEdit*>("1001");
+        auto* name = dialog.findChild<QLineEdit*>(controlName(pulsara::kNameId));
         QVERIFY(name);
         QCOMPARE(name->toolTip(), QString("enter full name here"));
         QCOMPARE(name->maxLength(), 120);
-        QCOMPARE(dialog.findChild<QLineEdit*>("1013")->text(), QString("1900"));
+        QCOMPARE(dialog.findChild<QLineEdit*>(controlName(pulsara::kBirthYearId))->text(), QString("1900"));
         // 31 April is refused with the window's own message, and the dialog stays.
         name->setText("Ben");
-        dialog.findChild<QLineEdit*>("1011")->setText("4");
-        dialog.findChild<QLineEdit*>("1012")->setText("31");
+        dialog.findChild<QLineEdit*>(controlName(pulsara::kBirthMonthId))->setText("4");
+        dialog.findChild<QLineEdit*>(controlName(pulsara::kBirthDayId))->setText("31");
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(ui.captions(), std::vector<std::string>{"DATE ERROR"});

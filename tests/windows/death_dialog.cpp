@@ -45,7 +45,7 @@ private slots:
             {zendary::kDeathGenderId, "select your gender"},
             {zendary::kDeathColorId, "select your favorite color"},
             {zendary::kDeathNumberId, "select your favorite number"},
-            {1, "calculate death reading"},
+            {zendary::kDeathOkId, "calculate death reading"},
         };
         for (auto [id, tip] : tips) {
             QWidget* widget = shell::control(dialog, id);

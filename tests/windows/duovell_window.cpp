@@ -56,7 +56,7 @@ private slots:
             {duovell::kSelectedDayId, "choose day here"},
             {duovell::kSelectedYearId, "choose year here"},
             {duovell::kActivityId, "choose any activity here"},
-            {1, "prediction for any day"},
+            {duovell::kReadingId, "prediction for any day"},
             {duovell::kReportId, "reports"},
             {duovell::kFortuneId, "fortune reading"},
             {duovell::kRegretsId, "regrets reading"},
@@ -67,7 +67,7 @@ private slots:
             {duovell::kLoveId, "love reading"},
             {duovell::kFateId, "fate reading"},
             {duovell::kHelpId, "help information"},
-            {2, ""},
+            {duovell::kExitId, ""},
         };
         for (auto [id, tip] : tips) {
             QWidget* control = window.findChild<QWidget*>(QString::number(id));
@@ -117,7 +117,7 @@ private slots:
         duovell::DuovellWindow window(fake.services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.findChild<QPushButton*>("1")->isDefault());
+        QVERIFY(window.findChild<QPushButton*>(controlName(duovell::kReadingId))->isDefault());
         fake.ui.boxes.clear();
         QTest::keyClick(window.findChild<QLineEdit*>(controlName(duovell::kFirstName1Id)), Qt::Key_Return);
         // The start values have no hair or eyes chosen: the Reading's first refusal.

@@ -62,27 +62,27 @@ private slots:
     void zendaryPstCutsFirst()
     {
         zendary::ZendaryWindow window(fake.services);
-        checkPaste(window, "1094", buttonCaptioned(window, "PST"));
+        checkPaste(window, controlName(zendary::kMessageId), buttonCaptioned(window, "PST"));
     }
 
     void zendaryCtrlVCutsFirst()
     {
         zendary::ZendaryWindow window(fake.services);
-        checkPaste(window, "1094", nullptr);
+        checkPaste(window, controlName(zendary::kMessageId), nullptr);
     }
 
     void lexivarPasteCutsFirst()
     {
         lexivar::LexivarWindow window(fake.services);
-        checkPaste(window, "1016", buttonCaptioned(window, "&PASTE"));
+        checkPaste(window, controlName(lexivar::kMessageId), buttonCaptioned(window, "&PASTE"));
     }
 
     void lexivarCtrlVKeepsOnlyTheRoomLeft()
     {
         lexivar::LexivarWindow window(fake.services);
-        checkPaste(window, "1016", nullptr);
+        checkPaste(window, controlName(lexivar::kMessageId), nullptr);
         // A full box takes nothing more; a selection makes room for as much as it held.
-        auto* box = window.findChild<shell::LimitedTextEdit*>("1016");
+        auto* box = window.findChild<shell::LimitedTextEdit*>(controlName(lexivar::kMessageId));
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->toPlainText().size(), box->maxLength());
         QTextCursor cursor = box->textCursor();

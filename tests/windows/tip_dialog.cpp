@@ -10,6 +10,7 @@
 
 #include "shell/gui/tip_dialog.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/window_checks.h"
 #include "tests/support/window_test.h"
 
 namespace tip_dialog {
@@ -31,7 +32,7 @@ class TipDialogTest : public QObject {
         dialog.show();
         if (!QTest::qWaitForWindowExposed(&dialog))
             qFatal("the dialog did not show");
-        auto* text = dialog.findChild<QPlainTextEdit*>("1004");
+        auto* text = dialog.findChild<QPlainTextEdit*>(controlName(shell::kTipTextId));
         // The whole tip is there, and every line of it fits the width of the text.
         const std::string shown = tip.substr(0, std::min(tip.find('\n'), std::size_t(999)));
         if (text->toPlainText().toStdString() != shown)
