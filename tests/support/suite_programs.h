@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QMetaType>
+#include <QTest>
 
 #include "tools/program_registry.h"
 
@@ -15,4 +16,12 @@ inline std::vector<const shell::Program*> suitePrograms()
     for (const RegisteredProgram& registered : registeredPrograms())
         all.push_back(&registered.program());
     return all;
+}
+
+// A Qt Test data function's rows: one for each program, in the column "program".
+inline void addSuiteProgramRows()
+{
+    QTest::addColumn<const shell::Program*>("program");
+    for (const shell::Program* program : suitePrograms())
+        QTest::newRow(program->name.c_str()) << program;
 }

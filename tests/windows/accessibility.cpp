@@ -228,12 +228,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void initTestCase() { fake.paths.root = root.path().toStdString(); }
 
-    void mainWindows_data()
-    {
-        QTest::addColumn<const shell::Program*>("program");
-        for (const shell::Program* program : suitePrograms())
-            QTest::newRow(program->name.c_str()) << program;
-    }
+    void mainWindows_data() { addSuiteProgramRows(); }
 
     void mainWindows()
     {

@@ -48,12 +48,7 @@ private slots:
     }
     void cleanupTestCase() { QApplication::setPalette(QApplication::style()->standardPalette()); }
 
-    void mainWindows_data()
-    {
-        QTest::addColumn<const shell::Program*>("program");
-        for (const shell::Program* program : suitePrograms())
-            QTest::newRow(program->name.c_str()) << program;
-    }
+    void mainWindows_data() { addSuiteProgramRows(); }
 
     void mainWindows()
     {

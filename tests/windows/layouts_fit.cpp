@@ -78,12 +78,7 @@ class LayoutsFitTest : public QObject {
 private slots:
     void initTestCase() { shell::applySuiteLook(mystorin_program_zendary()); }
 
-    void everyMainWindowShowsAllItsText_data()
-    {
-        QTest::addColumn<const shell::Program*>("program");
-        for (const shell::Program* program : suitePrograms())
-            QTest::newRow(program->name.c_str()) << program;
-    }
+    void everyMainWindowShowsAllItsText_data() { addSuiteProgramRows(); }
 
     void everyMainWindowShowsAllItsText()
     {

@@ -104,12 +104,7 @@ class MenuKeysTest : public QObject {
 private slots:
     void initTestCase() { shell::applySuiteLook(mystorin_program_zendary()); }
 
-    void everyTabPositionOpensTheWindowsMenu_data()
-    {
-        QTest::addColumn<const shell::Program*>("program");
-        for (const shell::Program* program : suitePrograms())
-            QTest::newRow(program->name.c_str()) << program;
-    }
+    void everyTabPositionOpensTheWindowsMenu_data() { addSuiteProgramRows(); }
 
     void everyTabPositionOpensTheWindowsMenu()
     {
