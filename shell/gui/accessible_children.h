@@ -4,10 +4,10 @@
 // on to their ids between questions.
 #pragma once
 #include <QAccessible>
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <vector>
-
-class QAccessibleInterface;
 
 namespace shell {
 
@@ -27,6 +27,30 @@ public:
 private:
     std::vector<QAccessibleInterface*> children_;
     std::vector<QAccessible::Id> ids_;
+};
+
+// One such part: it has no object or children of its own, so it asks its view for its data
+// each time, by its place among the view's parts.
+class AccessiblePart : public QAccessibleInterface {
+public:
+    AccessiblePart(QWidget* view, int index) : view_(view), index_(index) {}
+
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(view_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    QWidget* view() const { return view_; }
+    int index() const { return index_; }
+
+private:
+    QPointer<QWidget> view_;
+    int index_;
 };
 
 // The child of `parent` whose rectangle holds the point (screen coordinates), or null.

@@ -71,25 +71,17 @@ QRect screenRect(QTextBrowser* browser, int start, int end)
     return area.translated(browser->viewport()->mapToGlobal(QPoint(0, 0)));
 }
 
-class DocumentPartAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class DocumentPartAccessible : public AccessiblePart, public QAccessibleActionInterface {
 public:
-    DocumentPartAccessible(QTextBrowser* browser, int index) : browser_(browser), index_(index) {}
+    DocumentPartAccessible(QTextBrowser* browser, int index) : AccessiblePart(browser, index) {}
 
-    bool isValid() const override { return browser_ && index_ < int(partsOf(*browser_->document()).size()); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return browser_ ? browser_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(browser_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    void setText(QAccessible::Text, const QString&) override {}
+    bool isValid() const override { return browser() && index() < int(partsOf(*browser()->document()).size()); }
     QAccessible::Role role() const override { return part().role; }
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? part().text : QString(); }
     QRect rect() const override
     {
         const DocumentPart p = part();
-        return browser_ ? screenRect(browser_, p.start, p.end) : QRect();
+        return browser() ? screenRect(browser(), p.start, p.end) : QRect();
     }
     QAccessible::State state() const override
     {
@@ -111,26 +103,25 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
     void doAction(const QString& name) override
     {
-        if (name != pressAction() || !browser_)
+        if (name != pressAction() || !browser())
             return;
         const DocumentPart p = part();
-        browser_->setFocus();
-        browser_->setTextCursor(spanning(browser_->document(), p.start, p.end));
+        browser()->setFocus();
+        browser()->setTextCursor(spanning(browser()->document(), p.start, p.end));
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QCoreApplication::sendEvent(browser_, &enter);
+        QCoreApplication::sendEvent(browser(), &enter);
     }
 
 private:
     DocumentPart part() const
     {
-        if (!browser_)
+        if (!browser())
             return {QAccessible::NoRole, {}, 0, 0};
-        const auto parts = partsOf(*browser_->document());
-        return index_ < int(parts.size()) ? parts[index_] : DocumentPart{QAccessible::NoRole, {}, 0, 0};
+        const auto parts = partsOf(*browser()->document());
+        return index() < int(parts.size()) ? parts[index()] : DocumentPart{QAccessible::NoRole, {}, 0, 0};
     }
 
-    QPointer<QTextBrowser> browser_;
-    int index_;
+    QTextBrowser* browser() const { return static_cast<QTextBrowser*>(view()); }
 };
 
 class DocumentAccessible : public QAccessibleWidget, public QAccessibleTextInterface {

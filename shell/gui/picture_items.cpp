@@ -25,22 +25,13 @@ PictureItems itemsOf(const QWidget* view)
     return found == itemSources().end() ? PictureItems{} : found->second();
 }
 
-// One item of a picture: it has no object of its own, so it asks its view for its data
-// each time, by its place in the list.
-class PictureItemAccessible : public QAccessibleInterface {
+// One item of a picture.
+class PictureItemAccessible : public AccessiblePart {
 public:
-    PictureItemAccessible(QWidget* view, int index) : view_(view), index_(index) {}
+    using AccessiblePart::AccessiblePart;
 
-    bool isValid() const override { return view_ && index_ < int(itemsOf(view_).items.size()); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(view_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    bool isValid() const override { return view() && index() < int(itemsOf(view()).items.size()); }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -50,13 +41,13 @@ public:
 
     QRect rect() const override
     {
-        if (!view_)
+        if (!view())
             return {};
-        const PictureItems items = itemsOf(view_);
-        if (index_ >= int(items.items.size()))
+        const PictureItems items = itemsOf(view());
+        if (index() >= int(items.items.size()))
             return {};
-        const QRect local = fittedTransform(view_->rect(), items.pageSize).mapRect(items.items[index_].area).toRect();
-        return local.translated(view_->mapToGlobal(QPoint(0, 0)));
+        const QRect local = fittedTransform(view()->rect(), items.pageSize).mapRect(items.items[index()].area).toRect();
+        return local.translated(view()->mapToGlobal(QPoint(0, 0)));
     }
 
     QAccessible::State state() const override
@@ -65,8 +56,8 @@ public:
         QAccessible::State state;
         state.selectable = true;
         state.selected = item.selected;
-        state.focusable = view_ && view_->focusPolicy() != Qt::NoFocus;
-        state.focused = item.focused && view_ && view_->hasFocus();
+        state.focusable = view() && view()->focusPolicy() != Qt::NoFocus;
+        state.focused = item.focused && view() && view()->hasFocus();
         state.readOnly = true;
         return state;
     }
@@ -74,12 +65,9 @@ public:
 private:
     PictureItem item() const
     {
-        const PictureItems items = itemsOf(view_);
-        return index_ < int(items.items.size()) ? items.items[index_] : PictureItem{};
+        const PictureItems items = itemsOf(view());
+        return index() < int(items.items.size()) ? items.items[index()] : PictureItem{};
     }
-
-    QPointer<QWidget> view_;
-    int index_;
 };
 
 // The view: a list whose children are its items, made once for each place and kept.
