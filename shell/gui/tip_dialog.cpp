@@ -5,13 +5,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "shell/file_log.h"
 #include "shell/gui/decoration.h"
 #include "shell/gui/program_dialog.h"
+#include "shell/gui/tip_text.h"
 
 namespace shell {
 
@@ -31,12 +31,15 @@ protected:
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        QRadialGradient glass(QPointF(15, 14), 16);
-        glass.setColorAt(0, QColor(255, 255, 200));
-        glass.setColorAt(1, QColor(250, 210, 40));
+        // Flat colours with a highlight: a gradient would cost the first window a few
+        // milliseconds of start-up for its colour tables.
         p.setPen(QPen(QColor(120, 100, 20), 1.2));
-        p.setBrush(glass);
+        p.setBrush(QColor(250, 215, 60));
         p.drawEllipse(QRectF(3, 2, 26, 26));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 250, 190));
+        p.drawEllipse(QRectF(8, 6, 11, 10));
+        p.setPen(QPen(QColor(120, 100, 20), 1.2));
         p.setBrush(QColor(170, 170, 170));
         p.drawRect(QRectF(10, 28, 12, 10));
         p.setPen(QPen(QColor(90, 90, 90), 1));
@@ -69,19 +72,9 @@ TipDialog::TipDialog(const TipSpec& spec, const Paths& paths, const std::string&
     QFont headingFont = windowFont(12);
     headingFont.setBold(true);
     heading->setFont(headingFont);
-    // The tip wraps inside the frame, a long word anywhere, and scrolls when it is long:
-    // whatever the tips file holds, the dialog keeps its size.
-    tip_ = new QPlainTextEdit(frame);
+    tip_ = new TipText(frame);
     tip_->setObjectName(QString::number(kTipTextId));
-    tip_->setReadOnly(true);
-    tip_->setFrameShape(QFrame::NoFrame);
-    tip_->setFocusPolicy(Qt::NoFocus);  // Enter still launches, as on a plain text
-    tip_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    tip_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tip_->document()->setDocumentMargin(0);
-    tip_->setPalette(white);
-    tip_->setMinimumHeight(110);
-    nameControl(tip_, "Tip of the day");
+    tip_->setAccessibleDescription("Tip of the day");
     auto* top = new QHBoxLayout;
     top->addWidget(new BulbPicture(frame));
     top->addWidget(heading, 1);
@@ -120,12 +113,12 @@ TipDialog::~TipDialog()
 
 QString TipDialog::tipText() const
 {
-    return tip_->toPlainText();
+    return tip_->text();
 }
 
 void TipDialog::showTip()
 {
-    tip_->setPlainText(QString::fromUtf8(tips_.text().c_str()));
+    tip_->setTip(QString::fromUtf8(tips_.text().c_str()));
 }
 
 void TipDialog::nextTip()

@@ -7,9 +7,10 @@
 #include "shell/tip_of_the_day.h"
 
 class QCheckBox;
-class QPlainTextEdit;
 
 namespace shell {
+
+class TipText;
 
 // The dialog's control ids.
 enum TipControlId {
@@ -39,7 +40,7 @@ private:
     void showTip();
 
     TipOfTheDay tips_;
-    QPlainTextEdit* tip_ = nullptr;
+    TipText* tip_ = nullptr;
     QCheckBox* startUp_ = nullptr;
 };
 

@@ -1,14 +1,15 @@
 // The tip of the day keeps its size whatever the tips file holds: a word of hundreds of
-// letters wraps anywhere inside the dialog instead of widening it.
+// letters wraps anywhere inside the dialog instead of widening it, and a tip taller than the
+// view scrolls.
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextLayout>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "shell/gui/tip_dialog.h"
+#include "shell/gui/tip_text.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/window_checks.h"
 #include "tests/support/window_test.h"
@@ -18,7 +19,13 @@ namespace tip_dialog {
 class TipDialogTest : public QObject {
     Q_OBJECT
 
-    static QSize shownSize(const std::string& tip)
+    struct Shown {
+        QSize dialog;
+        bool scrolls = false;
+        QString accessibleName;
+    };
+
+    static Shown show(const std::string& tip)
     {
         QTemporaryDir root;
         FakePaths paths(root.path().toStdString());
@@ -32,27 +39,44 @@ class TipDialogTest : public QObject {
         dialog.show();
         if (!QTest::qWaitForWindowExposed(&dialog))
             qFatal("the dialog did not show");
-        auto* text = dialog.findChild<QPlainTextEdit*>(controlName(shell::kTipTextId));
+        auto* text = dialog.findChild<shell::TipText*>(controlName(shell::kTipTextId));
         // The whole tip is there, and every line of it fits the width of the text.
         const std::string shown = tip.substr(0, std::min(tip.find('\n'), std::size_t(999)));
-        if (text->toPlainText().toStdString() != shown)
+        if (text->text().toStdString() != shown)
             qFatal("the tip is not shown whole");
-        const QTextLayout* layout = text->document()->firstBlock().layout();
-        for (int i = 0; i < layout->lineCount(); ++i)
-            if (layout->lineAt(i).naturalTextWidth() > text->viewport()->width())
-                qFatal("line %d of the tip is %g px wide, in %d px", i, layout->lineAt(i).naturalTextWidth(),
-                       text->viewport()->width());
-        return dialog.size();
+        if (text->widestLine() > text->lineWidth())
+            qFatal("a line of the tip is %g px wide, in %d px", text->widestLine(), text->lineWidth());
+        const QScrollBar* bar = text->findChild<QScrollBar*>();
+        Shown result{dialog.size(), bar && bar->isVisible(), {}};
+        if (result.scrolls && (bar->maximum() <= 0 || bar->geometry().right() > text->width()))
+            qFatal("the scroll bar cannot reach the end of the tip");
+        if (QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(text))
+            result.accessibleName = reader->text(QAccessible::Name);
+        return result;
     }
 
 private slots:
     void aLongWordWrapsAnywhereAndTheDialogKeepsItsSize()
     {
-        const QSize usual = shownSize("A short tip.\n");
-        QCOMPARE(shownSize(std::string(999, 'w') + "\n"), usual);
-        QCOMPARE(shownSize(std::string(5000, 'm')), usual);
-        QVERIFY(usual.width() <= 400 && usual.height() <= 300);
+        const Shown usual = show("A short tip.\n");
+        QVERIFY(!usual.scrolls);
+        QCOMPARE(show(std::string(999, 'w') + "\n").dialog, usual.dialog);
+        QCOMPARE(show(std::string(5000, 'm')).dialog, usual.dialog);
+        QVERIFY(usual.dialog.width() <= 400 && usual.dialog.height() <= 300);
     }
+
+    void aTipTallerThanTheViewScrolls()
+    {
+        std::string words;
+        while (words.size() < 990)
+            words += "many words ";
+        const Shown tall = show(words + "\n");
+        QVERIFY(tall.scrolls);
+        QCOMPARE(tall.dialog, show("A short tip.\n").dialog);
+    }
+
+    // A screen reader reads the tip as it stands, '&' included.
+    void theTipIsReadWhole() { QCOMPARE(show("Press &DEF & read.\n").accessibleName, QString("Press &DEF & read.")); }
 };
 
 MYSTORIN_WINDOW_TEST(tip_dialog, TipDialogTest);

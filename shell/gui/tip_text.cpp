@@ -1,0 +1,125 @@
+#include "shell/gui/tip_text.h"
+
+#include <cmath>
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace shell {
+
+TipText::TipText(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void TipText::setTip(const QString& tip)
+{
+    setText(tip);
+    // Named by the tip itself, '&' and all, so that a screen reader reads the tip and hears
+    // it change when "&Next Tip" shows another.
+    setAccessibleName(tip);
+    if (scroll_)
+        scroll_->setValue(0);
+    relayout();
+}
+
+int TipText::lineWidth() const
+{
+    return scroll_ && scroll_->isVisibleTo(this) ? width() - scroll_->width() : width();
+}
+
+qreal TipText::widestLine() const
+{
+    qreal widest = 0;
+    for (int i = 0; i < lines_.lineCount(); ++i)
+        widest = std::max(widest, lines_.lineAt(i).naturalTextWidth());
+    return widest;
+}
+
+// The dialog's layout gives the tip its room; the text never asks for more.
+QSize TipText::sizeHint() const
+{
+    return {100, 110};
+}
+
+QSize TipText::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+qreal TipText::layOut(int width)
+{
+    QTextOption option(alignment());
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    lines_.setText(text());
+    lines_.setFont(font());
+    lines_.setTextOption(option);
+    const qreal leading = fontMetrics().leading();
+    qreal height = 0;
+    lines_.beginLayout();
+    for (QTextLine line = lines_.createLine(); line.isValid(); line = lines_.createLine()) {
+        line.setLineWidth(width);
+        height += line.lineNumber() > 0 ? leading : 0;
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    lines_.endLayout();
+    return height;
+}
+
+void TipText::relayout()
+{
+    const qreal height = layOut(width());
+    if (height <= this->height()) {
+        if (scroll_)
+            scroll_->hide();
+        update();
+        return;
+    }
+    if (!scroll_) {
+        scroll_ = new QScrollBar(Qt::Vertical, this);
+        connect(scroll_, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+    }
+    const int barWidth = scroll_->sizeHint().width();
+    scroll_->setGeometry(width() - barWidth, 0, barWidth, this->height());
+    const int textHeight = int(std::ceil(layOut(width() - barWidth)));
+    scroll_->setRange(0, std::max(0, textHeight - this->height()));
+    scroll_->setPageStep(this->height());
+    scroll_->setSingleStep(fontMetrics().lineSpacing());
+    scroll_->show();
+    update();
+}
+
+void TipText::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        relayout();
+}
+
+void TipText::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const int offset = scroll_ && scroll_->isVisibleTo(this) ? scroll_->value() : 0;
+    lines_.draw(&painter, QPointF(0, -offset));
+}
+
+void TipText::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    relayout();
+}
+
+void TipText::wheelEvent(QWheelEvent* event)
+{
+    if (scroll_ && scroll_->isVisibleTo(this))
+        QCoreApplication::sendEvent(scroll_, event);
+    else
+        QLabel::wheelEvent(event);
+}
+
+}  // namespace shell
