@@ -23,7 +23,10 @@ void TipText::setTip(const QString& tip)
     setAccessibleName(tip);
     if (scroll_)
         scroll_->setValue(0);
-    relayout();
+    // Hidden, the text may not have its size yet: the show lays it out, once.
+    stale_ = true;
+    if (isVisible())
+        relayout();
 }
 
 int TipText::lineWidth() const
@@ -72,6 +75,7 @@ qreal TipText::layOut(int width)
 
 void TipText::relayout()
 {
+    stale_ = false;
     const qreal height = layOut(width());
     if (height <= this->height()) {
         if (scroll_)
@@ -106,6 +110,13 @@ void TipText::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(foregroundRole()));
     const int offset = scroll_ && scroll_->isVisibleTo(this) ? scroll_->value() : 0;
     lines_.draw(&painter, QPointF(0, -offset));
+}
+
+void TipText::showEvent(QShowEvent* event)
+{
+    QLabel::showEvent(event);
+    if (stale_)
+        relayout();
 }
 
 void TipText::resizeEvent(QResizeEvent* event)

@@ -27,6 +27,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
@@ -35,6 +36,7 @@ private:
 
     QTextLayout lines_;
     QScrollBar* scroll_ = nullptr;
+    bool stale_ = true;  // the tip changed while hidden
 };
 
 }  // namespace shell
