@@ -1,5 +1,6 @@
 #include "shell/gui/tip_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QCoreApplication>
