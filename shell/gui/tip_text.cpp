@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 
 namespace shell {
@@ -30,9 +32,14 @@ void TipText::setTip(const QString& tip)
         relayout();
 }
 
+bool TipText::scrolls() const
+{
+    return scroll_ && scroll_->isVisibleTo(this);
+}
+
 int TipText::lineWidth() const
 {
-    return scroll_ && scroll_->isVisibleTo(this) ? width() - scroll_->width() : width();
+    return scrolls() ? width() - scroll_->width() : width();
 }
 
 qreal TipText::widestLine() const
@@ -81,6 +88,10 @@ void TipText::relayout()
     if (height <= this->height()) {
         if (scroll_)
             scroll_->hide();
+        // Only a tip that scrolls is a stop for the Tab key.
+        if (hasFocus())
+            focusNextChild();
+        setFocusPolicy(Qt::NoFocus);
         update();
         return;
     }
@@ -95,6 +106,7 @@ void TipText::relayout()
     scroll_->setPageStep(this->height());
     scroll_->setSingleStep(fontMetrics().lineSpacing());
     scroll_->show();
+    setFocusPolicy(Qt::TabFocus);
     update();
 }
 
@@ -109,8 +121,13 @@ void TipText::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    const int offset = scroll_ && scroll_->isVisibleTo(this) ? scroll_->value() : 0;
-    lines_.draw(&painter, QPointF(0, -offset));
+    lines_.draw(&painter, QPointF(0, scrolls() ? -scroll_->value() : 0));
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect.setWidth(lineWidth());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 void TipText::showEvent(QShowEvent* event)
@@ -128,10 +145,29 @@ void TipText::resizeEvent(QResizeEvent* event)
 
 void TipText::wheelEvent(QWheelEvent* event)
 {
-    if (scroll_ && scroll_->isVisibleTo(this))
+    if (scrolls())
         QCoreApplication::sendEvent(scroll_, event);
     else
         QLabel::wheelEvent(event);
+}
+
+// The keys of any scrolled text; Enter and Escape still reach the dialog.
+void TipText::keyPressEvent(QKeyEvent* event)
+{
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepSub; break;
+    case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepAdd; break;
+    case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepSub; break;
+    case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepAdd; break;
+    case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
+    case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
+    default: break;
+    }
+    if (scrolls() && action != QAbstractSlider::SliderNoAction)
+        scroll_->triggerAction(action);
+    else
+        QLabel::keyPressEvent(event);
 }
 
 }  // namespace shell

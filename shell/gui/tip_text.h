@@ -1,7 +1,8 @@
 // The tip of the day's text. It reads as a static text, wraps a word too long for a line
-// anywhere, and scrolls (the wheel, or a scroll bar made only for a tip taller than the
-// view) instead of growing: whatever the tips file holds, the dialog keeps its size. A
-// static text is a fraction of an editor's cost, and it is the first window's.
+// anywhere, and scrolls (the wheel, the keys once tabbed to, or a scroll bar made only for a
+// tip taller than the view) instead of growing: whatever the tips file holds, the dialog
+// keeps its size. A static text is a fraction of an editor's cost, and it is the first
+// window's.
 #pragma once
 #include <QLabel>
 #include <QTextLayout>
@@ -29,8 +30,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    bool scrolls() const;
     qreal layOut(int width);  // the height of the lines
     void relayout();
 

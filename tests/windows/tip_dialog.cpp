@@ -1,6 +1,6 @@
 // The tip of the day keeps its size whatever the tips file holds: a word of hundreds of
 // letters wraps anywhere inside the dialog instead of widening it, and a tip taller than the
-// view scrolls.
+// view scrolls, by the mouse or by the keys.
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
@@ -22,6 +22,8 @@ class TipDialogTest : public QObject {
     struct Shown {
         QSize dialog;
         bool scrolls = false;
+        bool tabStop = false;        // the Tab key reaches the tip
+        bool endKeyScrolls = false;  // End, there, shows the tip's last line
         QString accessibleName;
     };
 
@@ -47,9 +49,13 @@ class TipDialogTest : public QObject {
         if (text->widestLine() > text->lineWidth())
             qFatal("a line of the tip is %g px wide, in %d px", text->widestLine(), text->lineWidth());
         const QScrollBar* bar = text->findChild<QScrollBar*>();
-        Shown result{dialog.size(), bar && bar->isVisible(), {}};
+        Shown result{dialog.size(), bar && bar->isVisible(), bool(text->focusPolicy() & Qt::TabFocus), false, {}};
         if (result.scrolls && (bar->maximum() <= 0 || bar->geometry().right() > text->width()))
             qFatal("the scroll bar cannot reach the end of the tip");
+        if (result.scrolls) {
+            QTest::keyClick(text, Qt::Key_End);
+            result.endKeyScrolls = bar->value() == bar->maximum();
+        }
         if (QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(text))
             result.accessibleName = reader->text(QAccessible::Name);
         return result;
@@ -60,6 +66,7 @@ private slots:
     {
         const Shown usual = show("A short tip.\n");
         QVERIFY(!usual.scrolls);
+        QVERIFY(!usual.tabStop);
         QCOMPARE(show(std::string(999, 'w') + "\n").dialog, usual.dialog);
         QCOMPARE(show(std::string(5000, 'm')).dialog, usual.dialog);
         QVERIFY(usual.dialog.width() <= 400 && usual.dialog.height() <= 300);
@@ -72,6 +79,8 @@ private slots:
             words += "many words ";
         const Shown tall = show(words + "\n");
         QVERIFY(tall.scrolls);
+        QVERIFY(tall.tabStop);
+        QVERIFY(tall.endKeyScrolls);
         QCOMPARE(tall.dialog, show("A short tip.\n").dialog);
     }
 
