@@ -36,12 +36,11 @@ protected:
         p.setPen(QPen(QColor(120, 100, 20), 1.2));
         p.setBrush(QColor(250, 215, 60));
         p.drawEllipse(QRectF(3, 2, 26, 26));
+        p.setBrush(QColor(170, 170, 170));
+        p.drawRect(QRectF(10, 28, 12, 10));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 250, 190));
         p.drawEllipse(QRectF(8, 6, 11, 10));
-        p.setPen(QPen(QColor(120, 100, 20), 1.2));
-        p.setBrush(QColor(170, 170, 170));
-        p.drawRect(QRectF(10, 28, 12, 10));
         p.setPen(QPen(QColor(90, 90, 90), 1));
         for (double y : {31.0, 34.0})
             p.drawLine(QPointF(10, y), QPointF(22, y));

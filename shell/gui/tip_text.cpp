@@ -26,6 +26,11 @@ void TipText::setTip(const QString& tip)
     setAccessibleName(tip);
     if (scroll_)
         scroll_->setValue(0);
+    invalidate();
+}
+
+void TipText::invalidate()
+{
     // Hidden, the text may not have its size yet: the show lays it out, once.
     stale_ = true;
     if (isVisible())
@@ -114,7 +119,7 @@ void TipText::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        relayout();
+        invalidate();
 }
 
 void TipText::paintEvent(QPaintEvent*)
@@ -140,7 +145,7 @@ void TipText::showEvent(QShowEvent* event)
 void TipText::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
-    relayout();
+    invalidate();
 }
 
 void TipText::wheelEvent(QWheelEvent* event)

@@ -35,11 +35,12 @@ protected:
 private:
     bool scrolls() const;
     qreal layOut(int width);  // the height of the lines
+    void invalidate();        // lays the text out again now if it is shown, else at the show
     void relayout();
 
     QTextLayout lines_;
     QScrollBar* scroll_ = nullptr;
-    bool stale_ = true;  // the tip changed while hidden
+    bool stale_ = true;  // the tip, font or size changed while hidden
 };
 
 }  // namespace shell
